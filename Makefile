@@ -1,0 +1,49 @@
+# Front door for Lexel: every target does its own set-up.
+#   make run    install what is missing, build, create the database, start the game
+#   make test   the same set-up, then every test through ctest
+# More: make build, make sanitize, make bench, make format, make clean.
+
+BUILD     ?= build
+ASAN      ?= build-asan
+RELEASE   ?= build-release
+JOBS      ?= $(shell nproc)
+CMAKE_GEN := $(if $(shell command -v ninja),-G Ninja,)
+
+.PHONY: all setup build run test sanitize bench format clean
+
+all: build
+
+setup:
+	@scripts/setup.sh
+
+$(BUILD)/CMakeCache.txt: | setup
+	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug
+
+build: setup $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	cd $(BUILD) && ./lexel
+
+test: build
+	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+ifeq ($(CI),true)
+	$(MAKE) sanitize
+endif
+
+# ASan + UBSan build running the same tests.
+sanitize: setup
+	cmake -S . -B $(ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLEXEL_SANITIZE=ON
+	cmake --build $(ASAN) -j $(JOBS)
+	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+bench: setup
+	cmake -S . -B $(RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE) -j $(JOBS) --target lexel-bench
+	cd $(RELEASE) && ./bench/lexel-bench
+
+format:
+	git ls-files '*.cpp' '*.h' | xargs clang-format -i
+
+clean:
+	rm -rf $(BUILD) $(ASAN) $(RELEASE)
