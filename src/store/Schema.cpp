@@ -1,0 +1,56 @@
+#include "Schema.h"
+
+#include <array>
+#include <string_view>
+
+namespace lexel {
+namespace {
+
+// "Except" is a keyword of SQL, so that table's name is always quoted.
+constexpr std::string_view Tables = R"sql(
+CREATE TABLE IF NOT EXISTS w3 (Word INTEGER PRIMARY KEY);
+CREATE TABLE IF NOT EXISTS w4 (Word INTEGER PRIMARY KEY);
+CREATE TABLE IF NOT EXISTS w5 (Word INTEGER PRIMARY KEY);
+CREATE TABLE IF NOT EXISTS w6 (Word INTEGER PRIMARY KEY, Alpha INTEGER NOT NULL);
+CREATE INDEX IF NOT EXISTS w6_Alpha ON w6 (Alpha);
+CREATE TABLE IF NOT EXISTS w6s (Key INTEGER PRIMARY KEY CHECK (Key BETWEEN 1 AND 32767),
+                                Word INTEGER NOT NULL, Class TEXT);
+CREATE TABLE IF NOT EXISTS raw3 (Word TEXT);
+CREATE TABLE IF NOT EXISTS raw4 (Word TEXT);
+CREATE TABLE IF NOT EXISTS raw5 (Word TEXT);
+CREATE TABLE IF NOT EXISTS raw6 (Word TEXT, Alpha TEXT, CountOfAlpha INTEGER, Class TEXT);
+CREATE TABLE IF NOT EXISTS Options (Name TEXT PRIMARY KEY, Value TEXT);
+CREATE TABLE IF NOT EXISTS "Except" (Word TEXT PRIMARY KEY);
+CREATE TABLE IF NOT EXISTS Quotes (Title TEXT, Source TEXT, Quote TEXT);
+)sql";
+
+// One probe per table, naming every column the program reads or writes.
+constexpr std::array<std::string_view, 13> Probes{
+    "SELECT Word FROM w3",
+    "SELECT Word FROM w4",
+    "SELECT Word FROM w5",
+    "SELECT Word, Alpha FROM w6",
+    "SELECT Key, Word, Class FROM w6s",
+    "SELECT Word FROM raw3",
+    "SELECT Word FROM raw4",
+    "SELECT Word FROM raw5",
+    "SELECT Word, Alpha, CountOfAlpha, Class FROM raw6",
+    "SELECT Name, Value FROM Options",
+    "SELECT Word FROM \"Except\"",
+    "SELECT Title, Source, Quote FROM Quotes",
+    "SELECT 1",
+};
+
+} // namespace
+
+void CreateSchema(sql::Database& db) {
+    db.Execute(Tables);
+}
+
+void CheckSchema(sql::Database& db) {
+    for (const auto probe : Probes) {
+        db.Prepare(probe);
+    }
+}
+
+} // namespace lexel

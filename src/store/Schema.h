@@ -1,0 +1,14 @@
+#pragma once
+
+#include "Sql.h"
+
+namespace lexel {
+
+// Creates every table of a Lexel file that is not there yet.
+void CreateSchema(sql::Database& db);
+
+// Throws sql::Error with the engine's message ("no such table: w6s", "no such column: Alpha")
+// when a table or column the program uses is missing.
+void CheckSchema(sql::Database& db);
+
+} // namespace lexel

@@ -1,0 +1,185 @@
+#include "Sql.h"
+
+#define SQLITE_HAS_CODEC 1
+#include <sqlite3.h>
+#include <utility>
+
+namespace lexel::sql {
+namespace {
+
+[[noreturn]] void Throw(sqlite3* db, int rc) {
+    throw Error(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
+}
+
+} // namespace
+
+Database Database::Open(const std::filesystem::path& file, Mode mode, std::string_view key) {
+    int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
+    if (mode == Mode::CreateNew) {
+        flags |= SQLITE_OPEN_CREATE;
+    }
+    sqlite3* raw = nullptr;
+    const int rc = sqlite3_open_v2(file.c_str(), &raw, flags, nullptr);
+    Database db(raw);
+    if (rc != SQLITE_OK) {
+        Throw(raw, rc);
+    }
+    sqlite3_extended_result_codes(raw, 1);
+    if (const int krc = sqlite3_key(raw, key.data(), static_cast<int>(key.size()));
+        krc != SQLITE_OK) {
+        Throw(raw, krc);
+    }
+    return db;
+}
+
+Database::Database(Database&& other) noexcept : db_(std::exchange(other.db_, nullptr)) {}
+
+Database& Database::operator=(Database&& other) noexcept {
+    if (this != &other) {
+        Close();
+        db_ = std::exchange(other.db_, nullptr);
+    }
+    return *this;
+}
+
+Database::~Database() {
+    Close();
+}
+
+void Database::Close() {
+    // Statements are finalized by their owners first; close_v2 defers until they are.
+    if (db_ != nullptr) {
+        sqlite3_close_v2(std::exchange(db_, nullptr));
+    }
+}
+
+bool Database::IsReadOnly() const {
+    return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1;
+}
+
+void Database::Execute(std::string_view sql) {
+    const std::string text(sql);
+    char* message = nullptr;
+    const int rc = sqlite3_exec(db_, text.c_str(), nullptr, nullptr, &message);
+    if (rc != SQLITE_OK) {
+        const std::string what = message ? message : sqlite3_errstr(rc);
+        sqlite3_free(message);
+        throw Error(rc, what);
+    }
+}
+
+Statement Database::Prepare(std::string_view sql) {
+    sqlite3_stmt* stmt = nullptr;
+    const int rc =
+        sqlite3_prepare_v2(db_, sql.data(), static_cast<int>(sql.size()), &stmt, nullptr);
+    if (rc != SQLITE_OK) {
+        sqlite3_finalize(stmt);
+        Throw(db_, rc);
+    }
+    return Statement(db_, stmt);
+}
+
+Statement::Statement(Statement&& other) noexcept
+    : db_(other.db_), stmt_(std::exchange(other.stmt_, nullptr)) {}
+
+Statement& Statement::operator=(Statement&& other) noexcept {
+    if (this != &other) {
+        sqlite3_finalize(stmt_);
+        db_ = other.db_;
+        stmt_ = std::exchange(other.stmt_, nullptr);
+    }
+    return *this;
+}
+
+Statement::~Statement() {
+    sqlite3_finalize(stmt_);
+}
+
+void Statement::Check(int rc) const {
+    if (rc != SQLITE_OK) {
+        Throw(db_, rc);
+    }
+}
+
+Statement& Statement::Bind(int index, std::int64_t value) {
+    Check(sqlite3_bind_int64(stmt_, index, value));
+    return *this;
+}
+
+Statement& Statement::Bind(int index, std::string_view value) {
+    Check(sqlite3_bind_text(stmt_, index, value.data(), static_cast<int>(value.size()),
+                            SQLITE_TRANSIENT));
+    return *this;
+}
+
+Statement& Statement::BindNull(int index) {
+    Check(sqlite3_bind_null(stmt_, index));
+    return *this;
+}
+
+bool Statement::Step() {
+    const int rc = sqlite3_step(stmt_);
+    if (rc == SQLITE_ROW) {
+        return true;
+    }
+    if (rc == SQLITE_DONE) {
+        return false;
+    }
+    const std::string what = sqlite3_errmsg(db_);
+    sqlite3_reset(stmt_);
+    throw Error(rc, what);
+}
+
+void Statement::Run() {
+    while (Step()) {
+    }
+    Reset();
+}
+
+void Statement::Reset() {
+    sqlite3_reset(stmt_);
+}
+
+std::int64_t Statement::Int(int column) const {
+    return sqlite3_column_int64(stmt_, column);
+}
+
+std::string Statement::Text(int column) const {
+    const auto* text = sqlite3_column_text(stmt_, column);
+    const int size = sqlite3_column_bytes(stmt_, column);
+    return text ? std::string(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size))
+                : std::string();
+}
+
+bool Statement::IsNull(int column) const {
+    return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
+}
+
+Transaction::Transaction(Database& db, Kind kind) : db_(db) {
+    db_.Execute(kind == Kind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN");
+}
+
+Transaction::~Transaction() {
+    if (open_) {
+        try {
+            db_.Execute("ROLLBACK");
+        } catch (const Error&) {
+            // The engine may already have rolled back after the error that brought us here.
+        }
+    }
+}
+
+void Transaction::Commit() {
+    db_.Execute("COMMIT");
+    open_ = false;
+}
+
+std::optional<std::int64_t> QueryInt(Database& db, std::string_view sql) {
+    auto statement = db.Prepare(sql);
+    if (!statement.Step() || statement.IsNull(0)) {
+        return std::nullopt;
+    }
+    return statement.Int(0);
+}
+
+} // namespace lexel::sql

@@ -1,0 +1,30 @@
+#include "SampleLexelFile.h"
+
+#include "DatabaseGenerator.h"
+
+#include <fstream>
+#include <iterator>
+
+namespace lexel::test {
+
+SourceLists SampleLists() {
+    SourceLists lists;
+    lists.guesses = {
+        {{"abc", "dog", "ten", "pan"}, {"plan", "tale", "note"}, {"plane", "petal", "table"}}};
+    lists.sixLetters = {{"planet", "1"}, {"platen", ""},  {"garden", "2"}, {"danger", "3"},
+                        {"silver", "4"}, {"bobbin", "2"}, {"jumped", ""}};
+    lists.except = {"DOG"};
+    lists.quotes = {{"Patience", "A Proverb", "Slow and steady."}};
+    return lists;
+}
+
+void CreateSampleFile(const std::filesystem::path& file, const SourceLists& lists) {
+    CreateDatabase(lists, file);
+}
+
+std::string FileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+} // namespace lexel::test
