@@ -1,0 +1,19 @@
+#pragma once
+
+#include "MessageBoxes.h"
+
+class QWidget;
+
+namespace lexel {
+
+// Message boxes as QMessageBox dialogs over `parent`.
+class QtMessageBoxes final : public MessageBoxes {
+public:
+    explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
+    MessageAnswer Show(const Message& message) override;
+
+private:
+    QWidget* parent_;
+};
+
+} // namespace lexel
