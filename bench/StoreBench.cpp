@@ -1,0 +1,112 @@
+// The word store against the database generated from the committed source lists.
+
+#include "DatabaseGenerator.h"
+#include "store/LexelFile.h"
+#include "store/WordStore.h"
+
+#include <benchmark/benchmark.h>
+#include <filesystem>
+#include <stdlib.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// One generated database for the whole run, in a directory removed at exit.
+class Fixture {
+public:
+    Fixture() {
+        std::string pattern = (fs::temp_directory_path() / "lexel-bench-XXXXXX").string();
+        dir_ = mkdtemp(pattern.data());
+        lexel::CreateDatabase(LEXEL_DATA_DIR, file());
+    }
+    ~Fixture() { fs::remove_all(dir_); }
+    fs::path file() const { return dir_ / "Lexel.lxl"; }
+    fs::path dir() const { return dir_; }
+
+private:
+    fs::path dir_;
+};
+
+Fixture& Shared() {
+    static Fixture fixture;
+    return fixture;
+}
+
+void BM_IsKnownWord(benchmark::State& state) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    lexel::WordStore store(db, random);
+    const char* words[] = {"ten", "xqz", "lane", "qqqq", "plane", "zzzzz"};
+    for (auto _ : state) {
+        for (const char* word : words) {
+            benchmark::DoNotOptimize(store.IsKnownWord(word));
+        }
+    }
+    state.SetItemsProcessed(state.iterations() * 6);
+}
+BENCHMARK(BM_IsKnownWord);
+
+void BM_PickHiddenWord(benchmark::State& state) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    for (auto _ : state) {
+        lexel::WordStore store(db, random); // a fresh run: no used words
+        benchmark::DoNotOptimize(store.PickHiddenWord(std::to_string(state.range(0)), true));
+    }
+}
+BENCHMARK(BM_PickHiddenWord)->DenseRange(1, 4);
+
+void BM_FindAnagrams(benchmark::State& state) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    lexel::WordStore store(db, random);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.FindAnagrams("danger"));
+        benchmark::DoNotOptimize(store.FindAnagrams("silver"));
+    }
+    state.SetItemsProcessed(state.iterations() * 2);
+}
+BENCHMARK(BM_FindAnagrams);
+
+void BM_BuildWordTables(benchmark::State& state) {
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lexel::RebuildTables(Shared().file()));
+    }
+}
+BENCHMARK(BM_BuildWordTables)->Unit(benchmark::kMillisecond);
+
+void BM_CreateDatabase(benchmark::State& state) {
+    const auto file = Shared().dir() / "created.lxl";
+    for (auto _ : state) {
+        fs::remove(file);
+        benchmark::DoNotOptimize(lexel::CreateDatabase(LEXEL_DATA_DIR, file));
+    }
+}
+BENCHMARK(BM_CreateDatabase)->Unit(benchmark::kMillisecond);
+
+void BM_OpenLexelFile(benchmark::State& state) {
+    for (auto _ : state) {
+        auto db = lexel::OpenLexelFile(Shared().file());
+        benchmark::DoNotOptimize(db.IsOpen());
+    }
+}
+BENCHMARK(BM_OpenLexelFile)->Unit(benchmark::kMillisecond);
+
+// The cost of the key derivation alone: open and read a small file keyed with `kdf_iter`
+// iterations (64000 is SQLCipher 3's default).
+void BM_KeyDerivation(benchmark::State& state) {
+    const auto file = Shared().dir() / ("kdf" + std::to_string(state.range(0)) + ".db");
+    const auto pragma = "PRAGMA kdf_iter = " + std::to_string(state.range(0)) + ";";
+    {
+        auto db = lexel::sql::Database::Open(file, lexel::sql::Database::Mode::CreateNew, "k");
+        db.Execute(pragma + "CREATE TABLE IF NOT EXISTS t (x)");
+    }
+    for (auto _ : state) {
+        auto db = lexel::sql::Database::Open(file, lexel::sql::Database::Mode::OpenExisting, "k");
+        db.Execute(pragma + "SELECT COUNT(*) FROM t");
+    }
+}
+BENCHMARK(BM_KeyDerivation)->Arg(4000)->Arg(64000)->Unit(benchmark::kMillisecond);
+
+} // namespace
