@@ -5,8 +5,6 @@
 namespace lexel {
 namespace {
 
-constexpr std::string_view EmptyHighScore = "??????0";
-
 constexpr std::array<OptionRow, 18> Defaults{{
     {"Language", ""},
     {"Class", "2"},

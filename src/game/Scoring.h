@@ -1,0 +1,32 @@
+#pragma once
+
+#include "BoardGeometry.h"
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+namespace lexel {
+
+// What a finished (or abandoned) game's score is made of.
+struct ScoreInput {
+    std::array<std::string, LineCount> resultCodes; // "" for a line not evaluated
+    std::string gameClass;                          // the level of this game, "1".."4"
+    bool solvedEarly = false;
+    int iLine = 1;
+    int nonWordCount = 0;
+    int hintCount = 0;
+    bool firstLetterHinted = false;
+    std::int32_t suggestionCount = 0;
+    int wrongSolutionCount = 0;
+    std::int32_t elapsedSeconds = 0;
+};
+
+inline constexpr std::int32_t MaxScore = 500000;
+
+// The score as decimal text, from 0 to 500000: the dots collected, for a won game the level,
+// a clean-game and a time bonus, for an early solution a bonus per line left, less the
+// charges for non-words, wrong solutions, hints and suggestions.
+std::string ComputeScore(const ScoreInput& game);
+
+} // namespace lexel

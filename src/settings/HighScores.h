@@ -1,0 +1,37 @@
+#pragma once
+
+// The ten best scores, each an Options row "HighScore1".."HighScore10" holding the hidden word
+// in capitals followed at once by the score ("PLANET346900"), and the games counters.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace lexel {
+
+class SettingsStore;
+
+inline constexpr int HighScoreRanks = 10;
+
+struct HighScoreEntry {
+    std::string word;  // characters 1 to 6
+    std::string score; // characters 7 on; "" for an entry shorter than seven characters
+};
+
+std::string HighScoreKey(int rank);
+HighScoreEntry SplitHighScore(std::string_view entry);
+
+// Enters `score` (decimal text) for `word` at the first rank whose score is strictly lower:
+// an equal score ranks below, 0 or less never enters, rank 10 falls out. The rows move in one
+// transaction, so an interruption never duplicates or loses an entry. True when it entered.
+bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_view score);
+
+// Empties the table and the counters. `GamesPlayed` becomes "1" when the running game has
+// already been counted as played (it has an evaluated line), else "0".
+void ResetStatistics(SettingsStore& store, bool runningGameCounted);
+
+// won * 100 / played rounded to the nearest whole number, a half to the even neighbour; none
+// when nothing was played.
+std::optional<long long> WonPercentage(long long won, long long played);
+
+} // namespace lexel

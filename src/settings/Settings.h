@@ -1,0 +1,35 @@
+#pragma once
+
+// The settings record: read once at start-up, changed by the options dialog.
+
+#include <string>
+
+namespace lexel {
+
+class SettingsStore;
+
+struct Settings {
+    std::string Language;    // "E" English, "D" German; anything else: not chosen yet
+    std::string Class = "2"; // hidden-word level "1".."4"
+    bool Only = false;       // hidden words only of that level, not of easier ones too
+    bool Cheating = false;   // guesses that are no words are accepted
+    bool Colors = true;      // letters are coloured automatically
+    bool Timer = true;       // the used time is shown
+
+    bool operator==(const Settings&) const = default;
+};
+
+// Stored booleans are "Y"/"N"; only exactly "N" reads as off.
+bool IsOn(const std::string& stored);
+const char* YesNo(bool on);
+
+// What the Defaults button of the options dialog offers.
+Settings DefaultSettings();
+
+Settings ReadSettings(SettingsStore& store);
+
+// Writes all six rows, changed or not, in the order Class, Only, Cheating, Colors, Timer,
+// Language.
+void SaveSettings(SettingsStore& store, const Settings& settings);
+
+} // namespace lexel

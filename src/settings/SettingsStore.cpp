@@ -1,0 +1,59 @@
+#include "SettingsStore.h"
+
+#include "NumericText.h"
+#include "OptionDefaults.h"
+
+#include <algorithm>
+
+namespace lexel {
+namespace {
+
+std::string Trimmed(const std::string& text) {
+    const auto first = text.find_first_not_of(' ');
+    if (first == std::string::npos) {
+        return {};
+    }
+    return text.substr(first, text.find_last_not_of(' ') - first + 1);
+}
+
+std::optional<std::string_view> DefaultOf(std::string_view key) {
+    const auto rows = OptionDefaults();
+    const auto row =
+        std::find_if(rows.begin(), rows.end(), [&](const OptionRow& r) { return r.key == key; });
+    return row == rows.end() ? std::nullopt : std::optional(row->value);
+}
+
+} // namespace
+
+SettingsStore::SettingsStore(sql::Database& db) : db_(db) {}
+
+std::string SettingsStore::ReadOption(std::string_view key) {
+    if (!read_) {
+        read_ = db_.Prepare("SELECT Value FROM Options WHERE Name = ?");
+    }
+    read_->Bind(1, key);
+    const bool found = read_->Step();
+    const std::string value = found ? read_->Text(0) : std::string();
+    read_->Reset();
+    if (found) {
+        return Trimmed(value);
+    }
+    const auto fallback = DefaultOf(key);
+    if (fallback) {
+        WriteOption(key, *fallback);
+    }
+    return std::string(fallback.value_or(""));
+}
+
+void SettingsStore::WriteOption(std::string_view key, std::string_view value) {
+    if (!write_) {
+        write_ = db_.Prepare("INSERT OR REPLACE INTO Options (Name, Value) VALUES (?, ?)");
+    }
+    write_->Bind(1, key).Bind(2, value).Run();
+}
+
+void SettingsStore::IncrementCounter(std::string_view key) {
+    WriteOption(key, std::to_string(WholeValue(ReadOption(key)) + 1));
+}
+
+} // namespace lexel
