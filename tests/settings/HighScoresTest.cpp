@@ -14,13 +14,8 @@ namespace {
 class HighScoresTest : public ::testing::Test {
 protected:
     test::TempDir dir;
-    sql::Database db = Open();
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
-
-    sql::Database Open() {
-        test::CreateSampleFile(dir / "Lexel.lxl");
-        return OpenLexelFile(dir / "Lexel.lxl");
-    }
 
     void Fill(const std::vector<std::string>& entries) {
         for (std::size_t i = 0; i < entries.size(); ++i) {

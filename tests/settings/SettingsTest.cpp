@@ -14,20 +14,10 @@ namespace {
 class SettingsStoreTest : public ::testing::Test {
 protected:
     test::TempDir dir;
-    sql::Database db = Open();
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
 
-    sql::Database Open() {
-        test::CreateSampleFile(dir / "Lexel.lxl");
-        return OpenLexelFile(dir / "Lexel.lxl");
-    }
-
-    // What another program reading the file sees: proves the write reached it.
-    std::string Stored(const std::string& key) {
-        auto select = db.Prepare("SELECT COALESCE(Value, '<null>') FROM Options WHERE Name = ?");
-        select.Bind(1, key);
-        return select.Step() ? select.Text(0) : "<no row>";
-    }
+    std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
 };
 
 TEST_F(SettingsStoreTest, ReadsTrimmedValuesAndNullAsEmpty) {

@@ -37,12 +37,7 @@ float Key(int key) {
 class WordStoreTest : public ::testing::Test {
 protected:
     test::TempDir dir;
-    sql::Database db = Open();
-
-    sql::Database Open(const SourceLists& lists = test::SampleLists()) {
-        test::CreateSampleFile(dir / "Lexel.lxl", lists);
-        return OpenLexelFile(dir / "Lexel.lxl");
-    }
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
 };
 
 TEST_F(WordStoreTest, KnownWordsByLength) {
@@ -107,7 +102,7 @@ TEST_F(WordStoreTest, ALevelThatCannotBeDrawnFallsBackToTheNearest) {
     lists.sixLetters = {{"planet", "1"}, {"garden", "2"}, {"silver", "4"}};
     db.Close();
     std::filesystem::remove(dir / "Lexel.lxl");
-    db = Open(lists);
+    db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
     // Keys: 1 planet (1), 2 garden (2), 3 silver (4). Level 3 has no words.
     const auto key = [](int k) { return (static_cast<float>(k) - 0.5f) / 3.0f; };
     ScriptedRandom random({key(3), key(1), key(2)});

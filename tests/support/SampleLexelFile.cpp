@@ -1,6 +1,7 @@
 #include "SampleLexelFile.h"
 
 #include "DatabaseGenerator.h"
+#include "store/LexelFile.h"
 
 #include <fstream>
 #include <iterator>
@@ -20,6 +21,17 @@ SourceLists SampleLists() {
 
 void CreateSampleFile(const std::filesystem::path& file, const SourceLists& lists) {
     CreateDatabase(lists, file);
+}
+
+sql::Database OpenSampleFile(const std::filesystem::path& file, const SourceLists& lists) {
+    CreateDatabase(lists, file);
+    return OpenLexelFile(file);
+}
+
+std::string StoredOption(sql::Database& db, const std::string& key) {
+    auto select = db.Prepare("SELECT COALESCE(Value, '<null>') FROM Options WHERE Name = ?");
+    select.Bind(1, key);
+    return select.Step() ? select.Text(0) : "<no row>";
 }
 
 std::string FileBytes(const std::filesystem::path& file) {
