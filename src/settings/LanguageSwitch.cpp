@@ -1,0 +1,37 @@
+#include "LanguageSwitch.h"
+
+#include <QCoreApplication>
+#include <QLibraryInfo>
+
+namespace lexel {
+
+LanguageSwitch::LanguageSwitch()
+    : german_(std::make_unique<QTranslator>()), germanQt_(std::make_unique<QTranslator>()) {
+    if (!german_->load(QStringLiteral(":/i18n/lexel_de.qm"))) {
+        qWarning("The German translation is missing from this build.");
+    }
+    // Optional: present when Qt's translations are installed.
+    (void)germanQt_->load(QStringLiteral("qtbase_de"),
+                          QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+}
+
+LanguageSwitch::~LanguageSwitch() {
+    Apply("E");
+}
+
+void LanguageSwitch::Apply(const std::string& language) {
+    const bool german = language == "D";
+    if (german == installed_) {
+        return;
+    }
+    if (german) {
+        QCoreApplication::installTranslator(germanQt_.get());
+        QCoreApplication::installTranslator(german_.get());
+    } else {
+        QCoreApplication::removeTranslator(german_.get());
+        QCoreApplication::removeTranslator(germanQt_.get());
+    }
+    installed_ = german;
+}
+
+} // namespace lexel

@@ -1,0 +1,29 @@
+#pragma once
+
+// The interface language: English texts are in the code, German ones come from the compiled
+// translation file, installed on the application while German is chosen.
+
+#include <QTranslator>
+#include <memory>
+#include <string>
+
+namespace lexel {
+
+class LanguageSwitch {
+public:
+    LanguageSwitch();
+    ~LanguageSwitch();
+    LanguageSwitch(const LanguageSwitch&) = delete;
+    LanguageSwitch& operator=(const LanguageSwitch&) = delete;
+
+    // "D" German, anything else English. Windows pick it up at their next Translate.
+    void Apply(const std::string& language);
+    bool IsGerman() const { return installed_; }
+
+private:
+    std::unique_ptr<QTranslator> german_;
+    std::unique_ptr<QTranslator> germanQt_; // the texts of Qt's own buttons ("&Ja", "&Nein")
+    bool installed_ = false;
+};
+
+} // namespace lexel

@@ -1,0 +1,20 @@
+#include "SetOptions.h"
+
+#include "LanguageSwitch.h"
+#include "fmOptions.h"
+
+namespace lexel {
+
+bool SetOptions(QWidget* parent, Settings& settings, SettingsStore& store, Help& help,
+                LanguageSwitch& language) {
+    const auto before = settings.Language;
+    fmOptions dialog(settings, store, help, parent);
+    dialog.exec();
+    if (settings.Language == before) {
+        return false;
+    }
+    language.Apply(settings.Language);
+    return true;
+}
+
+} // namespace lexel

@@ -1,0 +1,39 @@
+#pragma once
+
+// What a window test needs: its own Lexel file in a temporary directory, the settings store
+// over it, fake message boxes and help, and the language it expects.
+
+#include "FakeHelp.h"
+#include "FakeMessageBoxes.h"
+#include "SampleLexelFile.h"
+#include "TempDir.h"
+#include "settings/LanguageSwitch.h"
+#include "settings/SettingsStore.h"
+
+#include <QWidget>
+
+namespace lexel::test {
+
+struct WindowFixture {
+    explicit WindowFixture(const std::string& language) { languageSwitch.Apply(language); }
+
+    std::string Stored(const std::string& key) { return StoredOption(db, key); }
+
+    TempDir dir;
+    sql::Database db = OpenSampleFile(dir / "Lexel.lxl");
+    SettingsStore store{db};
+    FakeMessageBoxes boxes;
+    FakeHelp help;
+    LanguageSwitch languageSwitch;
+};
+
+// The control named `name`; the test stops at once when the window has none.
+template <typename T> T* Child(QWidget& window, const QString& name) {
+    auto* child = window.findChild<T*>(name);
+    if (child == nullptr) {
+        qFatal("no control named %s", qPrintable(name));
+    }
+    return child;
+}
+
+} // namespace lexel::test
