@@ -7,7 +7,6 @@ BUILD     ?= build
 ASAN      ?= build-asan
 RELEASE   ?= build-release
 JOBS      ?= $(shell nproc)
-CMAKE_GEN := $(if $(shell command -v ninja),-G Ninja,)
 
 .PHONY: all setup build run test sanitize bench format clean
 
@@ -17,7 +16,7 @@ setup:
 	@scripts/setup.sh
 
 $(BUILD)/CMakeCache.txt: | setup
-	cmake -S . -B $(BUILD) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Debug
 
 build: setup $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS)
@@ -33,12 +32,12 @@ endif
 
 # ASan + UBSan build running the same tests.
 sanitize: setup
-	cmake -S . -B $(ASAN) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Debug -DLEXEL_SANITIZE=ON
+	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLEXEL_SANITIZE=ON
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 
 bench: setup
-	cmake -S . -B $(RELEASE) $(CMAKE_GEN) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE) -j $(JOBS) --target lexel-bench
 	cd $(RELEASE) && ./bench/lexel-bench
 
