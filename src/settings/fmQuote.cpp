@@ -1,0 +1,103 @@
+#include "fmQuote.h"
+
+#include "board/Twips.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <algorithm>
+
+namespace lexel {
+namespace {
+
+constexpr int ClientWidth = 5625;
+constexpr int SourceGap = 105; // from the text's bottom to the source line
+
+// The close button sits below the source line and moves with it, so the mouse can always
+// reach it; the window as built is the 2880-twips text area plus the button's row.
+constexpr int ButtonTop = 2895;
+constexpr int ButtonHeight = 372;
+constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
+
+QFont SizedFont(double points, bool bold) {
+    QFont font = LayoutFont();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    return font;
+}
+
+// Quotations are shown as stored, never read as markup.
+QLabel* Label(QWidget* parent, const QString& name, QRect geometry, Qt::Alignment alignment) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setGeometry(geometry);
+    label->setTextFormat(Qt::PlainText);
+    label->setAlignment(alignment);
+    return label;
+}
+
+// The height `label` needs for its text at its present width; an empty label needs none.
+int WrappedHeight(const QLabel* label) {
+    return std::max(label->heightForWidth(label->width()), 0);
+}
+
+} // namespace
+
+fmQuote::fmQuote(const Quote& quote, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("fmQuote"));
+    setModal(true);
+    setFont(LayoutFont());
+    // The same caption in both languages, so it bypasses the translation.
+    setWindowTitle(QStringLiteral("Morvane Lexel"));
+    setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+    CreateControls();
+    Form_Load(quote);
+}
+
+void fmQuote::CreateControls() {
+    lbTitle = Label(this, QStringLiteral("lbTitle"), TwipsRect(120, 60, 5355, 435),
+                    Qt::AlignHCenter | Qt::AlignVCenter);
+    lbTitle->setFont(SizedFont(18, true));
+    lbTitle->setWordWrap(true);
+    lbText = Label(this, QStringLiteral("lbText"), TwipsRect(120, 600, 5370, 1860),
+                   Qt::AlignLeft | Qt::AlignTop);
+    lbText->setFont(SizedFont(12, false));
+    lbText->setWordWrap(true);
+    lbSource = Label(this, QStringLiteral("lbSource"), TwipsRect(120, 2520, 5355, 255),
+                     Qt::AlignLeft | Qt::AlignVCenter);
+
+    Command1 = new QPushButton(QStringLiteral("&Close"), this);
+    Command1->setObjectName(QStringLiteral("Command1"));
+    Command1->setGeometry(TwipsRect(180, ButtonTop, 972, ButtonHeight));
+    Command1->setAutoDefault(false); // Enter closes nothing; Esc does, as QDialog's reject
+    connect(Command1, &QPushButton::clicked, this, &fmQuote::reject);
+}
+
+// The text decides the height: the source line follows it at a fixed gap, and the button and
+// the window's bottom edge move by the same distance.
+void fmQuote::Form_Load(const Quote& quote) {
+    lbSource->setText(QString::fromStdString(quote.Source));
+    lbText->setText(QString::fromStdString(quote.Text));
+    lbTitle->setText(QString::fromStdString(quote.Title));
+    FitTitle();
+    FitText();
+    const int newTop = lbText->y() + lbText->height() + Twips(SourceGap);
+    const int delta = lbSource->y() - newTop;
+    lbSource->move(lbSource->x(), newTop);
+    Command1->move(Command1->x(), Command1->y() - delta);
+    setFixedSize(width(), height() - delta);
+}
+
+// A heading too long for one line wraps; the text moves down rather than cover it.
+void fmQuote::FitTitle() {
+    const int growth = WrappedHeight(lbTitle) - lbTitle->height();
+    if (growth > 0) {
+        lbTitle->resize(lbTitle->width(), lbTitle->height() + growth);
+        lbText->move(lbText->x(), lbText->y() + growth);
+    }
+}
+
+void fmQuote::FitText() {
+    lbText->resize(lbText->width(), WrappedHeight(lbText));
+}
+
+} // namespace lexel
