@@ -2,31 +2,15 @@
 
 #include "store/LexelFile.h"
 #include "support/SampleLexelFile.h"
+#include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
 
-#include <deque>
 #include <gtest/gtest.h>
 
 namespace lexel {
 namespace {
 
-// Hands out the given numbers in turn, then the last one for ever.
-class ScriptedRandom final : public RandomSource {
-public:
-    explicit ScriptedRandom(std::deque<float> values) : values_(std::move(values)) {}
-    float Next() override {
-        ++draws;
-        const float value = values_.front();
-        if (values_.size() > 1) {
-            values_.pop_front();
-        }
-        return value;
-    }
-    int draws = 0;
-
-private:
-    std::deque<float> values_;
-};
+using test::ScriptedRandom;
 
 // w6s of the sample file by key: 1 planet (1), 2 garden (2), 3 danger (3), 4 silver (4),
 // 5 bobbin (2). The draw r picks key floor(5r) + 1.

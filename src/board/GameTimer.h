@@ -1,0 +1,47 @@
+#pragma once
+
+// The time spent on a game, always recomputed from a whole-second clock, so late or missed
+// ticks lose nothing. Stops by itself at 24 hours.
+
+#include <cstdint>
+#include <string>
+
+namespace lexel {
+
+class Clock {
+public:
+    virtual ~Clock() = default;
+    // Whole seconds since a fixed point in time.
+    virtual std::int64_t Now() = 0;
+};
+
+class SystemClock final : public Clock {
+public:
+    std::int64_t Now() override;
+};
+
+// "hh:mm:ss", each part at least two digits.
+std::string FormatElapsed(std::int32_t seconds);
+
+class GameTimer {
+public:
+    explicit GameTimer(Clock& clock) : clock_(clock) {}
+
+    void TimerStart();
+    void TimerStop() { running_ = false; }
+    // One tick: recomputes the elapsed seconds; stops at 24 hours.
+    void TimerUpdate();
+    // The elapsed seconds as of the last tick (0 before the first tick after TimerStart).
+    std::int32_t TimerGet() const { return elapsed_; }
+
+    bool IsRunning() const { return running_; }
+    std::string Display() const { return FormatElapsed(elapsed_); }
+
+private:
+    Clock& clock_;
+    std::int64_t startTime_ = 0;
+    std::int32_t elapsed_ = 0;
+    bool running_ = false;
+};
+
+} // namespace lexel
