@@ -2,6 +2,164 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>lexel::fmMain</name>
+    <message>
+        <source>Do you really want to abort this game?</source>
+        <translation>Dieses Spiel wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>The hidden word was &apos;%1&apos;.</source>
+        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid English word.
+Should it be accepted nevertheless?</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
+Soll es trotzdem akzeptiert werden?</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You found the hidden word.</source>
+        <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
+    </message>
+    <message>
+        <source>Great!  You found the hidden word ahead of time.</source>
+        <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
+    </message>
+    <message>
+        <source>You scored %1 points.</source>
+        <extracomment>%1 is the score; the German text has no words before it</extracomment>
+        <translation>%1 Punkte wurden erzielt.</translation>
+    </message>
+    <message>
+        <source>Sorry, this is not the correct solution. Please play on!</source>
+        <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
+    </message>
+    <message>
+        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
+        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
+    </message>
+    <message>
+        <source>No matching word found.</source>
+        <translation>Kein passendes Wort gefunden.</translation>
+    </message>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Evaluate</source>
+        <translation>&amp;Auswerten</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>S&amp;uggest Word</source>
+        <translation>Wort &amp;vorschlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>High Sco&amp;res...</source>
+        <translation>&amp;High Scores...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Reset To &amp;Gray</source>
+        <translation>Alles auf &amp;grau setzen</translation>
+    </message>
+    <message>
+        <source>Save Anal&amp;ysis</source>
+        <translation>Anal&amp;yse sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About Lexel...</source>
+        <translation>Über &amp;Lexel...</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>Grü&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Gray</source>
+        <translation>Gr&amp;au</translation>
+    </message>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Suggest Word</source>
+        <translation>Wort vorschlagen</translation>
+    </message>
+    <message>
+        <source>Reset To Gray</source>
+        <translation>Alles auf grau setzen</translation>
+    </message>
+    <message>
+        <source>Save Analysis</source>
+        <translation>Analyse sichern</translation>
+    </message>
+    <message>
+        <source>Results</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <source>Used Letters</source>
+        <translation>Benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <source>Unused Letters</source>
+        <translation>Nicht benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <source>Used Time</source>
+        <translation>Verbrauchte Zeit</translation>
+    </message>
+</context>
+<context>
     <name>lexel::fmOptions</name>
     <message>
         <source>Morvane Lexel Options</source>

@@ -11,6 +11,7 @@ class QtMessageBoxes final : public MessageBoxes {
 public:
     explicit QtMessageBoxes(QWidget* parent = nullptr) : parent_(parent) {}
     MessageAnswer Show(const Message& message) override;
+    void SetParent(QWidget* parent) { parent_ = parent; }
 
 private:
     QWidget* parent_;

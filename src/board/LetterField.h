@@ -1,0 +1,38 @@
+#pragma once
+
+// One one-letter field of the board. It hands its key, focus, mouse and content events to the
+// grid, which decides what the field holds and where the focus goes.
+
+#include <QLineEdit>
+
+namespace lexel {
+
+class GuessGrid;
+
+class LetterField : public QLineEdit {
+    Q_OBJECT
+
+public:
+    enum class Kind { Guess, Solution };
+
+    LetterField(GuessGrid& grid, Kind kind, int index, QWidget* parent);
+
+    Kind kind() const { return kind_; }
+    int index() const { return index_; }
+    void SelectCharacter() { selectAll(); }
+
+protected:
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    GuessGrid& grid_;
+    Kind kind_;
+    int index_;
+};
+
+} // namespace lexel

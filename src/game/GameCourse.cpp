@@ -1,0 +1,301 @@
+// The course of a game on the main window: start, evaluation of a line, the solution line,
+// the end of a game.
+
+#include "GuessEvaluation.h"
+#include "MessageBoxes.h"
+#include "Scoring.h"
+#include "board/DotPicture.h"
+#include "board/GuessGrid.h"
+#include "fmMain.h"
+#include "game/ResultDots.h"
+#include "settings/HighScores.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/fmStats.h"
+#include "store/WordStore.h"
+
+#include <QAction>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QPushButton>
+
+namespace lexel {
+namespace {
+
+const QColor LightGray(192, 192, 192);
+
+QString Lower(const QString& text) {
+    return text.toLower();
+}
+
+} // namespace
+
+QString fmMain::HiddenWordCapitals() const {
+    return QString::fromStdString(game_.HiddenWord).toUpper();
+}
+
+void fmMain::StartGame() {
+    helpContext_ = HelpTopic::Playing;
+    if (game_.GameRunning) {
+        const auto answer = services_.boxes.Show(
+            {MessageIcon::Question, texts_.abort, MessageButtons::YesNo, MessageAnswer::No});
+        if (answer != MessageAnswer::Yes) {
+            return;
+        }
+        if (game_.iLine > 1) {
+            OfferScore();
+        }
+        ShowSolution();
+        services_.boxes.Show({MessageIcon::Information, texts_.reveal.arg(HiddenWordCapitals())});
+    }
+    TimerStop();
+    lbTime->setText(QStringLiteral("00:00:00"));
+
+    game_ = GameState();
+    game_.GameRunning = true;
+    game_.GameClass = services_.settings.Class;
+    for (QWidget* w : {frToGuess, frGuess, static_cast<QWidget*>(frResult), frDots,
+                       static_cast<QWidget*>(frUnused), static_cast<QWidget*>(frUsed),
+                       static_cast<QWidget*>(fmTimer), static_cast<QWidget*>(cbGuess)}) {
+        w->hide();
+    }
+    game_.HiddenWord =
+        services_.words.PickHiddenWord(services_.settings.Class, services_.settings.Only);
+    game_.iLine = 1;
+
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        grid_->Text1(i)->setEnabled(true);
+        grid_->Text1(i)->show();
+        grid_->Text1(i)->setText(QStringLiteral("?"));
+        grid_->lbHint(i)->clear();
+        grid_->lbHint(i)->hide();
+    }
+    for (int k = 0; k < FieldCount; ++k) {
+        auto* field = grid_->tbL1(k);
+        field->setText(QStringLiteral("."));
+        field->setEnabled(false);
+        GuessGrid::SetFieldColor(field, palette().color(QPalette::Button));
+        field->show();
+        GuessGrid::SetLabelColor(grid_->lbGuess(k + 1), LightGray);
+        grid_->lbGuess(k + 1)->hide();
+    }
+    GUI(QStringLiteral("ENABLE_LINE"));
+    for (int line = 1; line <= LineCount; ++line) {
+        lbResult[line - 1]->clear();
+        lblack[line - 1]->ShowEmpty();
+        lwhite[line - 1]->ShowEmpty();
+    }
+
+    frToGuess->show();
+    frGuess->show();
+    GUI(QStringLiteral("DISABLE_RESULT"));
+    for (QWidget* w : {static_cast<QWidget*>(cbGuess), static_cast<QWidget*>(frResult), frDots,
+                       static_cast<QWidget*>(frUnused), static_cast<QWidget*>(frUsed)}) {
+        w->show();
+    }
+    fmTimer->setVisible(services_.settings.Timer);
+
+    for (QAction* action : {mnEditGrayAll, mnSave, mnPopHint}) {
+        action->setEnabled(true);
+    }
+    cmdGray->setEnabled(true);
+    cmdSave->setEnabled(true);
+    SetSuggestionCommands(true);
+    marks_.Clear();
+    UnusedAll();
+    cmdGame->setFocus();
+    grid_->tbL1(0)->setFocus();
+}
+
+void fmMain::TryGuess() {
+    QString guess;
+    for (int k = BL(game_.iLine); k <= BH(game_.iLine); ++k) {
+        guess += grid_->tbL1(k)->text();
+    }
+    if (game_.iLine < LineCount && !AcceptGuess(guess)) {
+        return;
+    }
+    if (game_.iLine == LineCount) {
+        EvaluateLastLine();
+        return;
+    }
+    if (!game_.GameCounted) {
+        CountGame();
+        TimerStart();
+    }
+    GUI(QStringLiteral("DISABLE_LINE"));
+    const auto code = EvaluateGuess(game_.HiddenWord, Lower(guess).toStdString(), OF(game_.iLine));
+    ShowLineResult(game_.iLine, QString::fromStdString(code));
+    const int good = CountGoodLetters(code);
+    if (services_.settings.Colors) {
+        AutoColor(guess, good);
+    }
+    Used(Lower(guess), good);
+    ++game_.iLine;
+    if (game_.iLine == LineCount) {
+        SetSuggestionCommands(false);
+    }
+    GUI(QStringLiteral("ENABLE_LINE"));
+    grid_->SetFocusNextGuessLine();
+}
+
+// Lines 1 to 8 must be words, unless the player allows cheating and accepts this one.
+bool fmMain::AcceptGuess(const QString& guess) {
+    if (services_.words.IsKnownWord(Lower(guess).toStdString())) {
+        return true;
+    }
+    if (!services_.settings.Cheating) {
+        services_.boxes.Show({MessageIcon::Critical, texts_.notAWordRefused.arg(guess)});
+        return false;
+    }
+    const auto answer = services_.boxes.Show({MessageIcon::Question, texts_.notAWordAsk.arg(guess),
+                                              MessageButtons::YesNo, MessageAnswer::Yes});
+    if (answer != MessageAnswer::Yes) {
+        return false;
+    }
+    ++game_.NonWordCount;
+    return true;
+}
+
+void fmMain::EvaluateLastLine() {
+    QString guess;
+    for (int k = BL(LineCount); k <= BH(LineCount); ++k) {
+        guess += grid_->tbL1(k)->text();
+    }
+    GUI(QStringLiteral("DISABLE_LINE"));
+    const auto code =
+        QString::fromStdString(EvaluateGuess(game_.HiddenWord, Lower(guess).toStdString(), 0));
+    ShowLineResult(LineCount, code);
+    GUI(QStringLiteral("DISABLE_RESULT"));
+    const QString score = ComputeScore();
+    const bool entered = EnterHighScore(services_.store, game_.HiddenWord, score.toStdString());
+    ShowSolution();
+    StopGame();
+    if (code != QLatin1String("6000")) {
+        services_.boxes.Show({MessageIcon::Critical, texts_.lost.arg(HiddenWordCapitals())});
+        return;
+    }
+    services_.store.IncrementCounter("GamesWon");
+    WinEnding(texts_.wonOnLine9, entered, score);
+}
+
+void fmMain::Solve() {
+    if (!timer_.IsRunning()) {
+        TimerStart();
+    }
+    if (game_.iLine == LineCount) {
+        for (int i = 0; i < HiddenWordLength; ++i) {
+            grid_->tbL1(BL(LineCount) + i)->setText(grid_->Text1(i)->text());
+        }
+        TryGuess();
+        return;
+    }
+    QString solution;
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        solution += grid_->Text1(i)->text();
+    }
+    if (Lower(solution).toStdString() != game_.HiddenWord) {
+        ++game_.WrongSolutionCount;
+        if (!game_.GameCounted) {
+            CountGame();
+        }
+        services_.boxes.Show({MessageIcon::Critical, texts_.wrongSolution});
+        return;
+    }
+    ShowSolution();
+    GUI(QStringLiteral("SOLVED"));
+    StopGame();
+    game_.SolvedEarly = true;
+    const QString score = ComputeScore();
+    const bool entered = EnterHighScore(services_.store, game_.HiddenWord, score.toStdString());
+    if (!game_.GameCounted) {
+        services_.store.IncrementCounter("GamesPlayed");
+    }
+    services_.store.IncrementCounter("GamesWon");
+    WinEnding(texts_.wonEarly, entered, score);
+}
+
+void fmMain::ShowSolution() {
+    const QString word = HiddenWordCapitals();
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        grid_->lbHint(i)->setText(word.mid(i, 1));
+        grid_->lbHint(i)->show();
+        grid_->Text1(i)->hide();
+    }
+}
+
+void fmMain::StopGame() {
+    TimerStop();
+    game_.GameRunning = false;
+    mnEditGrayAll->setEnabled(false);
+    cmdGray->setEnabled(false);
+    SetSuggestionCommands(false);
+    mnSave->setEnabled(false);
+    cmdSave->setEnabled(false);
+    SetSolveCommands(false);
+}
+
+void fmMain::WinEnding(const QString& message, bool entered, const QString& score) {
+    if (entered) {
+        services_.boxes.Show({MessageIcon::Exclamation, message});
+        fmStats window(services_.store, services_.boxes, services_.help, false, this);
+        window.HighLight(HiddenWordCapitals(), score);
+        window.exec();
+    } else {
+        services_.boxes.Show(
+            {MessageIcon::Exclamation, message + u'\n' + texts_.scoreLine.arg(score)});
+    }
+    if (services_.words.FindAnagrams(game_.HiddenWord)) {
+        ShowAnagrams();
+    }
+}
+
+void fmMain::CountGame() {
+    services_.store.IncrementCounter("GamesPlayed");
+    game_.GameCounted = true;
+}
+
+QString fmMain::ComputeScore() const {
+    ScoreInput input;
+    for (int line = 1; line <= LineCount; ++line) {
+        input.resultCodes[line - 1] = ResultCode(line).trimmed().toStdString();
+    }
+    input.gameClass = game_.GameClass;
+    input.solvedEarly = game_.SolvedEarly;
+    input.iLine = game_.iLine;
+    input.nonWordCount = game_.NonWordCount;
+    input.hintCount = game_.HintCount;
+    input.firstLetterHinted = game_.FirstLetterHinted;
+    input.suggestionCount = game_.SuggestionCount;
+    input.wrongSolutionCount = game_.WrongSolutionCount;
+    input.elapsedSeconds = TimerGet();
+    return QString::fromStdString(lexel::ComputeScore(input));
+}
+
+// An abandoned game with an evaluated line still offers its score; the answer is not needed.
+bool fmMain::OfferScore() {
+    return EnterHighScore(services_.store, game_.HiddenWord, ComputeScore().toStdString());
+}
+
+void fmMain::ShowLineResult(int line, const QString& code) {
+    lbResult[line - 1]->setText(code);
+    const auto dots = DotsForResult(code.toStdString());
+    lblack[line - 1]->ShowDots(DotPicture::Kind::Black, dots.black);
+    lwhite[line - 1]->ShowDots(DotPicture::Kind::White, dots.white);
+}
+
+void fmMain::SetSuggestionCommands(bool enabled) {
+    mnSuggest->setEnabled(enabled);
+    mnPopSuggestMenu->setEnabled(enabled);
+    mnPopSuggest->setEnabled(enabled);
+    cmdSuggest->setEnabled(enabled);
+}
+
+void fmMain::SetSolveCommands(bool enabled) {
+    mnSolve->setEnabled(enabled);
+    cbSolve->setEnabled(enabled);
+}
+
+} // namespace lexel

@@ -1,0 +1,76 @@
+#include "Startup.h"
+
+#include "DatabaseStartup.h"
+#include "QtMessageBoxes.h"
+#include "fmMain.h"
+#include "settings/LanguageSwitch.h"
+#include "settings/Settings.h"
+#include "settings/SettingsStore.h"
+#include "settings/fmLang.h"
+#include "store/WordStore.h"
+
+#include <QApplication>
+#include <QLockFile>
+#include <cstdlib>
+#include <filesystem>
+
+namespace lexel {
+namespace {
+
+// Until the help viewer exists, help requests are quietly ignored.
+class NoHelp final : public Help {
+public:
+    void ShowTopic(HelpTopic) override {}
+};
+
+// The language row, asked for on the first run. A language window closed without OK stores
+// nothing: this run is in English and the next start asks again.
+std::string ChooseLanguage(SettingsStore& store) {
+    auto language = store.ReadOption("Language");
+    if (language != "E" && language != "D") {
+        fmLang window(store);
+        window.exec();
+        language = store.ReadOption("Language");
+    }
+    return language == "D" ? "D" : "E";
+}
+
+} // namespace
+
+int RunLexel(QApplication& app) {
+    auto random = SeededRandom::FromClock();
+    QtMessageBoxes boxes;
+    const std::filesystem::path directory = QCoreApplication::applicationDirPath().toStdString();
+
+    // A lock left by a killed process names a process that no longer runs: QLockFile takes
+    // it over.
+    QLockFile instance(QString::fromStdString((directory / "Lexel.lock").string()));
+    instance.setStaleLockTime(0);
+    if (!instance.tryLock(0)) {
+        boxes.Show({MessageIcon::Information,
+                    QString::fromUtf8("Lexel is already running.\nLexel läuft bereits.")});
+        return EXIT_FAILURE;
+    }
+    auto db = OpenDB(directory, boxes);
+    if (!db) {
+        return EXIT_FAILURE;
+    }
+    SettingsStore store(*db);
+    LanguageSwitch language;
+    Settings settings = ReadSettings(store);
+    settings.Language = ChooseLanguage(store);
+    language.Apply(settings.Language);
+
+    NoHelp help;
+    WordStore words(*db, random);
+    SystemClock clock;
+    fmMain window({*db, store, words, settings, boxes, help, random, clock, language});
+    boxes.SetParent(&window);
+    window.Form_Load();
+    window.show();
+    const int code = app.exec();
+    CloseDB(*db);
+    return code;
+}
+
+} // namespace lexel
