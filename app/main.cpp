@@ -4,5 +4,5 @@
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
-    return lexel::RunLexel(app);
+    return lexel::RunLexel(app, QCoreApplication::applicationDirPath().toStdString());
 }

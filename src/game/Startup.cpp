@@ -23,8 +23,21 @@ public:
     void ShowTopic(HelpTopic) override {}
 };
 
-// The language row, asked for on the first run. A language window closed without OK stores
-// nothing: this run is in English and the next start asks again.
+} // namespace
+
+std::unique_ptr<QLockFile> LockSingleInstance(const std::filesystem::path& directory,
+                                              MessageBoxes& boxes) {
+    auto lock =
+        std::make_unique<QLockFile>(QString::fromStdString((directory / "Lexel.lock").string()));
+    lock->setStaleLockTime(0);
+    if (lock->tryLock(0)) {
+        return lock;
+    }
+    boxes.Show({MessageIcon::Information,
+                QString::fromUtf8("Lexel is already running.\nLexel läuft bereits.")});
+    return nullptr;
+}
+
 std::string ChooseLanguage(SettingsStore& store) {
     auto language = store.ReadOption("Language");
     if (language != "E" && language != "D") {
@@ -35,20 +48,11 @@ std::string ChooseLanguage(SettingsStore& store) {
     return language == "D" ? "D" : "E";
 }
 
-} // namespace
-
-int RunLexel(QApplication& app) {
+int RunLexel(QApplication& app, const std::filesystem::path& directory) {
     auto random = SeededRandom::FromClock();
     QtMessageBoxes boxes;
-    const std::filesystem::path directory = QCoreApplication::applicationDirPath().toStdString();
-
-    // A lock left by a killed process names a process that no longer runs: QLockFile takes
-    // it over.
-    QLockFile instance(QString::fromStdString((directory / "Lexel.lock").string()));
-    instance.setStaleLockTime(0);
-    if (!instance.tryLock(0)) {
-        boxes.Show({MessageIcon::Information,
-                    QString::fromUtf8("Lexel is already running.\nLexel läuft bereits.")});
+    const auto instance = LockSingleInstance(directory, boxes);
+    if (!instance) {
         return EXIT_FAILURE;
     }
     auto db = OpenDB(directory, boxes);

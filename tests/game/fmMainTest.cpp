@@ -4,6 +4,7 @@
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -313,6 +314,46 @@ private slots:
         QCOMPARE(Focused(), QStringLiteral("tbL1_30"));
         Press(Qt::Key_Left);
         QCOMPARE(Focused(), QStringLiteral("tbL1_35"));
+    }
+
+    void pastedTextIsCleanedByTheChangeRules() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        QGuiApplication::clipboard()->setText(QStringLiteral("ab"));
+        QTest::keyClick(Field(w, 0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Field(w, 0)->text(), QString());
+        QCOMPARE(Focused(), QStringLiteral("tbL1_0"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("T"));
+        QTest::keyClick(Field(w, 0), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Field(w, 0)->text(), QStringLiteral("T"));
+        QCOMPARE(Focused(), QStringLiteral("tbL1_1"));
+        QGuiApplication::clipboard()->setText(QStringLiteral("<b>"));
+        Solution(w, 2)->setFocus();
+        QTest::keyClick(Solution(w, 2), Qt::Key_V, Qt::ControlModifier);
+        QCOMPARE(Solution(w, 2)->text(), QStringLiteral("?"));
+        QCOMPARE(Focused(), QStringLiteral("Text1_2"));
+    }
+
+    void rightClicksOpenOnlyTheGamesPopups() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        PlayLines(w, 1);
+        const auto popupAfter = [](QWidget* target) {
+            QString name;
+            QTimer::singleShot(0, [&name] {
+                if (auto* popup = QApplication::activePopupWidget()) {
+                    name = popup->objectName();
+                    popup->close();
+                }
+            });
+            QTest::mousePress(target, Qt::RightButton);
+            QTest::mouseRelease(target, Qt::RightButton);
+            return name;
+        };
+        QCOMPARE(popupAfter(Field(w, 3)), QStringLiteral("mnPopSuggestMenu"));
+        QCOMPARE(popupAfter(Solution(w, 4)), QStringLiteral("mnPopHintMenu"));
+        QCOMPARE(w.Grid().HintPos(), 4);
+        QCOMPARE(popupAfter(w.Grid().lbGuess(1)), QStringLiteral("mnColors"));
     }
 
     void interfaceModesIgnoreCaseAndUnknownNames() {

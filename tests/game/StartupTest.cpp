@@ -1,0 +1,99 @@
+#include "game/Startup.h"
+
+#include "support/WindowFixture.h"
+
+#include <QApplication>
+#include <QRadioButton>
+#include <QTimer>
+#include <QtTest>
+#include <csignal>
+#include <sys/wait.h>
+#include <unistd.h>
+
+using namespace lexel;
+
+namespace {
+
+// Answers the next modal window: clicks `option` (if any) and then `button`, or presses Esc.
+void AnswerNextModal(QStringList* seen, const char* option, const char* button) {
+    QTimer::singleShot(0, [=] {
+        auto* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            return;
+        }
+        seen->append(modal->objectName());
+        if (option) {
+            modal->findChild<QAbstractButton*>(QLatin1String(option))->click();
+        }
+        if (button) {
+            modal->findChild<QAbstractButton*>(QLatin1String(button))->click();
+        } else {
+            QTest::keyClick(modal, Qt::Key_Escape);
+        }
+    });
+}
+
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void aSecondInstanceIsRefused() {
+        test::WindowFixture f("E");
+        auto first = LockSingleInstance(f.dir.path(), f.boxes);
+        QVERIFY(first != nullptr);
+        QVERIFY(f.boxes.shown.empty());
+        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) == nullptr);
+        QCOMPARE(f.boxes.shown.size(), std::size_t{1});
+        QCOMPARE(f.boxes.shown[0].text,
+                 QString::fromUtf8("Lexel is already running.\nLexel läuft bereits."));
+        QCOMPARE(f.boxes.shown[0].icon, MessageIcon::Information);
+        first.reset();
+        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) != nullptr);
+    }
+
+    void aLockLeftByAKilledInstanceIsTakenOver() {
+        test::WindowFixture f("E");
+        const auto path = QString::fromStdString((f.dir.path() / "Lexel.lock").string());
+        const pid_t child = fork();
+        if (child == 0) {
+            QLockFile lock(path);
+            lock.tryLock(0);
+            raise(SIGKILL);
+        }
+        int status = 0;
+        waitpid(child, &status, 0);
+        QVERIFY(WIFSIGNALED(status));
+        QVERIFY(QFile::exists(path));
+        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) != nullptr);
+        QVERIFY(f.boxes.shown.empty());
+    }
+
+    void theFirstRunAsksForTheLanguage() {
+        test::WindowFixture f("E");
+        QStringList seen;
+        AnswerNextModal(&seen, "Option1_1", "Command1");
+        QCOMPARE(ChooseLanguage(f.store), std::string("D"));
+        QCOMPARE(seen, QStringList{QStringLiteral("fmLang")});
+        QCOMPARE(f.Stored("Language"), std::string("D"));
+
+        seen.clear();
+        AnswerNextModal(&seen, nullptr, nullptr);
+        QCOMPARE(ChooseLanguage(f.store), std::string("D")); // stored: no window
+        QTest::qWait(10);
+        QVERIFY(seen.isEmpty());
+    }
+
+    void aLanguageWindowClosedWithoutOkMeansEnglishThisTime() {
+        test::WindowFixture f("E");
+        QStringList seen;
+        AnswerNextModal(&seen, "Option1_1", nullptr);
+        QCOMPARE(ChooseLanguage(f.store), std::string("E"));
+        QCOMPARE(seen, QStringList{QStringLiteral("fmLang")});
+        QCOMPARE(f.Stored("Language"), std::string("")); // asked again at the next start
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
