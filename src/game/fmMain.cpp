@@ -77,7 +77,9 @@ fmMain::fmMain(const GameServices& services, QWidget* parent)
 
 // The fields lose the focus while the window's children are destroyed; by then the window
 // must no longer hear them.
-fmMain::~fmMain() { grid_->disconnect(this); }
+fmMain::~fmMain() {
+    grid_->disconnect(this);
+}
 
 void fmMain::CreateMenus() {
     mnGame = menuBar()->addMenu(QString());
