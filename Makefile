@@ -38,8 +38,9 @@ sanitize: setup
 
 bench: setup
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(RELEASE) -j $(JOBS) --target lexel-bench
+	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && ./bench/lexel-bench
+	bench/startup-time $(RELEASE)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i

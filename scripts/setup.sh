@@ -8,7 +8,7 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools libgl-dev
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format xvfb xauth
+    clang-format xvfb xauth xdotool
 )
 
 missing=()
