@@ -1,6 +1,7 @@
 // The word store against the database generated from the committed source lists.
 
 #include "DatabaseGenerator.h"
+#include "analysis/SuggestWord.h"
 #include "store/LexelFile.h"
 #include "store/WordStore.h"
 
@@ -68,6 +69,36 @@ void BM_FindAnagrams(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 2);
 }
 BENCHMARK(BM_FindAnagrams);
+
+// A suggestion on a five-letter line (w5, the largest table), red/untried as at a game's start.
+// "?????" and "?A???" are met in the first scan; nothing matches "SRAET", so the second scan
+// finds its anagrams; "QZXJV" runs both scans to the end without a word.
+void BM_SuggestWord(benchmark::State& state, const char* pattern) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    lexel::SuggestionTables tables(db);
+    tables.Table(5); // read once, as the game does at its first suggestion
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            lexel::SuggestWord(tables, random, pattern, "", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    }
+}
+BENCHMARK_CAPTURE(BM_SuggestWord, free, "?????")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestWord, second_a, "?A???")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestWord, letters_elsewhere, "SRAET")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestWord, no_word, "QZXJV")->Unit(benchmark::kMicrosecond);
+
+// The same with the table and the exception list read from the file on every call.
+void BM_SuggestWordReading(benchmark::State& state, const char* pattern) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            lexel::SuggestWord(db, random, pattern, "", "ABCDEFGHIJKLMNOPQRSTUVWXYZ"));
+    }
+}
+BENCHMARK_CAPTURE(BM_SuggestWordReading, free, "?????")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(BM_SuggestWordReading, no_word, "QZXJV")->Unit(benchmark::kMicrosecond);
 
 void BM_BuildWordTables(benchmark::State& state) {
     for (auto _ : state) {

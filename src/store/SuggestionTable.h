@@ -1,0 +1,61 @@
+#pragma once
+
+// The word suggestion's view of the store: the words of one length, decoded to capitals in the
+// table's stored order, and the exception list of words never to be suggested.
+
+#include "Sql.h"
+
+#include <array>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_set>
+#include <vector>
+
+namespace lexel {
+
+// The lengths that have a word table.
+inline constexpr int ShortestTableWord = 3;
+inline constexpr int LongestTableWord = 6;
+
+// Hashes text of any kind, so the exception list is searched without copying the word.
+struct TextHash {
+    using is_transparent = void;
+    std::size_t operator()(std::string_view text) const {
+        return std::hash<std::string_view>{}(text);
+    }
+};
+
+using ExceptKeys = std::unordered_set<std::string, TextHash, std::equal_to<>>;
+
+struct SuggestionTable {
+    std::vector<std::string> words; // capitals, in stored order
+    ExceptKeys except;              // capitals
+
+    // `word` (capitals) is on the exception list.
+    bool IsExcepted(std::string_view word) const;
+};
+
+// Reads the table "w" + `length` and the "Except" keys, one query each. A length without a word
+// table (anything but 3 to 6) gives no words.
+SuggestionTable ReadSuggestionTable(sql::Database& db, int length);
+
+// The tables by length, each read on first use and kept: reading a table costs far more than
+// searching it. Only the table builder changes the word tables; Forget() must follow a rebuild.
+class SuggestionTables {
+public:
+    // `db` must outlive the cache.
+    explicit SuggestionTables(sql::Database& db) : db_(db) {}
+
+    const SuggestionTable& Table(int length);
+    void Forget();
+
+private:
+    sql::Database& db_;
+    std::array<std::optional<SuggestionTable>, LongestTableWord - ShortestTableWord + 1> tables_;
+    SuggestionTable none_;
+};
+
+} // namespace lexel

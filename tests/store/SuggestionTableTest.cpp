@@ -1,0 +1,84 @@
+#include "store/SuggestionTable.h"
+
+#include "analysis/SuggestWord.h"
+#include "store/WordCode.h"
+#include "support/SampleLexelFile.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+using test::ScriptedRandom;
+using Words = std::vector<std::string>;
+
+// w3 of the sample file in stored (code) order: 1 ABC, 2 DOG, 3 PAN, 4 TEN; DOG is excepted.
+// The draw r picks record floor(4r) + 1.
+float Record(int record) {
+    return (static_cast<float>(record) - 0.5f) / 4.0f;
+}
+
+class SuggestionTableTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
+};
+
+TEST_F(SuggestionTableTest, WordsInCapitalsInStoredOrder) {
+    const auto table = ReadSuggestionTable(db, 3);
+    EXPECT_EQ(table.words, (Words{"ABC", "DOG", "PAN", "TEN"}));
+    EXPECT_EQ(ReadSuggestionTable(db, 5).words, (Words{"TABLE", "PLANE", "PETAL"}));
+    EXPECT_EQ(table.except, ExceptKeys{"DOG"});
+    EXPECT_TRUE(ReadSuggestionTable(db, 7).words.empty());
+}
+
+TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
+    db.Execute("INSERT INTO \"Except\" (Word) VALUES ('pan'), ('Ten')");
+    EXPECT_EQ(ReadSuggestionTable(db, 3).except, (ExceptKeys{"DOG", "PAN", "TEN"}));
+}
+
+TEST_F(SuggestionTableTest, TheDrawPicksTheStart) {
+    // Without untried letters every word scores 20000: the first one met wins.
+    ScriptedRandom random({Record(1), Record(2), Record(3), Record(4)});
+    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "ABC");
+    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "PAN"); // DOG is passed over
+    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "PAN");
+    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "TEN");
+    EXPECT_EQ(random.draws, 4);
+}
+
+TEST_F(SuggestionTableTest, DogIsNeverSuggested) {
+    ScriptedRandom random({Record(2)});
+    EXPECT_EQ(SuggestWord(db, random, "D??", "", ""), "");
+    EXPECT_EQ(SuggestWord(db, random, "?O?", "", ""), "");
+    EXPECT_EQ(SuggestWord(db, random, "???", "ACENPT", ""), "ABC"); // DOG would score best
+    EXPECT_EQ(random.draws, 3);
+}
+
+TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
+    auto lists = test::SampleLists();
+    lists.guesses[2].clear();
+    db.Close();
+    std::filesystem::remove(dir / "Lexel.lxl");
+    db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
+    ScriptedRandom random({0.0f});
+    EXPECT_EQ(SuggestWord(db, random, "?????", "", ""), "");
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");
+    EXPECT_EQ(random.draws, 0);
+}
+
+TEST_F(SuggestionTableTest, KeptTablesLastUntilForgotten) {
+    SuggestionTables tables(db);
+    ScriptedRandom random({Record(4)});
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "TEN");
+    db.Execute("DELETE FROM w3 WHERE Word = " + std::to_string(WordCode("ten")));
+    EXPECT_EQ(tables.Table(3).words, (Words{"ABC", "DOG", "PAN", "TEN"}));
+    tables.Forget();
+    EXPECT_EQ(tables.Table(3).words, (Words{"ABC", "DOG", "PAN"}));
+}
+
+} // namespace
+} // namespace lexel
