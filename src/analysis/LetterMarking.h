@@ -1,0 +1,86 @@
+#pragma once
+
+// The player's notebook: every letter's button in the "Used Letters" or "Unused Letters"
+// panel, the colours of the buttons and of the evaluated grid letters, and the colour sets.
+// A colour given to a letter is given to it everywhere: its grid occurrences and its button.
+
+#include "LetterMarks.h"
+
+#include <array>
+#include <string_view>
+
+namespace lexel {
+
+inline constexpr int AlphabetSize = 26;
+inline constexpr int GridLetters = 36;
+
+enum class Panel { Used, Unused };
+
+struct LetterButton {
+    LetterColor color = LetterColor::Gray;
+    bool sunken = false;
+};
+
+struct GridLetter {
+    char caption = ' '; // ' ' while the field's line is not evaluated
+    LetterColor color = LetterColor::Gray;
+};
+
+class LetterMarking {
+public:
+    // The position of `letter` in the alphabet: "A" is 0.
+    static int LetterIndex(char letter) { return letter - 'A'; }
+
+    // Game start: every letter unused and gray, the sets empty.
+    void Reset();
+
+    // `lastLabel` below is the last grid letter of the line being edited (BH(iLine) + 1):
+    // the operations reach the grid letters 1..lastLabel.
+    void ShowGridLetter(int label, char caption); // an evaluated field becomes a letter
+    const GridLetter& Grid(int label) const { return grid_[static_cast<std::size_t>(label - 1)]; }
+    void SetGridColor(int label, LetterColor color) { grid_[Index(label - 1)].color = color; }
+
+    const LetterButton& Button(Panel panel, int i) const { return Buttons(panel)[Index(i)]; }
+    bool IsUsed(int i) const { return used_[Index(i)]; }
+    Panel VisiblePanel(int i) const { return IsUsed(i) ? Panel::Used : Panel::Unused; }
+
+    void ButtonColor(Panel panel, int i, LetterColor color);
+    void ButtonDown(Panel panel, int i) { Buttons(panel)[Index(i)].sunken = true; }
+    void ButtonUp(Panel panel, int i) { Buttons(panel)[Index(i)].sunken = false; }
+
+    void GuessColor(int label, LetterColor color, int lastLabel);
+    void SyncColors(int lastLabel);
+    void AutoColor(std::string_view word, int good, int lastLabel);
+    void Used(std::string_view word, int good, bool colorsOn);
+    void GrayAll(int lastLabel);
+    void UnusedAll();
+
+    // A locked letter cannot be repainted through the colour menus while automatic colouring
+    // is on.
+    bool IsLocked(char letter, bool colorsOn) const;
+
+    LetterMarks& Marks() { return marks_; }
+    const LetterMarks& Marks() const { return marks_; }
+
+private:
+    static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    std::array<LetterButton, AlphabetSize>& Buttons(Panel panel) {
+        return panel == Panel::Used ? used_buttons_ : unused_buttons_;
+    }
+    const std::array<LetterButton, AlphabetSize>& Buttons(Panel panel) const {
+        return panel == Panel::Used ? used_buttons_ : unused_buttons_;
+    }
+    // Paints every grid letter 1..lastLabel that shows `letter`.
+    void PaintGrid(char letter, LetterColor color, int lastLabel);
+
+    LetterMarks marks_;
+    std::array<GridLetter, GridLetters> grid_{};
+    std::array<LetterButton, AlphabetSize> used_buttons_{};
+    std::array<LetterButton, AlphabetSize> unused_buttons_{};
+    std::array<bool, AlphabetSize> used_{};
+};
+
+// The colour set that holds the letters of `color`; none for gray.
+std::string* ColorSet(LetterMarks& marks, LetterColor color);
+
+} // namespace lexel
