@@ -63,6 +63,7 @@ GuessGrid::GuessGrid(QWidget* guessFrame, QWidget* solutionFrame, const GameStat
         field->setGeometry(TwipsRect(GridLeft + Pitch * i, SolutionTop, FieldSize, FieldSize));
         solutionFields_[i] = field;
         hintLabels_[i] = LabelOver(field, QStringLiteral("lbHint_%1").arg(i));
+        SetLabelColor(hintLabels_[i], QColor(0, 255, 0)); // revealed letters stand on green
     }
     for (auto* label : guessLabels_) {
         label->installEventFilter(this);

@@ -64,6 +64,7 @@ void fmMain::StartGame() {
     game_.HiddenWord =
         services_.words.PickHiddenWord(services_.settings.Class, services_.settings.Only);
     game_.iLine = 1;
+    LastSuggestLine = -1;
 
     for (int i = 0; i < HiddenWordLength; ++i) {
         grid_->Text1(i)->setEnabled(true);
@@ -103,8 +104,8 @@ void fmMain::StartGame() {
     cmdGray->setEnabled(true);
     cmdSave->setEnabled(true);
     SetSuggestionCommands(true);
-    marks_.Clear();
-    UnusedAll();
+    marking_.Reset();
+    RenderLetters();
     cmdGame->setFocus();
     grid_->tbL1(0)->setFocus();
 }

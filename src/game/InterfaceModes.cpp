@@ -22,8 +22,9 @@ void fmMain::GUI(const QString& mode) {
             auto* label = grid_->lbGuess(k + 1);
             const QString letter = grid_->tbL1(k)->text();
             label->setText(letter);
-            const char c = letter.isEmpty() ? ' ' : letter[0].toLatin1();
-            GuessGrid::SetLabelColor(label, GuessGrid::ToColor(ColorValue(marks_.ColorOf(c))));
+            marking_.ShowGridLetter(k + 1, letter.isEmpty() ? ' ' : letter[0].toLatin1());
+            GuessGrid::SetLabelColor(label,
+                                     GuessGrid::ToColor(ColorValue(marking_.Grid(k + 1).color)));
             label->show();
             grid_->tbL1(k)->hide();
         }

@@ -58,7 +58,7 @@ QAction* Action(QMenu* menu, const QString& name, const QKeySequence& key = {}) 
 } // namespace
 
 fmMain::fmMain(const GameServices& services, QWidget* parent)
-    : QMainWindow(parent), services_(services), timer_(services.clock) {
+    : QMainWindow(parent), services_(services), timer_(services.clock), suggestions_(services.db) {
     setObjectName(QStringLiteral("fmMain"));
     setFont(LayoutFont());
     auto* client = new QWidget(this);
@@ -68,6 +68,8 @@ fmMain::fmMain(const GameServices& services, QWidget* parent)
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     CreateMenus();
     CreateBoard(client);
+    CreateLetterPanels();
+    ConnectColorMenus();
     ConnectGrid();
     Timer1 = new QTimer(this);
     Timer1->setInterval(TimerIntervalMs);
@@ -194,14 +196,19 @@ void fmMain::ConnectGrid() {
     connect(grid_, &GuessGrid::solutionMenuRequested, this,
             [this](int, QPoint at) { mnPopHintMenu->exec(at); });
     connect(grid_, &GuessGrid::labelMenuRequested, this, [this](int label, QPoint at) {
-        const auto letter = grid_->lbGuess(label)->text().toLatin1();
-        const bool locked =
-            !letter.isEmpty() && (marks_.SavedRed.find(letter[0]) != std::string::npos ||
-                                  marks_.SavedGreen.find(letter[0]) != std::string::npos);
-        if (!(services_.settings.Colors && locked)) {
+        if (!marking_.IsLocked(marking_.Grid(label).caption, services_.settings.Colors)) {
+            ColorLabelIndex = label;
             mnColors->exec(at);
         }
     });
+    connect(grid_, &GuessGrid::solutionFocusEntered, this, &fmMain::OfferHint);
+    connect(mnHint, &QAction::triggered, this, &fmMain::mnHint_Click);
+    connect(mnPopHint, &QAction::triggered, this, &fmMain::mnHint_Click);
+    connect(mnSave, &QAction::triggered, this, &fmMain::SaveAnalysis);
+    connect(mnSuggest, &QAction::triggered, this, &fmMain::mnSuggest_Click);
+    connect(mnPopSuggest, &QAction::triggered, this, &fmMain::mnSuggest_Click);
+    connect(cmdSuggest, &QPushButton::clicked, this, &fmMain::mnSuggest_Click);
+    connect(cmdSave, &QPushButton::clicked, this, &fmMain::cmdSave_Click);
     connect(grid_, &GuessGrid::enterPressed, this, &fmMain::PressDefaultButton);
 }
 

@@ -6,8 +6,9 @@
 #include "GameState.h"
 #include "Help.h"
 #include "MainTexts.h"
-#include "analysis/LetterMarks.h"
+#include "analysis/LetterMarking.h"
 #include "board/GameTimer.h"
+#include "store/SuggestionTable.h"
 
 #include <QMainWindow>
 #include <array>
@@ -22,6 +23,7 @@ class QTimer;
 namespace lexel {
 
 class DotPicture;
+class LetterButtonView;
 class GuessGrid;
 class LanguageSwitch;
 class MessageBoxes;
@@ -101,10 +103,31 @@ private:
     void SetSuggestionCommands(bool enabled);
     void SetSolveCommands(bool enabled);
 
-    // Letter marking and the anagram window come with the analysis aids and side windows.
-    void AutoColor(const QString&, int) {}
-    void Used(const QString&, int) {}
-    void UnusedAll() {}
+    // Letter marking: the panels, the colour menus, Reset To Gray, typing by clicking.
+    void CreateLetterPanels();
+    void ConnectColorMenus();
+    void RenderLetters();
+    int LastGridLabel() const;
+    void AutoColor(const QString& word, int good);
+    void Used(const QString& word, int good);
+    void GrayAll();
+    void cmdGray_Click();
+    void LetterButtonPressed(LetterButtonView* button, Qt::MouseButton mouse, QPoint at);
+    void LetterButtonReleased(LetterButtonView* button, Qt::MouseButton mouse);
+    void TypeIntoLastField(QChar letter);
+    void SendTab(QWidget* from);
+
+    // Hints and saving the analysis.
+    void OfferHint(int position);
+    void mnHint_Click();
+    void Hint(char letter);
+    void SaveAnalysis();
+    void cmdSave_Click();
+
+    // Suggest Word: fills the current line with a word that fits it, at a price in points.
+    void mnSuggest_Click();
+
+    // The anagram window comes with the side windows.
     void ShowAnagrams() {}
 
     void mnOptions_Click();
@@ -113,8 +136,14 @@ private:
 
     GameServices services_;
     GameState game_;
-    LetterMarks marks_;
+    LetterMarking marking_;
+    int ColorLabelIndex = 0;
+    Panel ColorButtonPanel = Panel::Unused;
+    int ColorButtonIndex = 0;
+    Qt::MouseButton LastMouseButton = Qt::NoButton;
+    int LastSuggestLine = -1;
     GameTimer timer_;
+    SuggestionTables suggestions_;
     HelpTopic helpContext_ = HelpTopic::Game;
     bool closing_ = false;
 
@@ -160,6 +189,8 @@ private:
     std::array<QLabel*, 9> lbResult{};
     std::array<DotPicture*, 9> lblack{};
     std::array<DotPicture*, 9> lwhite{};
+    std::array<LetterButtonView*, 26> picUsed{};
+    std::array<LetterButtonView*, 26> picUnused{};
     GuessGrid* grid_ = nullptr;
     QTimer* Timer1 = nullptr;
 };

@@ -338,22 +338,10 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         PlayLines(w, 1);
-        const auto popupAfter = [](QWidget* target) {
-            QString name;
-            QTimer::singleShot(0, [&name] {
-                if (auto* popup = QApplication::activePopupWidget()) {
-                    name = popup->objectName();
-                    popup->close();
-                }
-            });
-            QTest::mousePress(target, Qt::RightButton);
-            QTest::mouseRelease(target, Qt::RightButton);
-            return name;
-        };
-        QCOMPARE(popupAfter(Field(w, 3)), QStringLiteral("mnPopSuggestMenu"));
-        QCOMPARE(popupAfter(Solution(w, 4)), QStringLiteral("mnPopHintMenu"));
+        QCOMPARE(test::PopupAfterPress(Field(w, 3)), QStringLiteral("mnPopSuggestMenu"));
+        QCOMPARE(test::PopupAfterPress(Solution(w, 4)), QStringLiteral("mnPopHintMenu"));
         QCOMPARE(w.Grid().HintPos(), 4);
-        QCOMPARE(popupAfter(w.Grid().lbGuess(1)), QStringLiteral("mnColors"));
+        QCOMPARE(test::PopupAfterPress(w.Grid().lbGuess(1)), QStringLiteral("mnColors"));
     }
 
     void interfaceModesIgnoreCaseAndUnknownNames() {

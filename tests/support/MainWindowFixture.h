@@ -10,6 +10,7 @@
 #include "settings/Settings.h"
 #include "store/WordStore.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QTimer>
 #include <QtTest>
@@ -70,6 +71,46 @@ inline void CloseNextModal(QStringList* seen = nullptr) {
             modal->close();
         }
     });
+}
+
+// A closed popup leaves the offscreen platform without an active window: the keys of the
+// next steps need it back, as a window manager would give it.
+inline void Reactivate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window)) {
+        qFatal("the window did not become active again");
+    }
+    QTest::qWait(5); // the focus the activation restores arrives before the next keys
+}
+
+// Presses `mouse` on `target` and returns the name of the popup menu that opened (closed at
+// once), or "" when none did.
+inline QString PopupAfterPress(QWidget* target, Qt::MouseButton mouse = Qt::RightButton) {
+    auto name = std::make_shared<QString>();
+    QTimer::singleShot(0, [name] {
+        if (auto* popup = QApplication::activePopupWidget()) {
+            *name = popup->objectName();
+            popup->close();
+        }
+    });
+    QTest::mousePress(target, mouse);
+    QTest::mouseRelease(target, mouse);
+    QTest::qWait(5); // the check above runs now when no popup held the events
+    Reactivate(target->window());
+    return *name;
+}
+
+// Presses the right button on `target` and picks the item named `item` from its popup.
+inline void ChooseFromPopup(QWidget* target, const char* item) {
+    QTimer::singleShot(0, [item] {
+        if (auto* popup = QApplication::activePopupWidget()) {
+            popup->findChild<QAction*>(QLatin1String(item))->trigger();
+            popup->close();
+        }
+    });
+    QTest::mousePress(target, Qt::RightButton);
+    QTest::qWait(5);
+    Reactivate(target->window());
 }
 
 } // namespace lexel::test

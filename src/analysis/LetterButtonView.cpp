@@ -1,0 +1,89 @@
+#include "LetterButtonView.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+namespace lexel {
+namespace {
+
+constexpr int Pixels = 25; // the button as designed: 25 x 25 pixels
+const QColor White(255, 255, 255);
+const QColor Dark(64, 64, 64);
+const QColor Shade(128, 128, 128);
+
+QColor ToColor(Rgb rgb) {
+    return {rgb.red, rgb.green, rgb.blue};
+}
+
+} // namespace
+
+Rgb FaceColor(LetterColor color) {
+    switch (color) {
+    case LetterColor::Green:
+        return {64, 240, 64};
+    case LetterColor::Gray:
+        return {212, 208, 200};
+    default:
+        return ColorValue(color);
+    }
+}
+
+LetterButtonView::LetterButtonView(Panel panel, int index, QWidget* parent)
+    : QWidget(parent), panel_(panel), index_(index) {
+    setObjectName(
+        QStringLiteral("%1_%2")
+            .arg(panel == Panel::Used ? QLatin1String("picUsed") : QLatin1String("picUnused"))
+            .arg(index));
+    setFocusPolicy(Qt::NoFocus);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void LetterButtonView::SetLook(const LetterButton& button) {
+    if (button.color != look_.color || button.sunken != look_.sunken) {
+        look_ = button;
+        update();
+    }
+}
+
+// The design's pixels scaled to the widget: one design pixel is width / 25 on each side.
+void LetterButtonView::paintEvent(QPaintEvent*) {
+    QPainter painter(this);
+    const qreal unit = static_cast<qreal>(width()) / Pixels;
+    const auto pixels = [&](int x, int y, int w, int h, const QColor& color) {
+        painter.fillRect(QRectF(x * unit, y * unit, w * unit, h * unit), color);
+    };
+    const QColor face = ToColor(FaceColor(look_.color));
+    const int n = Pixels;
+    pixels(0, 0, n, n, face);
+    if (look_.sunken) {
+        pixels(0, 0, n, 1, Dark);
+        pixels(0, 0, 1, n, Dark);
+        pixels(1, 1, n - 2, 1, Shade);
+        pixels(1, 1, 1, n - 2, Shade);
+        pixels(0, n - 1, n, 1, White);
+        pixels(n - 1, 0, 1, n, White);
+    } else {
+        pixels(0, 0, n - 1, 1, White); // the top-right pixel stays dark
+        pixels(0, 0, 1, n, White);
+        pixels(0, n - 1, n, 1, Dark);
+        pixels(n - 1, 0, 1, n, Dark);
+        pixels(1, n - 2, n - 2, 1, Shade);
+        pixels(n - 2, 1, 1, n - 2, Shade);
+    }
+    QFont font = this->font();
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    const qreal shift = look_.sunken ? unit : 0.0; // the face moves one pixel right and down
+    painter.drawText(QRectF(shift, shift, width(), height()), Qt::AlignCenter, QString(letter()));
+}
+
+void LetterButtonView::mousePressEvent(QMouseEvent* event) {
+    emit pressed(event->button(), event->globalPosition().toPoint());
+}
+
+void LetterButtonView::mouseReleaseEvent(QMouseEvent* event) {
+    emit released(event->button());
+}
+
+} // namespace lexel
