@@ -1,0 +1,46 @@
+#pragma once
+
+// The about box: the version line, the maker's address and an emblem. It also holds a way for
+// the makers to check a game: typing the access code on the close button shows the hidden word.
+
+#include <QDialog>
+#include <array>
+#include <functional>
+#include <string>
+
+class QLabel;
+class QPushButton;
+
+namespace lexel {
+
+class MessageBoxes;
+
+class fmAbout : public QDialog {
+    Q_OBJECT
+
+public:
+    // `hiddenWord` gives the current game's word (lower case, "" when there is none), asked
+    // for when the access code has been typed.
+    fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes,
+            QWidget* parent = nullptr);
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void CreateControls();
+    void CreateLines();
+    void Translate();
+    void Command1_KeyPress(int key, const QString& text);
+    void RevealHiddenWord();
+
+    std::function<std::string()> hiddenWord_;
+    MessageBoxes& boxes_;
+    QString keyBuffer_;
+
+    QWidget* Picture1 = nullptr;
+    std::array<QLabel*, 9> Label1{};
+    QPushButton* Command1 = nullptr;
+};
+
+} // namespace lexel
