@@ -1,14 +1,16 @@
 # Front door for Lexel: every target does its own set-up.
 #   make run    install what is missing, build, create the database, start the game
 #   make test   the same set-up, then every test through ctest
-# More: make build, make sanitize, make bench, make format, make clean.
+# More: make build, make sanitize, make fuzz, make bench, make format, make clean.
 
 BUILD     ?= build
 ASAN      ?= build-asan
 RELEASE   ?= build-release
+FUZZ      ?= build-fuzz
+FUZZERS   := WordCodeFuzz EvaluateGuessFuzz ScoreWordFuzz
 JOBS      ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize bench format clean
+.PHONY: all setup build run test sanitize fuzz bench format clean
 
 all: build
 
@@ -27,7 +29,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 ifeq ($(CI),true)
-	$(MAKE) sanitize
+	$(MAKE) sanitize fuzz
 endif
 
 # ASan + UBSan build running the same tests.
@@ -35,6 +37,12 @@ sanitize: setup
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLEXEL_SANITIZE=ON
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+# libFuzzer targets (clang), each run for a bounded time.
+fuzz: setup
+	cmake -S . -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_CXX_COMPILER=clang++ -DLEXEL_FUZZ=ON
+	cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZERS)
+	cd $(FUZZ) && ctest --output-on-failure
 
 bench: setup
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
@@ -46,4 +54,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(RELEASE)
+	rm -rf $(BUILD) $(ASAN) $(RELEASE) $(FUZZ)

@@ -2,6 +2,44 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>lexel::HelpViewer</name>
+    <message>
+        <source>Morvane Lexel Help</source>
+        <translation>Morvane Lexel Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <source>The help file Lexel_%1.rcc could not be opened.</source>
+        <translation>Die Hilfedatei Lexel_%1.rcc konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::fmAbout</name>
+    <message>
+        <source>About Morvane Lexel</source>
+        <translation>Über Morvane Lexel</translation>
+    </message>
+    <message>
+        <source>Austria</source>
+        <extracomment>the country of the maker&apos;s address</extracomment>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::fmAnagrams</name>
+    <message>
+        <source>Morvane Lexel Anagrams</source>
+        <translation>Morvane Lexel Anagramme</translation>
+    </message>
+</context>
+<context>
     <name>lexel::fmMain</name>
     <message>
         <source>Do you really want to abort this game?</source>

@@ -11,6 +11,7 @@
 #include "settings/HighScores.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
+#include "settings/fmAnagrams.h"
 #include "settings/fmStats.h"
 #include "store/WordStore.h"
 
@@ -250,6 +251,13 @@ void fmMain::WinEnding(const QString& message, bool entered, const QString& scor
     }
     if (services_.words.FindAnagrams(game_.HiddenWord)) {
         ShowAnagrams();
+    }
+}
+
+void fmMain::ShowAnagrams() {
+    if (auto* anagrams = services_.words.Anagrams()) {
+        fmAnagrams window(*anagrams, game_.HiddenWord, this);
+        window.exec();
     }
 }
 

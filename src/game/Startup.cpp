@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "DatabaseStartup.h"
+#include "HelpViewer.h"
 #include "QtMessageBoxes.h"
 #include "fmMain.h"
 #include "settings/LanguageSwitch.h"
@@ -15,15 +16,7 @@
 #include <filesystem>
 
 namespace lexel {
-namespace {
-
-// Until the help viewer exists, help requests are quietly ignored.
-class NoHelp final : public Help {
-public:
-    void ShowTopic(HelpTopic) override {}
-};
-
-} // namespace
+namespace {} // namespace
 
 std::unique_ptr<QLockFile> LockSingleInstance(const std::filesystem::path& directory,
                                               MessageBoxes& boxes) {
@@ -65,7 +58,7 @@ int RunLexel(QApplication& app, const std::filesystem::path& directory) {
     settings.Language = ChooseLanguage(store);
     language.Apply(settings.Language);
 
-    NoHelp help;
+    HelpFiles help(directory, language, boxes);
     WordStore words(*db, random);
     SystemClock clock;
     fmMain window({*db, store, words, settings, boxes, help, random, clock, language});

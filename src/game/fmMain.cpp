@@ -10,6 +10,7 @@
 #include "settings/Quotes.h"
 #include "settings/SetOptions.h"
 #include "settings/Settings.h"
+#include "settings/fmAbout.h"
 #include "settings/fmQuote.h"
 #include "settings/fmStats.h"
 
@@ -135,6 +136,7 @@ void fmMain::CreateMenus() {
     connect(mnStats, &QAction::triggered, this, &fmMain::mnStats_Click);
     connect(mnExit, &QAction::triggered, this, &fmMain::close);
     connect(mnContents, &QAction::triggered, this, &fmMain::ShowHelp);
+    connect(mnAbout, &QAction::triggered, this, &fmMain::mnAbout_Click);
 }
 
 void fmMain::CreateBoard(QWidget* client) {
@@ -332,6 +334,12 @@ void fmMain::mnOptions_Click() {
     if (game_.GameRunning) {
         fmTimer->setVisible(services_.settings.Timer);
     }
+}
+
+// The about box may show the hidden word of the game as it stands.
+void fmMain::mnAbout_Click() {
+    fmAbout window([this] { return game_.HiddenWord; }, services_.boxes, this);
+    window.exec();
 }
 
 void fmMain::mnStats_Click() {

@@ -127,8 +127,8 @@ private:
     // Suggest Word: fills the current line with a word that fits it, at a price in points.
     void mnSuggest_Click();
 
-    // The anagram window comes with the side windows.
-    void ShowAnagrams() {}
+    void ShowAnagrams();
+    void mnAbout_Click();
 
     void mnOptions_Click();
     void mnStats_Click();

@@ -1,6 +1,7 @@
 #include "board/GuessGrid.h"
 #include "board/Twips.h"
 #include "game/BoardGeometry.h"
+#include "settings/HighScores.h"
 #include "support/MainWindowFixture.h"
 
 #include <QAction>
@@ -8,6 +9,7 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 
 using namespace lexel;
@@ -49,6 +51,61 @@ void PlayLines(fmMain& w, int count) {
 
 } // namespace
 
+struct Caption {
+    const char* control;
+    const char* english;
+    const char* german;
+};
+
+const Caption Captions[] = {
+    {"mnGame", "&Game", "&Spiel"},
+    {"mnStart", "&New Game", "&Neues Spiel"},
+    {"mnSolve", "&Solve", "&Lösen"},
+    {"mnResult", "&Evaluate", "&Auswerten"},
+    {"mnHint", "&Hint", "&Tipp"},
+    {"mnSuggest", "S&uggest Word", "Wort &vorschlagen"},
+    {"mnOptions", "&Options...", "&Einstellungen..."},
+    {"mnStats", "High Sco&res...", "&High Scores..."},
+    {"mnExit", "E&xit", "&Beenden"},
+    {"mnEdit", "&Edit", "&Bearbeiten"},
+    {"mnEditGrayAll", "Reset To &Gray", "Alles auf &grau setzen"},
+    {"mnSave", "Save Anal&ysis", "Anal&yse sichern"},
+    {"mnHelp", "&Help", "&Hilfe"},
+    {"mnContents", "&Contents", "&Inhalt"},
+    {"mnAbout", "&About Lexel...", "Über &Lexel..."},
+    {"mnRed", "&Red", "&Rot"},
+    {"mn2Blue", "&Blue", "&Blau"},
+    {"mnYellow", "&Yellow", "&Gelb"},
+    {"mn2Green", "Gr&een", "Grü&n"},
+    {"mnGray", "&Gray", "Gr&au"},
+    {"mnPopHint", "&Hint", "&Tipp"},
+    {"mnPopSuggest", "S&uggest Word", "Wort &vorschlagen"},
+    {"cmdGame", "New Game", "Neues Spiel"},
+    {"cmdSuggest", "Suggest Word", "Wort vorschlagen"},
+    {"cmdGray", "Reset To Gray", "Alles auf grau setzen"},
+    {"cmdSave", "Save Analysis", "Analyse sichern"},
+    {"cbSolve", "&Solve", "&Lösen"},
+    {"cbGuess", "&Evaluate", "&Auswerten"},
+    {"frResult", "Results", "Punkte"},
+    {"frUsed", "Used Letters", "Benutzte Buchstaben"},
+    {"frUnused", "Unused Letters", "Nicht benutzte Buchstaben"},
+    {"fmTimer", "Used Time", "Verbrauchte Zeit"},
+};
+
+QString CaptionOf(fmMain& w, const char* name) {
+    const auto key = QLatin1String(name);
+    if (auto* menu = w.findChild<QMenu*>(key)) {
+        return menu->title();
+    }
+    if (auto* action = w.findChild<QAction*>(key)) {
+        return action->text();
+    }
+    if (auto* frame = w.findChild<QGroupBox*>(key)) {
+        return frame->title();
+    }
+    return w.findChild<QPushButton*>(key)->text();
+}
+
 class fmMainTest : public QObject {
     Q_OBJECT
 
@@ -66,6 +123,63 @@ private slots:
         QVERIFY(w.findChild<QGroupBox*>("frResult")->x() >= client->width());
         QCOMPARE(w.windowTitle(), QStringLiteral("Morvane Lexel"));
         QCOMPARE(w.HelpContext(), HelpTopic::Playing);
+    }
+
+    void captionsInBothLanguages() {
+        for (const bool german : {false, true}) {
+            test::MainWindowFixture f(german ? "D" : "E");
+            auto& w = f.Start();
+            QCOMPARE(w.windowTitle(), QStringLiteral("Morvane Lexel"));
+            for (const auto& c : Captions) {
+                QCOMPARE(CaptionOf(w, c.control), QString::fromUtf8(german ? c.german : c.english));
+            }
+        }
+    }
+
+    void germanMessagesAndTheScoreLineWithoutLeadingWords() {
+        test::MainWindowFixture f("D");
+        for (int rank = 1; rank <= 10; ++rank) { // a full table: the score does not enter
+            f.store.WriteOption(HighScoreKey(rank), "ZZZZZZ999999");
+        }
+        auto& w = f.Start();
+        Type("xyz");
+        Press(Qt::Key_Return);
+        QCOMPARE(f.boxes.shown.back().text,
+                 QString::fromUtf8("'XYZ' ist kein gültiges englisches Wort. Damit ungültige "
+                                   "'Wörter' akzeptiert werden, muß Mogeln (in Einstellungen) "
+                                   "aktiviert sein."));
+        f.settings.Cheating = true;
+        f.boxes.answers = {MessageAnswer::No};
+        Press(Qt::Key_Return);
+        QCOMPARE(f.boxes.shown.back().text,
+                 QString::fromUtf8("'XYZ' ist kein gültiges englisches Wort.\nSoll es trotzdem "
+                                   "akzeptiert werden?"));
+        Press(Qt::Key_Escape);
+        Type("danger");
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(f.boxes.shown.back().text,
+                 QString::fromUtf8("Diese Lösung ist leider falsch. Bitte weiterspielen!"));
+        w.Grid().Text1(0)->setFocus();
+        Type("garden");
+        f.clock.now += 30;
+        w.TimerUpdate();
+        test::ModalCloser modals;
+        QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
+        // Level 2, early on line 1, one wrong solution, 30 seconds:
+        // 40000 + 225000 + 60000 + 100000 - 10000.
+        QCOMPARE(f.boxes.shown.back().text,
+                 QString::fromUtf8("Toll!  Das gesuchte Wort wurde vorzeitig gefunden.\n"
+                                   "415000 Punkte wurden erzielt."));
+        QCOMPARE(modals.seen, QStringList{QStringLiteral("fmAnagrams")});
+        test::Reactivate(&w);
+        const auto shown = f.boxes.shown.size();
+        Press(Qt::Key_F2); // the game is over: no question
+        QCOMPARE(f.boxes.shown.size(), shown);
+        PlayLines(w, 1);
+        f.boxes.answers = {MessageAnswer::Yes};
+        Press(Qt::Key_F2);
+        QCOMPARE(f.boxes.shown.at(shown).text, QStringLiteral("Dieses Spiel wirklich abbrechen?"));
+        QCOMPARE(f.boxes.shown.back().text, QStringLiteral("Das gesuchte Wort war 'GARDEN'."));
     }
 
     void typingAdvancesWrapsAndEnablesEvaluate() {
@@ -205,12 +319,13 @@ private slots:
 
         Solution(w, 0)->setFocus();
         Type("garden");
-        QStringList modals;
-        test::CloseNextModal(&modals);
+        test::ModalCloser modals;
         QTest::keyClick(&w, Qt::Key_S, Qt::ControlModifier);
         QCOMPARE(f.boxes.shown.back().text,
                  QStringLiteral("Great!  You found the hidden word ahead of time."));
-        QCOMPARE(modals, QStringList{QStringLiteral("fmStats")});
+        // The score entered the table; "garden" has an anagram in the sample words.
+        QCOMPARE(modals.seen,
+                 (QStringList{QStringLiteral("fmStats"), QStringLiteral("fmAnagrams")}));
         QCOMPARE(f.Stored("GamesPlayed"), std::string("1"));
         QCOMPARE(f.Stored("GamesWon"), std::string("1"));
         QVERIFY(!w.Game().GameRunning);
@@ -227,7 +342,7 @@ private slots:
         PlayLines(w, 8);
         QVERIFY(!Enabled(w, "mnSuggest") && !Enabled(w, "cmdSuggest"));
         Type("garden");
-        test::CloseNextModal();
+        test::ModalCloser modals;
         Press(Qt::Key_Return);
         QCOMPARE(w.ResultCode(9), QStringLiteral("6000"));
         QCOMPARE(f.boxes.shown.back().text,
@@ -291,10 +406,9 @@ private slots:
 
         test::MainWindowFixture g;
         auto& fresh = g.Start();
-        QStringList modals;
-        test::CloseNextModal(&modals);
+        test::ModalCloser modals;
         QVERIFY(fresh.close());
-        QCOMPARE(modals, QStringList{QStringLiteral("fmQuote")});
+        QCOMPARE(modals.seen, QStringList{QStringLiteral("fmQuote")});
         QVERIFY(g.boxes.shown.empty());
     }
 

@@ -61,17 +61,25 @@ inline QString Focused() {
     return widget ? widget->objectName() : QStringLiteral("<none>");
 }
 
-// Closes the next modal window that opens (the statistics after a win, the quotation).
-inline void CloseNextModal(QStringList* seen = nullptr) {
-    QTimer::singleShot(0, [seen] {
-        if (auto* modal = QApplication::activeModalWidget()) {
-            if (seen) {
-                seen->append(modal->objectName());
+// While it lives, closes every modal window as soon as it opens (the statistics and the
+// anagrams after a win, the quotation on leaving) and keeps their names in order.
+class ModalCloser {
+public:
+    ModalCloser() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* modal = QApplication::activeModalWidget()) {
+                seen.append(modal->objectName());
+                modal->close();
             }
-            modal->close();
-        }
-    });
-}
+        });
+        timer_.start();
+    }
+    QStringList seen;
+
+private:
+    QTimer timer_;
+};
 
 // A closed popup leaves the offscreen platform without an active window: the keys of the
 // next steps need it back, as a window manager would give it.

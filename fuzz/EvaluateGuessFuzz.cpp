@@ -1,0 +1,51 @@
+// Guess evaluation against the rules' properties: blacks never exceed the line, blacks and
+// whites together never exceed it, and each hidden letter is used once, so every letter earns
+// exactly as many dots as it occurs in both the guess and the hidden word.
+
+#include "game/BoardGeometry.h"
+#include "game/GuessEvaluation.h"
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+
+namespace {
+
+// A small alphabet makes repeated letters common; the "." of an open field too.
+char Letter(std::uint8_t byte, bool allowDot) {
+    return (allowDot && byte % 9 == 8) ? '.' : static_cast<char>('a' + byte % 8);
+}
+
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    if (size < 13) {
+        return 0;
+    }
+    const int line = 1 + data[0] % lexel::LineCount;
+    std::string hidden;
+    for (int i = 0; i < 6; ++i) {
+        hidden += Letter(data[1 + i], false);
+    }
+    std::string guess;
+    for (int i = 0; i < lexel::LineLength(line); ++i) {
+        guess += Letter(data[7 + i], true);
+    }
+    const int code = std::stoi(lexel::EvaluateGuess(hidden, guess, lexel::OF(line)));
+    const int black = code / 1000;
+    const int white = code % 1000 / 100;
+    if (code % 100 != 0 || black > lexel::LineLength(line) ||
+        black + white > lexel::LineLength(line)) {
+        std::abort();
+    }
+    int common = 0;
+    for (char c = 'a'; c <= 'h'; ++c) {
+        common += static_cast<int>(std::min(std::count(hidden.begin(), hidden.end(), c),
+                                            std::count(guess.begin(), guess.end(), c)));
+    }
+    if (black + white != common) {
+        std::abort();
+    }
+    return 0;
+}

@@ -1,0 +1,240 @@
+// A seeded monkey drives the real main window with random keys, pasted text, clicks on every
+// control, menu commands, option changes and new games, and checks after each event what a
+// player relies on.
+
+#include "analysis/LetterButtonView.h"
+#include "board/GuessGrid.h"
+#include "game/BoardGeometry.h"
+#include "support/MainWindowFixture.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QDialog>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <random>
+
+using namespace lexel;
+
+namespace {
+
+constexpr int Events = 20000;
+constexpr std::uint32_t Seed = 20261207;
+
+// Modal windows and popup menus opened by the monkey are closed as soon as they show.
+void CloseWhatOpens() {
+    if (auto* popup = QApplication::activePopupWidget()) {
+        popup->close();
+    } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+        dialog->reject();
+    }
+}
+
+bool ValidResultCode(const QString& code, int line) {
+    if (code.isEmpty()) {
+        return true;
+    }
+    bool ok = false;
+    const int value = code.toInt(&ok);
+    const int black = value / 1000;
+    const int white = value % 1000 / 100;
+    return ok && value % 100 == 0 && black + white <= LineLength(line) &&
+           code == QString::number(value);
+}
+
+class Monkey {
+public:
+    Monkey(test::MainWindowFixture& f, fmMain& w) : f_(f), w_(w) {
+        for (auto* widget : w.findChildren<QWidget*>()) {
+            if (!qobject_cast<QMenu*>(widget)) {
+                targets_.push_back(widget);
+            }
+        }
+        actions_ = w.findChildren<QAction*>();
+    }
+
+    void Act() {
+        f_.boxes.answers = {Pick(2) ? MessageAnswer::Yes : MessageAnswer::No};
+        switch (Pick(10)) {
+        case 0:
+        case 1:
+        case 2:
+        case 3:
+            TypeCharacter();
+            break;
+        case 4:
+            PressControlKey();
+            break;
+        case 5:
+            Paste();
+            break;
+        case 6:
+        case 7:
+            Click();
+            break;
+        case 8:
+            TriggerCommand();
+            break;
+        default:
+            ChangeOptions();
+            break;
+        }
+        QCoreApplication::processEvents();
+        if (!w_.isVisible()) { // closed by a command: the player starts it again
+            w_.show();
+            QApplication::setActiveWindow(&w_);
+        }
+    }
+
+    // What must hold after every event; "" when it does.
+    QString Broken() {
+        const auto& game = w_.Game();
+        // Only a new game takes the line back: to line 1, with nothing evaluated.
+        const bool newGame = game.iLine == 1 && w_.ResultCode(1).isEmpty();
+        if (game.iLine < lastLine_ && !newGame) {
+            return QStringLiteral("iLine went back from %1 to %2").arg(lastLine_).arg(game.iLine);
+        }
+        lastLine_ = game.iLine;
+        deepestLine = std::max(deepestLine, game.iLine);
+        hints = std::max(hints, game.HintCount);
+        if (game.HintCount > 3) {
+            return QStringLiteral("%1 hints").arg(game.HintCount);
+        }
+        for (int i = 0; i < AlphabetSize; ++i) {
+            auto* used = w_.findChild<LetterButtonView*>(QStringLiteral("picUsed_%1").arg(i));
+            auto* unused = w_.findChild<LetterButtonView*>(QStringLiteral("picUnused_%1").arg(i));
+            if (used->isHidden() == unused->isHidden()) {
+                return QStringLiteral("letter %1 shows %2 buttons")
+                    .arg(QChar('A' + i))
+                    .arg(used->isHidden() ? 0 : 2);
+            }
+        }
+        for (int line = 1; line <= LineCount; ++line) {
+            if (!ValidResultCode(w_.ResultCode(line), line)) {
+                return QStringLiteral("line %1 holds the result %2")
+                    .arg(line)
+                    .arg(w_.ResultCode(line));
+            }
+        }
+        return {};
+    }
+
+    int deepestLine = 1;
+    int hints = 0;
+
+private:
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+
+    QWidget* FocusTarget() {
+        auto* focus = QApplication::focusWidget();
+        return focus ? focus : &w_;
+    }
+
+    void TypeCharacter() {
+        static const QString characters =
+            QStringLiteral(
+                "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ?_.,'\"<>&") +
+            QString::fromUtf8("äöüßÄéñ€漢\u202e");
+        const QChar c = characters[Pick(static_cast<int>(characters.size()))];
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QApplication::sendEvent(FocusTarget(), &press);
+    }
+
+    void PressControlKey() {
+        static const int keys[] = {
+            Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,
+            Qt::Key_Down,      Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab,   Qt::Key_Home,
+            Qt::Key_End,       Qt::Key_F1,     Qt::Key_F3,     Qt::Key_F4,    Qt::Key_F6};
+        static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
+                                                          Qt::ControlModifier, Qt::AltModifier};
+        const auto key = static_cast<Qt::Key>(keys[Pick(std::size(keys))]);
+        if (Pick(8) == 0) { // a control combination: Ctrl+S, Ctrl+G, Ctrl+Y, Ctrl+V, Ctrl+Z, ...
+            static const Qt::Key letters[] = {Qt::Key_S, Qt::Key_G, Qt::Key_Y,
+                                              Qt::Key_V, Qt::Key_Z, Qt::Key_A};
+            QTest::keyClick(FocusTarget(), letters[Pick(std::size(letters))], Qt::ControlModifier);
+            return;
+        }
+        QTest::keyClick(FocusTarget(), key, modifiers[Pick(std::size(modifiers))]);
+    }
+
+    void Paste() {
+        static const QString texts[] = {QStringLiteral("A"),    QStringLiteral("q"),
+                                        QStringLiteral("AB"),   QStringLiteral("<b>X</b>"),
+                                        QStringLiteral(""),     QStringLiteral("\n"),
+                                        QString::fromUtf8("Ü"), QStringLiteral("?"),
+                                        QStringLiteral("_"),    QStringLiteral(" ")};
+        QGuiApplication::clipboard()->setText(texts[Pick(std::size(texts))]);
+        QTest::keyClick(FocusTarget(), Qt::Key_V, Qt::ControlModifier);
+    }
+
+    void Click() {
+        auto* target = targets_[static_cast<std::size_t>(Pick(static_cast<int>(targets_.size())))];
+        if (!target->isVisible()) {
+            return;
+        }
+        static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
+                                                  Qt::MiddleButton};
+        const auto button = buttons[Pick(std::size(buttons))];
+        QTest::mouseClick(
+            target, button, {},
+            QPoint(Pick(std::max(1, target->width())), Pick(std::max(1, target->height()))));
+    }
+
+    void TriggerCommand() {
+        auto* action = actions_[Pick(static_cast<int>(actions_.size()))];
+        if (action->isEnabled() && !action->isSeparator()) {
+            action->trigger();
+        }
+    }
+
+    void ChangeOptions() {
+        auto& settings = f_.settings;
+        settings.Class = std::to_string(1 + Pick(4));
+        settings.Only = Pick(2) == 0;
+        settings.Cheating = Pick(2) == 0;
+        settings.Colors = Pick(3) != 0;
+        settings.Timer = Pick(2) == 0;
+        if (Pick(4) == 0) {
+            QTest::keyClick(&w_, Qt::Key_F2); // a new game, asked or not
+        }
+    }
+
+    test::MainWindowFixture& f_;
+    fmMain& w_;
+    std::mt19937 random_{Seed};
+    std::vector<QWidget*> targets_;
+    QList<QAction*> actions_;
+    int lastLine_ = 1;
+};
+
+} // namespace
+
+class MonkeyTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void randomEventsKeepTheGameSound() {
+        test::MainWindowFixture f;
+        f.random = test::ScriptedRandom({0.3f, 0.9f, 0.1f, 0.5f, 0.7f, 0.05f, 0.95f, 0.6f});
+        auto& w = f.Start();
+        QTimer closer;
+        closer.setInterval(0);
+        QObject::connect(&closer, &QTimer::timeout, &CloseWhatOpens);
+        closer.start();
+        Monkey monkey(f, w);
+        for (int event = 1; event <= Events; ++event) {
+            monkey.Act();
+            const QString broken = monkey.Broken();
+            if (!broken.isEmpty()) {
+                QFAIL(qPrintable(QStringLiteral("after event %1: %2").arg(event).arg(broken)));
+            }
+        }
+        qInfo("monkey: %d events driven (seed %u): %s games counted, deepest line %d, up to %d "
+              "hints in a game",
+              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.deepestLine, monkey.hints);
+    }
+};
+
+QTEST_MAIN(MonkeyTest)
+#include "MonkeyTest.moc"
