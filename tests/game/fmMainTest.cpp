@@ -136,6 +136,39 @@ private slots:
         }
     }
 
+    void aLanguageChangeRecaptionsTheWindowAtOnce() {
+        test::MainWindowFixture f("E");
+        auto& w = f.Start();
+        PlayLines(w, 1);
+        QTimer::singleShot(0, [] {
+            auto* options = QApplication::activeModalWidget();
+            options->findChild<QAbstractButton*>("Option3_1")->click(); // German
+            options->findChild<QAbstractButton*>("cbOk")->click();
+        });
+        QTest::keyClick(&w, Qt::Key_F5);
+        QCOMPARE(CaptionOf(w, "cmdGame"), QStringLiteral("Neues Spiel"));
+        QCOMPARE(CaptionOf(w, "mnGame"), QStringLiteral("&Spiel"));
+        QCOMPARE(w.Game().iLine, 2);                     // the game goes on
+        QCOMPARE(f.Stored("Language"), std::string("")); // OK stores nothing
+        test::Reactivate(&w);
+        QString title;
+        QTimer::singleShot(0, [&title] {
+            auto* stats = QApplication::activeModalWidget();
+            title = stats->findChild<QPushButton*>("cbClose")->text();
+            stats->close();
+        });
+        QTest::keyClick(&w, Qt::Key_F6);
+        QCOMPARE(title, QString::fromUtf8("&Schließen"));
+    }
+
+    void helpOpensAtTheWindowsTopic() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        QTest::keyClick(&w, Qt::Key_F1);
+        w.findChild<QAction*>("mnContents")->trigger();
+        QVERIFY(f.help.topics == (std::vector<HelpTopic>{HelpTopic::Playing, HelpTopic::Playing}));
+    }
+
     void germanMessagesAndTheScoreLineWithoutLeadingWords() {
         test::MainWindowFixture f("D");
         for (int rank = 1; rank <= 10; ++rank) { // a full table: the score does not enter
