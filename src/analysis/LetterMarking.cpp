@@ -48,7 +48,20 @@ void LetterMarking::Reset() {
 }
 
 void LetterMarking::ShowGridLetter(int label, char caption) {
-    grid_[Index(label - 1)] = {caption, marks_.ColorOf(caption)};
+    if (IsGridLetter(label)) {
+        grid_[Index(label - 1)] = {caption, marks_.ColorOf(caption)};
+    }
+}
+
+const GridLetter& LetterMarking::Grid(int label) const {
+    static const GridLetter none;
+    return IsGridLetter(label) ? grid_[Index(label - 1)] : none;
+}
+
+void LetterMarking::SetGridColor(int label, LetterColor color) {
+    if (IsGridLetter(label)) {
+        grid_[Index(label - 1)].color = color;
+    }
 }
 
 void LetterMarking::ButtonColor(Panel panel, int i, LetterColor color) {
@@ -67,6 +80,9 @@ void LetterMarking::PaintGrid(char letter, LetterColor color, int lastLabel) {
 }
 
 void LetterMarking::GuessColor(int label, LetterColor color, int lastLabel) {
+    if (!IsGridLetter(label)) {
+        return; // no grid letter's menu was opened
+    }
     const auto& letter = grid_[Index(label - 1)];
     const char caption = letter.caption;
     if (auto* old = ColorSet(marks_, letter.color); old && color != letter.color) {

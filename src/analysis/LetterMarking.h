@@ -36,9 +36,10 @@ public:
 
     // `lastLabel` below is the last grid letter of the line being edited (BH(iLine) + 1):
     // the operations reach the grid letters 1..lastLabel.
+    // Grid letters are numbered 1..36; any other number stands for no letter.
     void ShowGridLetter(int label, char caption); // an evaluated field becomes a letter
-    const GridLetter& Grid(int label) const { return grid_[static_cast<std::size_t>(label - 1)]; }
-    void SetGridColor(int label, LetterColor color) { grid_[Index(label - 1)].color = color; }
+    const GridLetter& Grid(int label) const;
+    void SetGridColor(int label, LetterColor color);
 
     const LetterButton& Button(Panel panel, int i) const { return Buttons(panel)[Index(i)]; }
     bool IsUsed(int i) const { return used_[Index(i)]; }
@@ -64,6 +65,7 @@ public:
 
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    static bool IsGridLetter(int label) { return label >= 1 && label <= GridLetters; }
     std::array<LetterButton, AlphabetSize>& Buttons(Panel panel) {
         return panel == Panel::Used ? used_buttons_ : unused_buttons_;
     }

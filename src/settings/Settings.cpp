@@ -30,12 +30,15 @@ Settings ReadSettings(SettingsStore& store) {
 }
 
 void SaveSettings(SettingsStore& store, const Settings& settings) {
+    // All six or none: a save cut short must not leave Expert with Cheating on.
+    sql::Transaction transaction(store.database());
     store.WriteOption("Class", settings.Class);
     store.WriteOption("Only", YesNo(settings.Only));
     store.WriteOption("Cheating", YesNo(settings.Cheating));
     store.WriteOption("Colors", YesNo(settings.Colors));
     store.WriteOption("Timer", YesNo(settings.Timer));
     store.WriteOption("Language", settings.Language);
+    transaction.Commit();
 }
 
 } // namespace lexel

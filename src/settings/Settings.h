@@ -29,7 +29,7 @@ Settings DefaultSettings();
 Settings ReadSettings(SettingsStore& store);
 
 // Writes all six rows, changed or not, in the order Class, Only, Cheating, Colors, Timer,
-// Language.
+// Language, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 } // namespace lexel

@@ -4,6 +4,7 @@
 #include "OptionDefaults.h"
 
 #include <algorithm>
+#include <limits>
 
 namespace lexel {
 namespace {
@@ -53,7 +54,10 @@ void SettingsStore::WriteOption(std::string_view key, std::string_view value) {
 }
 
 void SettingsStore::IncrementCounter(std::string_view key) {
-    WriteOption(key, std::to_string(WholeValue(ReadOption(key)) + 1));
+    const auto value = WholeValue(ReadOption(key));
+    // A counter at the top of the range stays there rather than wrapping round.
+    const auto next = value < std::numeric_limits<std::int64_t>::max() ? value + 1 : value;
+    WriteOption(key, std::to_string(next));
 }
 
 } // namespace lexel

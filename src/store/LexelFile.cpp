@@ -3,9 +3,10 @@
 #include "Schema.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
-#include <memory>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace lexel {
 namespace {
@@ -24,13 +25,38 @@ sql::Database OpenKeyed(const std::filesystem::path& file, sql::Database::Mode m
 }
 
 // Only to learn whether the file can be found and read, with the system's reason if not.
+// Without blocking: a named pipe in its place would otherwise wait for a writer for ever.
 void RequireReadableFile(const std::filesystem::path& file) {
-    errno = 0;
-    std::unique_ptr<std::FILE, int (*)(std::FILE*)> handle(std::fopen(file.c_str(), "rb"),
-                                                           &std::fclose);
-    if (!handle) {
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0) {
         throw DatabaseOpenError(DatabaseOpenError::Kind::NotFound, std::strerror(errno));
     }
+    struct stat status {};
+    const bool regular = ::fstat(fd, &status) == 0 && S_ISREG(status.st_mode);
+    ::close(fd);
+    if (!regular) {
+        throw DatabaseOpenError(DatabaseOpenError::Kind::NotOpenable,
+                                "unable to open database file");
+    }
+}
+
+// A copy cut short inside its last page would open and fail at the first read of that page.
+void RequireWholePages(sql::Database& db, const std::filesystem::path& file) {
+    const auto pages = sql::QueryInt(db, "PRAGMA page_count").value_or(0);
+    const auto pageSize = sql::QueryInt(db, "PRAGMA page_size").value_or(0);
+    std::error_code error;
+    const auto size = std::filesystem::file_size(file, error);
+    if (error || static_cast<std::uintmax_t>(pages * pageSize) != size) {
+        throw sql::Error(0, "database disk image is malformed");
+    }
+}
+
+// The game writes to the file later on; a place that cannot take the journal of a write (a
+// read-only directory) is found now, before a game depends on it. The write changes nothing
+// and is rolled back with the transaction it runs in.
+void RequireWritable(sql::Database& db) {
+    const auto version = sql::QueryInt(db, "PRAGMA user_version").value_or(0);
+    db.Execute("PRAGMA user_version = " + std::to_string(version));
 }
 
 } // namespace
@@ -44,10 +70,14 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
             throw sql::Error(0, "attempt to write a readonly database");
         }
         // An exclusive transaction takes the file lock, which exclusive locking mode then
-        // keeps until the file is closed: no second process can open it meanwhile.
-        sql::Transaction hold(db, sql::Transaction::Kind::Exclusive);
-        CheckSchema(db);
-        hold.Commit();
+        // keeps until the file is closed: no second process can open it meanwhile. It ends
+        // in a rollback, so the checks leave the file as it was.
+        {
+            sql::Transaction hold(db, sql::Transaction::Kind::Exclusive);
+            CheckSchema(db);
+            RequireWholePages(db, file);
+            RequireWritable(db);
+        }
         return db;
     } catch (const sql::Error& e) {
         throw DatabaseOpenError(DatabaseOpenError::Kind::NotOpenable, e.what());

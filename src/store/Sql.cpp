@@ -25,9 +25,12 @@ Database Database::Open(const std::filesystem::path& file, Mode mode, std::strin
         Throw(raw, rc);
     }
     sqlite3_extended_result_codes(raw, 1);
-    if (const int krc = sqlite3_key(raw, key.data(), static_cast<int>(key.size()));
-        krc != SQLITE_OK) {
-        Throw(raw, krc);
+    // No key: a plain file.
+    if (!key.empty()) {
+        if (const int krc = sqlite3_key(raw, key.data(), static_cast<int>(key.size()));
+            krc != SQLITE_OK) {
+            throw Error(krc, sqlite3_errstr(krc));
+        }
     }
     return db;
 }

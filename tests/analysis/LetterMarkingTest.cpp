@@ -40,6 +40,13 @@ TEST(LetterMarking, ALetterIsPaintedEverywhereAtOnce) {
     m.GuessColor(2, LetterColor::Gray, Line2);
     EXPECT_EQ(m.Marks().BlueLetters, "");
     EXPECT_EQ(m.Grid(5).color, LetterColor::Gray);
+
+    // A colour menu item reached before any grid letter's menu was opened changes nothing.
+    const auto marks = m.Marks().YellowLetters + m.Marks().RedLetters;
+    m.GuessColor(0, LetterColor::Red, Line2);
+    m.GuessColor(37, LetterColor::Red, Line2);
+    EXPECT_EQ(m.Marks().YellowLetters + m.Marks().RedLetters, marks);
+    EXPECT_EQ(m.Grid(0).caption, ' ');
 }
 
 TEST(LetterMarking, AutomaticColouringOnlyForAllOrNothing) {

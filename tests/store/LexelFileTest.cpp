@@ -81,10 +81,12 @@ TEST_F(LexelFileTest, HeldExclusivelyAndLeavesNoSideFiles) {
         db.Execute("UPDATE Options SET Value = 'E' WHERE Name = 'Language'");
     }
     auto again = OpenLexelFile(file);
-    auto language = again.Prepare("SELECT Value FROM Options WHERE Name = 'Language'");
-    ASSERT_TRUE(language.Step());
-    EXPECT_EQ(language.Text(0), "E");
-    again.Close();
+    {
+        auto language = again.Prepare("SELECT Value FROM Options WHERE Name = 'Language'");
+        ASSERT_TRUE(language.Step());
+        EXPECT_EQ(language.Text(0), "E");
+    }
+    again.Close(); // the file closes once no statement is left
     EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1)
         << "a journal or other side file was left beside the database";
 }
