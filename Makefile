@@ -1,16 +1,18 @@
 # Front door for Lexel: every target does its own set-up.
 #   make run    install what is missing, build, create the database, start the game
 #   make test   the same set-up, then every test through ctest
-# More: make build, make sanitize, make fuzz, make bench, make format, make clean.
+# More: make build, make sanitize, make fuzz, make bench, make install (PREFIX=/usr/local),
+# make package (a .deb), make format, make clean.
 
 BUILD     ?= build
 ASAN      ?= build-asan
 RELEASE   ?= build-release
 FUZZ      ?= build-fuzz
+PREFIX    ?= /usr/local
 FUZZERS   := WordCodeFuzz EvaluateGuessFuzz ScoreWordFuzz
 JOBS      ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize fuzz bench format clean
+.PHONY: all setup build run test sanitize fuzz bench install package format clean
 
 all: build
 
@@ -37,6 +39,15 @@ sanitize: setup
 	cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DLEXEL_SANITIZE=ON
 	cmake --build $(ASAN) -j $(JOBS)
 	cd $(ASAN) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
+
+install: build
+	cmake --install $(BUILD) --prefix $(PREFIX)
+
+# A Debian package from the Release build: $(RELEASE)/lexel_<version>_<arch>.deb.
+package: setup
+	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
+	cmake --build $(RELEASE) -j $(JOBS)
+	cd $(RELEASE) && cpack -G DEB
 
 # libFuzzer targets (clang), each run for a bounded time.
 fuzz: setup

@@ -8,7 +8,8 @@ packages=(
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format clang libclang-rt-14-dev xvfb xauth xdotool
+    clang-format clang libclang-rt-14-dev xvfb xauth xdotool imagemagick
+    desktop-file-utils appstream libxml2-utils
 )
 
 missing=()

@@ -1,6 +1,7 @@
 #include "Startup.h"
 
 #include "DatabaseStartup.h"
+#include "GamePlaces.h"
 #include "HelpViewer.h"
 #include "QtMessageBoxes.h"
 #include "fmMain.h"
@@ -12,6 +13,7 @@
 
 #include <QApplication>
 #include <QLockFile>
+#include <QStandardPaths>
 #include <cstdlib>
 #include <filesystem>
 
@@ -41,9 +43,13 @@ std::string ChooseLanguage(SettingsStore& store) {
     return language == "D" ? "D" : "E";
 }
 
-int RunLexel(QApplication& app, const std::filesystem::path& directory) {
+int RunLexel(QApplication& app, const std::filesystem::path& programDirectory) {
     auto random = SeededRandom::FromClock();
     QtMessageBoxes boxes;
+    const auto places = FindGamePlaces(
+        programDirectory,
+        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
+    const auto& directory = places.dataDirectory;
     const auto instance = LockSingleInstance(directory, boxes);
     if (!instance) {
         return EXIT_FAILURE;
@@ -58,7 +64,7 @@ int RunLexel(QApplication& app, const std::filesystem::path& directory) {
     settings.Language = ChooseLanguage(store);
     language.Apply(settings.Language);
 
-    HelpFiles help(directory, language, boxes);
+    HelpFiles help(places.helpDirectory, language, boxes);
     WordStore words(*db, random);
     SystemClock clock;
     fmMain window({*db, store, words, settings, boxes, help, random, clock, language});

@@ -12,9 +12,9 @@ namespace lexel {
 class MessageBoxes;
 class SettingsStore;
 
-// Runs the game from `directory`, which holds Lexel.lxl: one instance, its database, the
+// Runs the game installed or built in `programDirectory`: one instance, its database, the
 // language, the main window. Returns the program's exit code.
-int RunLexel(QApplication& app, const std::filesystem::path& directory);
+int RunLexel(QApplication& app, const std::filesystem::path& programDirectory);
 
 // Holds the lock that keeps a second instance from starting, or says that one is running and
 // gives nothing. A lock left by a killed process names a process that no longer runs and is

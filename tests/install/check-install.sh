@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Installs into a temporary prefix and starts the game from there with an empty data directory:
+# the template is copied into the user's data directory, the first start waits in the language
+# window, a second start finds the copy, and nothing is written under the prefix.
+#   check-install.sh BUILD_DIR
+set -euo pipefail
+build=$1
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+prefix=$work/prefix
+data=$work/home/.local/share
+export XDG_DATA_HOME=$data QT_QPA_PLATFORM=offscreen
+
+fail() { echo "install check: $*" >&2; exit 1; }
+snapshot() { (cd "$prefix" && find . -type f -exec sha256sum {} + | sort); }
+
+cmake --install "$build" --prefix "$prefix" > /dev/null
+for file in bin/lexel share/lexel/Lexel.lxl share/lexel/Lexel_E.rcc share/lexel/Lexel_D.rcc; do
+    [ -f "$prefix/$file" ] || fail "$file was not installed"
+done
+before=$(snapshot)
+
+# Still running after a while: waiting for the player in the first-run language window.
+start() { timeout 3 "$prefix/bin/lexel" > /dev/null 2>&1 && return 0 || return $?; }
+status=0; start || status=$?
+[ "$status" -eq 124 ] || fail "the first start ended with status $status"
+copy=$data/Morvane/Lexel/Lexel.lxl
+[ -f "$copy" ] || fail "the template was not copied to $copy"
+
+printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = 'E' WHERE Name = 'Language';\n" |
+    sqlcipher "$copy" > /dev/null
+status=0; start || status=$?
+[ "$status" -eq 124 ] || fail "the second start ended with status $status"
+language=$(printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nSELECT Value FROM Options WHERE Name = 'Language';\n" |
+    sqlcipher "$copy" | tail -n 1)
+[ "$language" = "E" ] || fail "the second start replaced the player's copy (Language '$language')"
+
+[ "$(snapshot)" = "$before" ] || fail "the game wrote under the installation prefix"
+echo "install check: 1 passed, 0 failed"
