@@ -2,6 +2,22 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>lexel::GuessGrid</name>
+    <message>
+        <source>Line %1, letter %2</source>
+        <translation>Zeile %1, Buchstabe %2</translation>
+    </message>
+    <message>
+        <source>Solution, letter %1</source>
+        <translation>Lösung, Buchstabe %1</translation>
+    </message>
+    <message>
+        <source>%1, revealed</source>
+        <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
+        <translation>%1, aufgedeckt</translation>
+    </message>
+</context>
+<context>
     <name>lexel::HelpViewer</name>
     <message>
         <source>Morvane Lexel Help</source>
@@ -195,6 +211,33 @@ Soll es trotzdem akzeptiert werden?</translation>
     <message>
         <source>Used Time</source>
         <translation>Verbrauchte Zeit</translation>
+    </message>
+    <message>
+        <source>Used time</source>
+        <translation>Verbrauchte Zeit</translation>
+    </message>
+    <message>
+        <source>Line %1: not evaluated</source>
+        <translation>Zeile %1: nicht ausgewertet</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 black, %3 white</source>
+        <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+    <message>
+        <source>%1, used</source>
+        <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
+        <translation>%1, benutzt</translation>
+    </message>
+    <message>
+        <source>%1, unused</source>
+        <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
+        <translation>%1, nicht benutzt</translation>
     </message>
 </context>
 <context>

@@ -36,6 +36,8 @@ LetterButtonView::LetterButtonView(Panel panel, int index, QWidget* parent)
             .arg(index));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
+    // The letter is painted, not a text of the widget: a screen reader learns it from here.
+    setAccessibleName(QString(letter()));
 }
 
 void LetterButtonView::SetLook(const LetterButton& button) {

@@ -12,7 +12,6 @@ DotPicture::DotPicture(QWidget* parent) : QWidget(parent) {}
 void DotPicture::ShowDots(Kind kind, int count) {
     kind_ = kind;
     count_ = std::clamp(count, 0, MaxDots);
-    setAccessibleDescription(QString::number(count_));
     update();
 }
 
@@ -27,7 +26,8 @@ void DotPicture::paintEvent(QPaintEvent*) {
     const qreal radius = cell * 0.38;
     const int rows = count_ > 3 ? 2 : 1;
     const qreal top = (height() - rows * cell) / 2.0;
-    painter.setPen(QPen(Qt::black, std::max(1.0, cell * 0.1)));
+    // The outline takes the text colour, so black dots stay visible on a dark background.
+    painter.setPen(QPen(palette().color(QPalette::WindowText), std::max(1.0, cell * 0.1)));
     painter.setBrush(kind_ == Kind::Black ? Qt::black : Qt::white);
     for (int i = 0; i < count_; ++i) {
         const int inRow = i < 3 ? std::min(count_, 3) : count_ - 3;

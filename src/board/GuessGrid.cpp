@@ -83,10 +83,42 @@ QLabel* GuessGrid::lbHint(int position) const {
     return hintLabels_.at(position);
 }
 
-void GuessGrid::SetFieldColor(QLineEdit* field, const QColor& color) {
+// A label has the name of the field it covers: a screen reader finds the letter where the
+// field was.
+void GuessGrid::Translate() {
+    for (int line = 1; line <= LineCount; ++line) {
+        for (int k = BL(line); k <= BH(line); ++k) {
+            const QString name = tr("Line %1, letter %2").arg(line).arg(k - BL(line) + 1);
+            guessFields_[k]->setAccessibleName(name);
+            guessLabels_[k]->setAccessibleName(name);
+        }
+    }
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        const QString name = tr("Solution, letter %1").arg(i + 1);
+        solutionFields_[i]->setAccessibleName(name);
+        hintLabels_[i]->setAccessibleName(name);
+    }
+    DescribeRevealed();
+}
+
+void GuessGrid::RevealLetter(int position, const QString& letter) {
+    hintLabels_[position]->setText(letter);
+    hintLabels_[position]->show();
+    DescribeRevealed();
+}
+
+void GuessGrid::DescribeRevealed() {
+    for (auto* label : hintLabels_) {
+        //: %1 is a letter of the hidden word shown by a hint or at the end of the game
+        label->setAccessibleDescription(
+            label->text().isEmpty() ? QString() : tr("%1, revealed").arg(label->text()));
+    }
+}
+
+void GuessGrid::SetFieldColor(QLineEdit* field, const QColor& color, const QColor& text) {
     QPalette palette = field->palette();
     palette.setColor(QPalette::Base, color);
-    palette.setColor(QPalette::Text, Qt::black);
+    palette.setColor(QPalette::Text, text);
     field->setPalette(palette);
 }
 

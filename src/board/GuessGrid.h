@@ -36,6 +36,13 @@ public:
     QLineEdit* Text1(int position) const;
     QLabel* lbHint(int position) const;
 
+    // Accessible names of the fields and labels in the current language.
+    void Translate();
+    // Shows `letter` over solution field `position` as revealed (a hint or the solution).
+    void RevealLetter(int position, const QString& letter);
+    // Tells each revealed letter's label what it shows; call after changing one directly.
+    void DescribeRevealed();
+
     int FindNextFreeHintField(int start, Direction direction) const;
     int FindNextFreeLine9Field(int start, Direction direction) const;
     void SetFocusNextGuessLine();
@@ -48,8 +55,9 @@ public:
     const QString& LastControl() const { return lastControl_; }
     int LastIndex() const { return lastIndex_; }
 
-    // Sets the background of a field (white for the line being entered).
-    static void SetFieldColor(QLineEdit* field, const QColor& color);
+    // Sets the background of a field (white for the line being entered) and its text colour.
+    static void SetFieldColor(QLineEdit* field, const QColor& color,
+                              const QColor& text = Qt::black);
     static void SetLabelColor(QLabel* label, const QColor& color);
     static QColor ToColor(Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
 

@@ -52,7 +52,7 @@ void fmMain::StartGame() {
         services_.boxes.Show({MessageIcon::Information, texts_.reveal.arg(HiddenWordCapitals())});
     }
     TimerStop();
-    lbTime->setText(QStringLiteral("00:00:00"));
+    ShowTime(QStringLiteral("00:00:00"));
 
     game_ = GameState();
     game_.GameRunning = true;
@@ -78,7 +78,9 @@ void fmMain::StartGame() {
         auto* field = grid_->tbL1(k);
         field->setText(QStringLiteral("."));
         field->setEnabled(false);
-        GuessGrid::SetFieldColor(field, palette().color(QPalette::Button));
+        // A field of a later line follows the palette; only the line being entered is white.
+        GuessGrid::SetFieldColor(field, palette().color(QPalette::Button),
+                                 palette().color(QPalette::ButtonText));
         field->show();
         GuessGrid::SetLabelColor(grid_->lbGuess(k + 1), LightGray);
         grid_->lbGuess(k + 1)->hide();
@@ -88,6 +90,7 @@ void fmMain::StartGame() {
         lbResult[line - 1]->clear();
         lblack[line - 1]->ShowEmpty();
         lwhite[line - 1]->ShowEmpty();
+        DescribeResult(line);
     }
 
     frToGuess->show();
@@ -222,8 +225,7 @@ void fmMain::Solve() {
 void fmMain::ShowSolution() {
     const QString word = HiddenWordCapitals();
     for (int i = 0; i < HiddenWordLength; ++i) {
-        grid_->lbHint(i)->setText(word.mid(i, 1));
-        grid_->lbHint(i)->show();
+        grid_->RevealLetter(i, word.mid(i, 1));
         grid_->Text1(i)->hide();
     }
 }
@@ -293,6 +295,19 @@ void fmMain::ShowLineResult(int line, const QString& code) {
     const auto dots = DotsForResult(code.toStdString());
     lblack[line - 1]->ShowDots(DotPicture::Kind::Black, dots.black);
     lwhite[line - 1]->ShowDots(DotPicture::Kind::White, dots.white);
+    DescribeResult(line);
+    DescribeLetters(); // the last line is not coloured afterwards, so its letters are told here
+}
+
+void fmMain::DescribeResult(int line) {
+    auto* black = lblack[line - 1];
+    auto* white = lwhite[line - 1];
+    const QString name =
+        lbResult[line - 1]->text().isEmpty()
+            ? tr("Line %1: not evaluated").arg(line)
+            : tr("Line %1: %2 black, %3 white").arg(line).arg(black->count()).arg(white->count());
+    black->setAccessibleName(name);
+    white->setAccessibleName(name);
 }
 
 void fmMain::SetSuggestionCommands(bool enabled) {

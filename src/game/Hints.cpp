@@ -41,8 +41,7 @@ void fmMain::mnHint_Click() {
     auto* field = grid_->Text1(position);
     field->setText(letter); // the solution line's change rule: may enable Solve, moves on
     field->setEnabled(false);
-    grid_->lbHint(position)->setText(letter);
-    grid_->lbHint(position)->show();
+    grid_->RevealLetter(position, letter);
     field->hide();
 
     if (++game_.HintCount == MaxHints) {

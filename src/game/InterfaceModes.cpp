@@ -59,7 +59,7 @@ void fmMain::GUI(const QString& mode) {
 
 void fmMain::TimerStart() {
     timer_.TimerStart();
-    lbTime->setText(QStringLiteral("00:00:00"));
+    ShowTime(QStringLiteral("00:00:00"));
     Timer1->start();
 }
 
@@ -70,9 +70,18 @@ void fmMain::TimerStop() {
 
 void fmMain::TimerUpdate() {
     timer_.TimerUpdate();
-    lbTime->setText(QString::fromStdString(timer_.Display()));
+    ShowTime(QString::fromStdString(timer_.Display()));
     if (!timer_.IsRunning()) {
         Timer1->stop();
+    }
+}
+
+// The label's name says what it counts, so the time itself goes to the description; it
+// changes once a second, not at every tick that tells a screen reader about it.
+void fmMain::ShowTime(const QString& text) {
+    lbTime->setText(text);
+    if (lbTime->accessibleDescription() != text) {
+        lbTime->setAccessibleDescription(text);
     }
 }
 

@@ -16,6 +16,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <algorithm>
 #include <cstring>
 
 namespace lexel {
@@ -99,6 +100,37 @@ void fmMain::RenderLetters() {
         picUsed[i]->setVisible(marking_.IsUsed(i));
         picUnused[i]->setVisible(!marking_.IsUsed(i));
     }
+    DescribeLetters();
+}
+
+// The colours are named as in the colour menus, so what a screen reader says is what the
+// player picks there.
+QString fmMain::ColorName(LetterColor color) const {
+    const auto item = std::find(std::begin(MenuColors), std::end(MenuColors), color);
+    return mnColors->actions()[static_cast<int>(item - std::begin(MenuColors))]
+        ->text()
+        .remove(QLatin1Char('&'))
+        .toLower();
+}
+
+void fmMain::DescribeLetters() {
+    for (int label = 1; label <= GridLetters; ++label) {
+        const auto& letter = marking_.Grid(label);
+        //: an evaluated letter of the board: the letter, then its colour
+        grid_->lbGuess(label)->setAccessibleDescription(
+            letter.caption == ' '
+                ? QString()
+                : tr("%1, %2").arg(QChar::fromLatin1(letter.caption), ColorName(letter.color)));
+    }
+    for (int i = 0; i < AlphabetSize; ++i) {
+        //: %1 is the colour of a letter button in the Used Letters panel
+        picUsed[i]->setAccessibleDescription(
+            tr("%1, used").arg(ColorName(marking_.Button(Panel::Used, i).color)));
+        //: %1 is the colour of a letter button in the Unused Letters panel
+        picUnused[i]->setAccessibleDescription(
+            tr("%1, unused").arg(ColorName(marking_.Button(Panel::Unused, i).color)));
+    }
+    grid_->DescribeRevealed(); // Save Analysis reveals letters, too
 }
 
 void fmMain::AutoColor(const QString& word, int good) {

@@ -265,6 +265,18 @@ void fmMain::Translate() {
     cbGuess->setText(mnResult->text());
     mnPopHint->setText(mnHint->text());
     mnPopSuggest->setText(mnSuggest->text());
+    TranslateAccessibility();
+}
+
+// What a screen reader says about the board; the descriptions name colours, so they are
+// retold in the new language too.
+void fmMain::TranslateAccessibility() {
+    lbTime->setAccessibleName(tr("Used time"));
+    grid_->Translate();
+    for (int line = 1; line <= LineCount; ++line) {
+        DescribeResult(line);
+    }
+    DescribeLetters();
 }
 
 void fmMain::Form_Load() {

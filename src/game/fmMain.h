@@ -85,6 +85,8 @@ private:
     void CreateMenus();
     void CreateBoard(QWidget* client);
     void Translate();
+    void TranslateAccessibility();
+    void ShowTime(const QString& text);
     void ConnectGrid();
 
     // Closing the window (Form_QueryUnload): true when it may close.
@@ -99,6 +101,8 @@ private:
     QString ComputeScore() const;
     bool OfferScore();
     void ShowLineResult(int line, const QString& code);
+    // Names line 1..9's dot pictures after its outcome, for screen readers.
+    void DescribeResult(int line);
     QString HiddenWordCapitals() const;
     void SetSuggestionCommands(bool enabled);
     void SetSolveCommands(bool enabled);
@@ -107,6 +111,9 @@ private:
     void CreateLetterPanels();
     void ConnectColorMenus();
     void RenderLetters();
+    // Accessible descriptions of the evaluated letters and the letter buttons: letter, colour.
+    void DescribeLetters();
+    QString ColorName(LetterColor color) const;
     int LastGridLabel() const;
     void AutoColor(const QString& word, int good);
     void Used(const QString& word, int good);
