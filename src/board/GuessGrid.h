@@ -69,6 +69,8 @@ signals:
     void guessMenuRequested(int field, QPoint globalPosition);
     void solutionMenuRequested(int position, QPoint globalPosition);
     void labelMenuRequested(int label, QPoint globalPosition);
+    // The keyboard's menu key (or Shift+F10) in a field: the colour menu of its letter.
+    void letterMenuRequested(QChar letter, QPoint globalPosition);
     void enterPressed();
 
 protected:

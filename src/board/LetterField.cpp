@@ -32,6 +32,13 @@ void LetterField::keyPressEvent(QKeyEvent* event) {
         emit grid_.enterPressed();
         return;
     }
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        if (text().size() == 1) {
+            emit grid_.letterMenuRequested(text()[0], mapToGlobal(rect().center()));
+        }
+        return;
+    }
     if (event->matches(QKeySequence::Paste)) {
         QLineEdit::keyPressEvent(event);
         return;

@@ -204,6 +204,17 @@ void fmMain::ConnectGrid() {
         }
     });
     connect(grid_, &GuessGrid::solutionFocusEntered, this, &fmMain::OfferHint);
+    // Marking from the keyboard: the menu of the letter's button, as a right click on it opens.
+    connect(grid_, &GuessGrid::letterMenuRequested, this, [this](QChar letter, QPoint at) {
+        const int i = letter.unicode() - 'A';
+        if (i < 0 || i >= AlphabetSize ||
+            marking_.IsLocked(letter.toLatin1(), services_.settings.Colors)) {
+            return;
+        }
+        ColorButtonPanel = marking_.VisiblePanel(i);
+        ColorButtonIndex = i;
+        mn2Colors->exec(at);
+    });
     connect(mnHint, &QAction::triggered, this, &fmMain::mnHint_Click);
     connect(mnPopHint, &QAction::triggered, this, &fmMain::mnHint_Click);
     connect(mnSave, &QAction::triggered, this, &fmMain::SaveAnalysis);

@@ -1,3 +1,4 @@
+#include "analysis/LetterButtonView.h"
 #include "board/GuessGrid.h"
 #include "game/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
@@ -206,6 +207,36 @@ private slots:
         QCOMPARE(Name(w.Grid().lbHint(4)), QStringLiteral("Solution, letter 5"));
         QCOMPARE(Description(w.Grid().lbHint(4)), QStringLiteral("E, revealed"));
         QCOMPARE(Description(w.Grid().lbHint(3)), QString());
+    }
+
+    void lettersAreMarkedFromTheKeyboardToo() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Guess("ten");
+        w.Grid().tbL1(BL(2))->setFocus();
+        test::Type("e");
+        w.Grid().tbL1(BL(2))->setFocus(); // back on the E just typed
+        QTimer::singleShot(0, [] {
+            if (auto* popup = QApplication::activePopupWidget()) {
+                popup->findChild<QAction*>(QStringLiteral("mn2Yellow"))->trigger();
+                popup->close();
+            }
+        });
+        test::Press(Qt::Key_Menu);
+        test::Reactivate(&w);
+        QCOMPARE(Description(w.findChild<LetterButtonView*>(QStringLiteral("picUsed_4"))),
+                 QStringLiteral("yellow, used"));
+        QCOMPARE(test::PopupAfterPress(w.Grid().lbGuess(2)), QStringLiteral("mnColors"));
+        const auto opened = std::make_shared<QString>();
+        QTimer::singleShot(0, [opened] {
+            if (auto* popup = QApplication::activePopupWidget()) {
+                *opened = popup->objectName();
+                popup->close();
+            }
+        });
+        QTest::keyClick(w.Grid().tbL1(BL(2)), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::qWait(5);
+        QCOMPARE(*opened, QStringLiteral("mn2Colors"));
     }
 
     void aDarkPaletteKeepsTheBoardReadable() {
