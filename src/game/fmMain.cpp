@@ -2,9 +2,9 @@
 
 #include "BoardGeometry.h"
 #include "MessageBoxes.h"
+#include "board/Controls.h"
 #include "board/DotPicture.h"
 #include "board/GuessGrid.h"
-#include "board/Twips.h"
 #include "settings/HighScores.h"
 #include "settings/LanguageSwitch.h"
 #include "settings/Quotes.h"
@@ -33,21 +33,6 @@ constexpr int TimerIntervalMs = 200;
 constexpr int DotSize = 450;
 constexpr int RowTop = 300;
 constexpr int RowPitch = 480;
-
-QGroupBox* Frame(QWidget* parent, const QString& name, QRect twips) {
-    auto* frame = new QGroupBox(parent);
-    frame->setObjectName(name);
-    frame->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    return frame;
-}
-
-QPushButton* Button(QWidget* parent, const QString& name, QRect twips) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
-    button->setAutoDefault(false);
-    return button;
-}
 
 QAction* Action(QMenu* menu, const QString& name, const QKeySequence& key = {}) {
     auto* action = menu->addAction(QString());
@@ -140,41 +125,36 @@ void fmMain::CreateMenus() {
 }
 
 void fmMain::CreateBoard(QWidget* client) {
-    frButtons = Frame(client, QStringLiteral("frButtons"), {0, -60, 7050, 495});
-    cmdGame = Button(frButtons, QStringLiteral("cmdGame"), {100, 105, 1650, 375});
-    cmdSuggest = Button(frButtons, QStringLiteral("cmdSuggest"), {1830, 105, 1650, 375});
-    cmdGray = Button(frButtons, QStringLiteral("cmdGray"), {3560, 105, 1650, 375});
-    cmdSave = Button(frButtons, QStringLiteral("cmdSave"), {5290, 105, 1650, 375});
+    frButtons = Place<QGroupBox>(client, QStringLiteral("frButtons"), {0, -60, 7050, 495});
+    cmdGame = PlaceButton(frButtons, QStringLiteral("cmdGame"), {100, 105, 1650, 375});
+    cmdSuggest = PlaceButton(frButtons, QStringLiteral("cmdSuggest"), {1830, 105, 1650, 375});
+    cmdGray = PlaceButton(frButtons, QStringLiteral("cmdGray"), {3560, 105, 1650, 375});
+    cmdSave = PlaceButton(frButtons, QStringLiteral("cmdSave"), {5290, 105, 1650, 375});
 
-    frToGuess = Frame(client, QStringLiteral("frToGuess"), {60, 450, 4155, 675});
-    cbSolve = Button(frToGuess, QStringLiteral("cbSolve"), {3040, 140, 1050, 480});
+    frToGuess = Place<QGroupBox>(client, QStringLiteral("frToGuess"), {60, 450, 4155, 675});
+    cbSolve = PlaceButton(frToGuess, QStringLiteral("cbSolve"), {3040, 140, 1050, 480});
 
-    fmTimer = Frame(client, QStringLiteral("fmTimer"), {4290, 450, 2685, 675});
-    lbTime = new QLabel(QStringLiteral("00:00:00"), fmTimer);
-    lbTime->setObjectName(QStringLiteral("lbTime"));
-    lbTime->setGeometry(TwipsRect(75, 225, 2490, 315));
-    lbTime->setAlignment(Qt::AlignCenter);
+    fmTimer = Place<QGroupBox>(client, QStringLiteral("fmTimer"), {4290, 450, 2685, 675});
+    lbTime = PlaceLabel(fmTimer, QStringLiteral("lbTime"), {75, 225, 2490, 315}, Qt::AlignCenter);
+    lbTime->setText(QStringLiteral("00:00:00"));
 
-    frGuess = Frame(client, QStringLiteral("frGuess"), {60, 1110, 3060, 4740});
-    cbGuess = Button(frGuess, QStringLiteral("cbGuess"), {1890, 210, 1050, 480});
+    frGuess = Place<QGroupBox>(client, QStringLiteral("frGuess"), {60, 1110, 3060, 4740});
+    cbGuess = PlaceButton(frGuess, QStringLiteral("cbGuess"), {1890, 210, 1050, 480});
     grid_ = new GuessGrid(frGuess, frToGuess, game_);
 
-    frDots = Frame(client, QStringLiteral("frDots"), {3090, 1110, 1125, 4740});
-    frUsed = Frame(client, QStringLiteral("frUsed"), {4290, 1110, 2685, 2360});
-    frUnused = Frame(client, QStringLiteral("frUnused"), {4290, 3480, 2685, 2370});
+    frDots = Place<QGroupBox>(client, QStringLiteral("frDots"), {3090, 1110, 1125, 4740});
+    frUsed = Place<QGroupBox>(client, QStringLiteral("frUsed"), {4290, 1110, 2685, 2360});
+    frUnused = Place<QGroupBox>(client, QStringLiteral("frUnused"), {4290, 3480, 2685, 2370});
     // Beyond the right edge of the client area: the result codes are stored, not shown.
-    frResult = Frame(client, QStringLiteral("frResult"), {8070, 390, 1160, 4620});
+    frResult = Place<QGroupBox>(client, QStringLiteral("frResult"), {8070, 390, 1160, 4620});
     for (int i = 0; i < LineCount; ++i) {
         const int top = RowTop + RowPitch * i;
-        lblack[i] = new DotPicture(frDots);
-        lblack[i]->setObjectName(QStringLiteral("lblack_%1").arg(i));
-        lblack[i]->setGeometry(TwipsRect(90, top, DotSize, DotSize));
-        lwhite[i] = new DotPicture(frDots);
-        lwhite[i]->setObjectName(QStringLiteral("lwhite_%1").arg(i));
-        lwhite[i]->setGeometry(TwipsRect(600, top, DotSize, DotSize));
-        lbResult[i] = new QLabel(frResult);
-        lbResult[i]->setObjectName(QStringLiteral("lbResult_%1").arg(i));
-        lbResult[i]->setGeometry(TwipsRect(120, top, 855, 255));
+        lblack[i] = Place<DotPicture>(frDots, QStringLiteral("lblack_%1").arg(i),
+                                      {90, top, DotSize, DotSize});
+        lwhite[i] = Place<DotPicture>(frDots, QStringLiteral("lwhite_%1").arg(i),
+                                      {600, top, DotSize, DotSize});
+        lbResult[i] = PlaceLabel(frResult, QStringLiteral("lbResult_%1").arg(i),
+                                 {120, top, 855, 255}, Qt::AlignLeft | Qt::AlignVCenter);
     }
 
     connect(cmdGame, &QPushButton::clicked, this, &fmMain::StartGame);

@@ -1,6 +1,6 @@
 #include "fmAbout.h"
 
-#include "board/Twips.h"
+#include "board/Controls.h"
 #include "game/MessageBoxes.h"
 
 #include <QKeyEvent>
@@ -101,14 +101,10 @@ fmAbout::fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes, Q
 }
 
 void fmAbout::CreateControls() {
-    Picture1 = new Emblem(this);
-    Picture1->setObjectName(QStringLiteral("Picture1"));
-    Picture1->setGeometry(TwipsRect(120, LineTop, PictureSize, PictureSize));
+    Picture1 =
+        Place<Emblem>(this, QStringLiteral("Picture1"), {120, LineTop, PictureSize, PictureSize});
     CreateLines();
-    Command1 = new QPushButton(this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(TwipsRect(2851, ButtonTop, 972, ButtonHeight));
-    Command1->setAutoDefault(false); // as in the other windows, Enter closes nothing
+    Command1 = PlaceButton(this, QStringLiteral("Command1"), {2851, ButtonTop, 972, ButtonHeight});
     Command1->installEventFilter(this);
     Command1->setFocus(); // the keys of the access code go to the button
     connect(Command1, &QPushButton::clicked, this, &fmAbout::reject);
@@ -118,11 +114,9 @@ void fmAbout::CreateControls() {
 void fmAbout::CreateLines() {
     for (int i = 0; i < static_cast<int>(Label1.size()); ++i) {
         const int row = i == VersionLine ? 0 : i + 1;
-        auto* line = new QLabel(this);
-        line->setObjectName(QStringLiteral("Label1_%1").arg(i));
-        line->setGeometry(TwipsRect(LinesLeft, LineTop + row * LinePitch, LinesWidth, LineHeight));
-        line->setTextFormat(Qt::PlainText);
-        line->setAlignment(Qt::AlignHCenter | Qt::AlignVCenter);
+        auto* line = PlaceLabel(this, QStringLiteral("Label1_%1").arg(i),
+                                {LinesLeft, LineTop + row * LinePitch, LinesWidth, LineHeight},
+                                Qt::AlignHCenter | Qt::AlignVCenter);
         if (i != VersionLine) {
             line->setText(QString::fromLatin1(MakerLines[i]));
         }

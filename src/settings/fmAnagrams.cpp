@@ -1,6 +1,6 @@
 #include "fmAnagrams.h"
 
-#include "board/Twips.h"
+#include "board/Controls.h"
 #include "store/AnagramSet.h"
 
 #include <QLabel>
@@ -29,11 +29,7 @@ constexpr int ShortPause = 50;   // before a later row, and between the top lett
 const QColor WordBlue(0, 0, 255);
 
 QLabel* Cell(QWidget* parent, const QString& name, int left, int top) {
-    auto* cell = new QLabel(parent);
-    cell->setObjectName(name);
-    cell->setGeometry(TwipsRect(left, top, CellSize, CellSize));
-    cell->setTextFormat(Qt::PlainText);
-    cell->setAlignment(Qt::AlignCenter);
+    auto* cell = PlaceLabel(parent, name, {left, top, CellSize, CellSize}, Qt::AlignCenter);
     QFont font = LayoutFont();
     font.setPointSizeF(12);
     font.setBold(true);

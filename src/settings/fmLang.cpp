@@ -1,7 +1,7 @@
 #include "fmLang.h"
 
 #include "SettingsStore.h"
-#include "board/Twips.h"
+#include "board/Controls.h"
 
 #include <QGroupBox>
 #include <QPushButton>
@@ -17,14 +17,6 @@ constexpr int ButtonWidth = 972;
 constexpr int ClientWidth = ButtonLeft + ButtonWidth + 120;
 constexpr int ClientHeight = 120 + FrameHeight + 120;
 
-template <typename Control>
-Control* Make(QWidget* parent, const QString& name, const QString& text, QRect geometry) {
-    auto* control = new Control(text, parent);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
 } // namespace
 
 fmLang::fmLang(SettingsStore& store, QWidget* parent) : QDialog(parent), store_(store) {
@@ -39,17 +31,16 @@ fmLang::fmLang(SettingsStore& store, QWidget* parent) : QDialog(parent), store_(
 }
 
 void fmLang::CreateControls() {
-    Frame1 = Make<QGroupBox>(this, QStringLiteral("Frame1"),
-                             QString::fromUtf8("User Interface / Benutzeroberfläche"),
-                             TwipsRect(120, 120, FrameWidth, FrameHeight));
+    Frame1 = Place<QGroupBox>(this, QStringLiteral("Frame1"), {120, 120, FrameWidth, FrameHeight});
+    Frame1->setTitle(QString::fromUtf8("User Interface / Benutzeroberfläche"));
     const QString captions[] = {QStringLiteral("&English"), QStringLiteral("&Deutsch")};
     for (int i = 0; i < 2; ++i) {
-        Option1[i] = Make<QRadioButton>(Frame1, QStringLiteral("Option1_%1").arg(i), captions[i],
-                                        TwipsRect(240, 300 + i * 360, FrameWidth - 360, 300));
+        Option1[i] = Place<QRadioButton>(Frame1, QStringLiteral("Option1_%1").arg(i),
+                                         {240, 300 + i * 360, FrameWidth - 360, 300});
+        Option1[i]->setText(captions[i]);
     }
-    Command1 = Make<QPushButton>(this, QStringLiteral("Command1"), QStringLiteral("&OK"),
-                                 TwipsRect(ButtonLeft, 180, ButtonWidth, 372));
-    Command1->setAutoDefault(false); // as in the other windows, no button answers Enter
+    Command1 = PlaceButton(this, QStringLiteral("Command1"), {ButtonLeft, 180, ButtonWidth, 372});
+    Command1->setText(QStringLiteral("&OK"));
     connect(Command1, &QPushButton::clicked, this, &fmLang::Command1_Click);
 }
 

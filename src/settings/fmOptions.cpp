@@ -1,7 +1,7 @@
 #include "fmOptions.h"
 
 #include "SettingsStore.h"
-#include "board/Twips.h"
+#include "board/Controls.h"
 
 #include <QCheckBox>
 #include <QGroupBox>
@@ -18,30 +18,14 @@ constexpr int ClientWidth = 7245;
 constexpr int ClientHeight = 4395;
 constexpr int OptionPitch = 360;
 
-template <typename Control> Control* Make(QWidget* parent, const QString& name, QRect geometry) {
-    auto* control = new Control(parent);
-    control->setObjectName(name);
-    control->setGeometry(geometry);
-    return control;
-}
-
-QGroupBox* Frame(QWidget* parent, const QString& name, int left, int top, int width, int height) {
-    return Make<QGroupBox>(parent, name, TwipsRect(left, top, width, height));
-}
-
-// A control inside a frame, on row `row` of the option pitch.
 // A control on row `row` inside a frame `frameWidth` twips wide.
 template <typename Control>
 Control* InFrame(QGroupBox* frame, int frameWidth, const QString& name, int row, int top = 240) {
-    return Make<Control>(frame, name,
-                         TwipsRect(120, top + row * OptionPitch, frameWidth - 240, 300));
+    return Place<Control>(frame, name, {120, top + row * OptionPitch, frameWidth - 240, 300});
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, int top) {
-    auto* button =
-        Make<QPushButton>(parent, name, TwipsRect(ButtonLeft, top, ButtonWidth, ButtonHeight));
-    button->setAutoDefault(false); // no button answers Enter
-    return button;
+    return PlaceButton(parent, name, {ButtonLeft, top, ButtonWidth, ButtonHeight});
 }
 
 int LevelIndex(const std::string& level) {
@@ -61,12 +45,12 @@ fmOptions::fmOptions(Settings& settings, SettingsStore& store, Help& help, QWidg
 }
 
 void fmOptions::CreateControls() {
-    Frame1 = Frame(this, QStringLiteral("Frame1"), 45, 45, 2175, 1815);
-    Frame2 = Frame(this, QStringLiteral("Frame2"), 2325, 45, 3735, 1050);
-    Frame3 = Frame(this, QStringLiteral("Frame3"), 2325, 1125, 3732, 732);
-    Frame7 = Frame(this, QStringLiteral("Frame7"), 60, 1920, 6015, 645);
-    Frame8 = Frame(this, QStringLiteral("Frame8"), 45, 2640, 6015, 645);
-    Frame6 = Frame(this, QStringLiteral("Frame6"), 45, 3315, 6015, 1020);
+    Frame1 = Place<QGroupBox>(this, QStringLiteral("Frame1"), {45, 45, 2175, 1815});
+    Frame2 = Place<QGroupBox>(this, QStringLiteral("Frame2"), {2325, 45, 3735, 1050});
+    Frame3 = Place<QGroupBox>(this, QStringLiteral("Frame3"), {2325, 1125, 3732, 732});
+    Frame7 = Place<QGroupBox>(this, QStringLiteral("Frame7"), {60, 1920, 6015, 645});
+    Frame8 = Place<QGroupBox>(this, QStringLiteral("Frame8"), {45, 2640, 6015, 645});
+    Frame6 = Place<QGroupBox>(this, QStringLiteral("Frame6"), {45, 3315, 6015, 1020});
     for (int i = 0; i < 4; ++i) {
         Option1[i] = InFrame<QRadioButton>(Frame1, 2175, QStringLiteral("Option1_%1").arg(i), i);
         connect(Option1[i], &QRadioButton::toggled, this, [this, i](bool on) {

@@ -1,6 +1,6 @@
 #include "fmQuote.h"
 
-#include "board/Twips.h"
+#include "board/Controls.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -25,16 +25,6 @@ QFont SizedFont(double points, bool bold) {
     return font;
 }
 
-// Quotations are shown as stored, never read as markup.
-QLabel* Label(QWidget* parent, const QString& name, QRect geometry, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment);
-    return label;
-}
-
 // The height `label` needs for its text at its present width; an empty label needs none.
 int WrappedHeight(const QLabel* label) {
     return std::max(label->heightForWidth(label->width()), 0);
@@ -54,21 +44,20 @@ fmQuote::fmQuote(const Quote& quote, QWidget* parent) : QDialog(parent) {
 }
 
 void fmQuote::CreateControls() {
-    lbTitle = Label(this, QStringLiteral("lbTitle"), TwipsRect(120, 60, 5355, 435),
-                    Qt::AlignHCenter | Qt::AlignVCenter);
+    lbTitle = PlaceLabel(this, QStringLiteral("lbTitle"), {120, 60, 5355, 435},
+                         Qt::AlignHCenter | Qt::AlignVCenter);
     lbTitle->setFont(SizedFont(18, true));
     lbTitle->setWordWrap(true);
-    lbText = Label(this, QStringLiteral("lbText"), TwipsRect(120, 600, 5370, 1860),
-                   Qt::AlignLeft | Qt::AlignTop);
+    lbText = PlaceLabel(this, QStringLiteral("lbText"), {120, 600, 5370, 1860},
+                        Qt::AlignLeft | Qt::AlignTop);
     lbText->setFont(SizedFont(12, false));
     lbText->setWordWrap(true);
-    lbSource = Label(this, QStringLiteral("lbSource"), TwipsRect(120, 2520, 5355, 255),
-                     Qt::AlignLeft | Qt::AlignVCenter);
+    lbSource = PlaceLabel(this, QStringLiteral("lbSource"), {120, 2520, 5355, 255},
+                          Qt::AlignLeft | Qt::AlignVCenter);
 
-    Command1 = new QPushButton(QStringLiteral("&Close"), this);
-    Command1->setObjectName(QStringLiteral("Command1"));
-    Command1->setGeometry(TwipsRect(180, ButtonTop, 972, ButtonHeight));
-    Command1->setAutoDefault(false); // Enter closes nothing; Esc does, as QDialog's reject
+    // Enter closes nothing; Esc does, as the dialog's reject.
+    Command1 = PlaceButton(this, QStringLiteral("Command1"), {180, ButtonTop, 972, ButtonHeight});
+    Command1->setText(QStringLiteral("&Close"));
     connect(Command1, &QPushButton::clicked, this, &fmQuote::reject);
 }
 

@@ -3,7 +3,7 @@
 #include "HighScores.h"
 #include "NumericText.h"
 #include "SettingsStore.h"
-#include "board/Twips.h"
+#include "board/Controls.h"
 #include "game/MessageBoxes.h"
 
 #include <QGroupBox>
@@ -22,22 +22,12 @@ constexpr int ButtonLeft = 4020;
 
 const QColor HighLightBlue(0, 0, 255);
 
-// Stored entries are shown as they are, never read as markup.
-QLabel* Label(QWidget* parent, const QString& name, QRect geometry, Qt::Alignment alignment) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setGeometry(geometry);
-    label->setTextFormat(Qt::PlainText);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
+QLabel* Label(QWidget* parent, const QString& name, QRect twips, Qt::Alignment alignment) {
+    return PlaceLabel(parent, name, twips, alignment | Qt::AlignVCenter);
 }
 
 QPushButton* Button(QWidget* parent, const QString& name, int top) {
-    auto* button = new QPushButton(parent);
-    button->setObjectName(name);
-    button->setGeometry(TwipsRect(ButtonLeft, top, 972, 372));
-    button->setAutoDefault(false);
-    return button;
+    return PlaceButton(parent, name, {ButtonLeft, top, 972, 372});
 }
 
 void Emphasise(QLabel* label, bool bold, const QColor& color) {
@@ -63,19 +53,17 @@ fmStats::fmStats(SettingsStore& store, MessageBoxes& boxes, Help& help, bool run
 }
 
 void fmStats::CreateControls() {
-    lbTotal = Label(this, QStringLiteral("lbTotal"), TwipsRect(120, 120, 4920, 300), Qt::AlignLeft);
-    Frame1 = new QGroupBox(this);
-    Frame1->setObjectName(QStringLiteral("Frame1"));
-    Frame1->setGeometry(TwipsRect(120, 480, 3720, 3300));
+    lbTotal = Label(this, QStringLiteral("lbTotal"), {120, 120, 4920, 300}, Qt::AlignLeft);
+    Frame1 = Place<QGroupBox>(this, QStringLiteral("Frame1"), {120, 480, 3720, 3300});
     for (int i = 0; i < HighScoreRanks; ++i) {
         const int top = RowTop + i * RowPitch;
-        lbNums[i] = Label(Frame1, QStringLiteral("lbNums_%1").arg(i),
-                          TwipsRect(120, top, 420, RowHeight), Qt::AlignRight);
+        lbNums[i] = Label(Frame1, QStringLiteral("lbNums_%1").arg(i), {120, top, 420, RowHeight},
+                          Qt::AlignRight);
         lbNums[i]->setText(QString::number(i + 1));
-        lbWords[i] = Label(Frame1, QStringLiteral("lbWords_%1").arg(i),
-                           TwipsRect(720, top, 1500, RowHeight), Qt::AlignLeft);
+        lbWords[i] = Label(Frame1, QStringLiteral("lbWords_%1").arg(i), {720, top, 1500, RowHeight},
+                           Qt::AlignLeft);
         lbScore[i] = Label(Frame1, QStringLiteral("lbScore_%1").arg(i),
-                           TwipsRect(2220, top, 1320, RowHeight), Qt::AlignRight);
+                           {2220, top, 1320, RowHeight}, Qt::AlignRight);
     }
     cbClose = Button(this, QStringLiteral("cbClose"), 570);
     cbReset = Button(this, QStringLiteral("cbReset"), 1020);
