@@ -166,12 +166,6 @@ std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
     return FirstBest(candidates, red, untried);
 }
 
-std::string SuggestWord(sql::Database& db, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried) {
-    const auto table = ReadSuggestionTable(db, static_cast<int>(pattern.size()));
-    return DrawAndSuggest(table, random, pattern, red, untried);
-}
-
 std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
                         std::string_view red, std::string_view untried) {
     const auto& table = tables.Table(static_cast<int>(pattern.size()));

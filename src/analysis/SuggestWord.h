@@ -34,13 +34,9 @@ bool ContainsLetters(std::string_view letters, std::string_view word);
 std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
                         std::string_view red, std::string_view untried, int start);
 
-// As above on the table of the pattern's length, read from `db` on every call, with the start
-// drawn from `random`. An empty table gives "" without a draw.
-std::string SuggestWord(sql::Database& db, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried);
-
-// As above with each table read once and kept in `tables`: the game's way, since reading a table
-// takes longer than searching it.
+// As above on the table of the pattern's length, read once and kept in `tables` (reading a
+// table takes longer than searching it), with the start drawn from `random`. An empty table
+// gives "" without a draw.
 std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
                         std::string_view red, std::string_view untried);
 

@@ -68,10 +68,4 @@ const SuggestionTable& SuggestionTables::Table(int length) {
     return *table;
 }
 
-void SuggestionTables::Forget() {
-    for (auto& table : tables_) {
-        table.reset();
-    }
-}
-
 } // namespace lexel

@@ -43,14 +43,14 @@ struct SuggestionTable {
 SuggestionTable ReadSuggestionTable(sql::Database& db, int length);
 
 // The tables by length, each read on first use and kept: reading a table costs far more than
-// searching it. Only the table builder changes the word tables; Forget() must follow a rebuild.
+// searching it. They cannot change meanwhile: the game holds its file exclusively, so the
+// table builder cannot run while it plays.
 class SuggestionTables {
 public:
     // `db` must outlive the cache.
     explicit SuggestionTables(sql::Database& db) : db_(db) {}
 
     const SuggestionTable& Table(int length);
-    void Forget();
 
 private:
     sql::Database& db_;

@@ -42,18 +42,20 @@ TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
 TEST_F(SuggestionTableTest, TheDrawPicksTheStart) {
     // Without untried letters every word scores 20000: the first one met wins.
     ScriptedRandom random({Record(1), Record(2), Record(3), Record(4)});
-    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "ABC");
-    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "PAN"); // DOG is passed over
-    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "PAN");
-    EXPECT_EQ(SuggestWord(db, random, "???", "", ""), "TEN");
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "ABC");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN"); // DOG is passed over
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "TEN");
     EXPECT_EQ(random.draws, 4);
 }
 
 TEST_F(SuggestionTableTest, DogIsNeverSuggested) {
     ScriptedRandom random({Record(2)});
-    EXPECT_EQ(SuggestWord(db, random, "D??", "", ""), "");
-    EXPECT_EQ(SuggestWord(db, random, "?O?", "", ""), "");
-    EXPECT_EQ(SuggestWord(db, random, "???", "ACENPT", ""), "ABC"); // DOG would score best
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "D??", "", ""), "");
+    EXPECT_EQ(SuggestWord(tables, random, "?O?", "", ""), "");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "ACENPT", ""), "ABC"); // DOG would score best
     EXPECT_EQ(random.draws, 3);
 }
 
@@ -64,20 +66,9 @@ TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
     std::filesystem::remove(dir / "Lexel.lxl");
     db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
     ScriptedRandom random({0.0f});
-    EXPECT_EQ(SuggestWord(db, random, "?????", "", ""), "");
     SuggestionTables tables(db);
     EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");
     EXPECT_EQ(random.draws, 0);
-}
-
-TEST_F(SuggestionTableTest, KeptTablesLastUntilForgotten) {
-    SuggestionTables tables(db);
-    ScriptedRandom random({Record(4)});
-    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "TEN");
-    db.Execute("DELETE FROM w3 WHERE Word = " + std::to_string(WordCode("ten")));
-    EXPECT_EQ(tables.Table(3).words, (Words{"ABC", "DOG", "PAN", "TEN"}));
-    tables.Forget();
-    EXPECT_EQ(tables.Table(3).words, (Words{"ABC", "DOG", "PAN"}));
 }
 
 } // namespace
