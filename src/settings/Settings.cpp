@@ -13,9 +13,7 @@ const char* YesNo(bool on) {
 }
 
 Settings DefaultSettings() {
-    Settings defaults;
-    defaults.Language = "E";
-    return defaults;
+    return Settings{.Language = "E"};
 }
 
 Settings ReadSettings(SettingsStore& store) {

@@ -132,18 +132,16 @@ void fmOptions::Option1_Click(int index) {
 }
 
 Settings fmOptions::ChosenSettings() const {
-    Settings chosen;
     int level = 0;
     while (level < 3 && !Option1[level]->isChecked()) {
         ++level;
     }
-    chosen.Class = std::to_string(level + 1);
-    chosen.Only = Option2[0]->isChecked();
-    chosen.Cheating = Check1->isChecked();
-    chosen.Colors = Check4->isChecked();
-    chosen.Timer = Check5->isChecked();
-    chosen.Language = Option3[0]->isChecked() ? "E" : "D";
-    return chosen;
+    return Settings{.Language = Option3[0]->isChecked() ? "E" : "D",
+                    .Class = std::to_string(level + 1),
+                    .Only = Option2[0]->isChecked(),
+                    .Cheating = Check1->isChecked(),
+                    .Colors = Check4->isChecked(),
+                    .Timer = Check5->isChecked()};
 }
 
 void fmOptions::cbOk_Click() {
