@@ -21,6 +21,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QPushButton>
+#include <initializer_list>
 
 namespace lexel {
 namespace {
@@ -57,9 +58,8 @@ void fmMain::StartGame() {
     game_ = GameState();
     game_.GameRunning = true;
     game_.GameClass = services_.settings.Class;
-    for (QWidget* w : {frToGuess, frGuess, static_cast<QWidget*>(frResult), frDots,
-                       static_cast<QWidget*>(frUnused), static_cast<QWidget*>(frUsed),
-                       static_cast<QWidget*>(fmTimer), static_cast<QWidget*>(cbGuess)}) {
+    for (QWidget* w : std::initializer_list<QWidget*>{frToGuess, frGuess, frResult, frDots,
+                                                      frUnused, frUsed, fmTimer, cbGuess}) {
         w->hide();
     }
     game_.HiddenWord =
@@ -96,8 +96,8 @@ void fmMain::StartGame() {
     frToGuess->show();
     frGuess->show();
     GUI(QStringLiteral("DISABLE_RESULT"));
-    for (QWidget* w : {static_cast<QWidget*>(cbGuess), static_cast<QWidget*>(frResult), frDots,
-                       static_cast<QWidget*>(frUnused), static_cast<QWidget*>(frUsed)}) {
+    for (QWidget* w :
+         std::initializer_list<QWidget*>{cbGuess, frResult, frDots, frUnused, frUsed}) {
         w->show();
     }
     fmTimer->setVisible(services_.settings.Timer);
