@@ -5,12 +5,16 @@
 
 namespace lexel {
 
-LanguageSwitch::LanguageSwitch()
-    : german_(std::make_unique<QTranslator>()), germanQt_(std::make_unique<QTranslator>()) {
+LanguageSwitch::LanguageSwitch() = default;
+
+// Loaded when German is first chosen: an English game never reads the files.
+void LanguageSwitch::LoadGerman() {
+    german_ = std::make_unique<QTranslator>();
     if (!german_->load(QStringLiteral(":/i18n/lexel_de.qm"))) {
         qWarning("The German translation is missing from this build.");
     }
     // Optional: present when Qt's translations are installed.
+    germanQt_ = std::make_unique<QTranslator>();
     (void)germanQt_->load(QStringLiteral("qtbase_de"),
                           QLibraryInfo::path(QLibraryInfo::TranslationsPath));
 }
@@ -25,6 +29,9 @@ void LanguageSwitch::Apply(const std::string& language) {
         return;
     }
     if (german) {
+        if (!german_) {
+            LoadGerman();
+        }
         QCoreApplication::installTranslator(germanQt_.get());
         QCoreApplication::installTranslator(german_.get());
     } else {

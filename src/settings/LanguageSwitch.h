@@ -21,6 +21,8 @@ public:
     bool IsGerman() const { return installed_; }
 
 private:
+    void LoadGerman();
+
     std::unique_ptr<QTranslator> german_;
     std::unique_ptr<QTranslator> germanQt_; // the texts of Qt's own buttons ("&Ja", "&Nein")
     bool installed_ = false;
