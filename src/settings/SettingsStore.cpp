@@ -2,20 +2,13 @@
 
 #include "NumericText.h"
 #include "OptionDefaults.h"
+#include "store/Blanks.h"
 
 #include <algorithm>
 #include <limits>
 
 namespace lexel {
 namespace {
-
-std::string Trimmed(const std::string& text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 std::optional<std::string_view> DefaultOf(std::string_view key) {
     const auto rows = OptionDefaults();
@@ -37,7 +30,7 @@ std::string SettingsStore::ReadOption(std::string_view key) {
     const std::string value = found ? read_->Text(0) : std::string();
     read_->Reset();
     if (found) {
-        return Trimmed(value);
+        return TrimBlanks(value);
     }
     const auto fallback = DefaultOf(key);
     if (fallback) {

@@ -1,5 +1,6 @@
 #include "TableBuilder.h"
 
+#include "Blanks.h"
 #include "WordCode.h"
 
 #include <functional>
@@ -17,14 +18,6 @@ struct Step {
     // Writes the row's columns to `insert`'s parameters; false when the row is not taken.
     std::function<bool(const sql::Statement& row, sql::Statement& insert)> take;
 };
-
-std::string Trimmed(std::string text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string::npos) {
-        return {};
-    }
-    return text.substr(first, text.find_last_not_of(' ') - first + 1);
-}
 
 bool TakeWord(const sql::Statement& row, sql::Statement& insert) {
     insert.Bind(1, WordCode(row.Text(0)));
@@ -44,7 +37,7 @@ bool TakeAnagram(const sql::Statement& row, sql::Statement& insert) {
 class TakeCandidate {
 public:
     bool operator()(const sql::Statement& row, sql::Statement& insert) {
-        const std::string wordClass = row.IsNull(3) ? std::string() : Trimmed(row.Text(3));
+        const std::string wordClass = row.IsNull(3) ? std::string() : TrimBlanks(row.Text(3));
         if (wordClass.empty()) {
             return false;
         }
