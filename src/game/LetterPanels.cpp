@@ -17,6 +17,7 @@
 #include <QMenu>
 #include <QPushButton>
 #include <algorithm>
+#include <array>
 #include <cstring>
 
 namespace lexel {
@@ -114,21 +115,28 @@ QString fmMain::ColorName(LetterColor color) const {
 }
 
 void fmMain::DescribeLetters() {
+    std::array<QString, std::size(MenuColors)> names; // looked up once, used 88 times
+    for (const auto color : MenuColors) {
+        names[static_cast<std::size_t>(color)] = ColorName(color);
+    }
+    const auto name = [&names](LetterColor color) {
+        return names[static_cast<std::size_t>(color)];
+    };
     for (int label = 1; label <= GridLetters; ++label) {
         const auto& letter = marking_.Grid(label);
         //: an evaluated letter of the board: the letter, then its colour
         grid_->lbGuess(label)->setAccessibleDescription(
             letter.caption == ' '
                 ? QString()
-                : tr("%1, %2").arg(QChar::fromLatin1(letter.caption), ColorName(letter.color)));
+                : tr("%1, %2").arg(QChar::fromLatin1(letter.caption), name(letter.color)));
     }
     for (int i = 0; i < AlphabetSize; ++i) {
         //: %1 is the colour of a letter button in the Used Letters panel
         picUsed[i]->setAccessibleDescription(
-            tr("%1, used").arg(ColorName(marking_.Button(Panel::Used, i).color)));
+            tr("%1, used").arg(name(marking_.Button(Panel::Used, i).color)));
         //: %1 is the colour of a letter button in the Unused Letters panel
         picUnused[i]->setAccessibleDescription(
-            tr("%1, unused").arg(ColorName(marking_.Button(Panel::Unused, i).color)));
+            tr("%1, unused").arg(name(marking_.Button(Panel::Unused, i).color)));
     }
     grid_->DescribeRevealed(); // Save Analysis reveals letters, too
 }
