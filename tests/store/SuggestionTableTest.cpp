@@ -17,7 +17,7 @@ using Words = std::vector<std::string>;
 // w3 of the sample file in stored (code) order: 1 ABC, 2 DOG, 3 PAN, 4 TEN; DOG is excepted.
 // The draw r picks record floor(4r) + 1.
 float Record(int record) {
-    return (static_cast<float>(record) - 0.5f) / 4.0f;
+    return test::DrawOf(record, 4);
 }
 
 class SuggestionTableTest : public ::testing::Test {

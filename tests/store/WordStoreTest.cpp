@@ -15,7 +15,7 @@ using test::ScriptedRandom;
 // w6s of the sample file by key: 1 planet (1), 2 garden (2), 3 danger (3), 4 silver (4),
 // 5 bobbin (2). The draw r picks key floor(5r) + 1.
 float Key(int key) {
-    return (static_cast<float>(key) - 0.5f) / 5.0f;
+    return test::DrawOf(key, 5);
 }
 
 class WordStoreTest : public ::testing::Test {
@@ -88,7 +88,7 @@ TEST_F(WordStoreTest, ALevelThatCannotBeDrawnFallsBackToTheNearest) {
     std::filesystem::remove(dir / "Lexel.lxl");
     db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
     // Keys: 1 planet (1), 2 garden (2), 3 silver (4). Level 3 has no words.
-    const auto key = [](int k) { return (static_cast<float>(k) - 0.5f) / 3.0f; };
+    const auto key = [](int k) { return test::DrawOf(k, 3); };
     ScriptedRandom random({key(3), key(1), key(2)});
     WordStore store(db, random);
     EXPECT_EQ(store.PickHiddenWord("3", true), "garden"); // 2 and 4 tie: the easier one

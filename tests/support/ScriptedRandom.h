@@ -24,4 +24,9 @@ private:
     std::deque<float> values_;
 };
 
+// The number that makes a draw of 1 + floor(count * r) pick `record`.
+inline float DrawOf(int record, int count) {
+    return (static_cast<float>(record) - 0.5f) / static_cast<float>(count);
+}
+
 } // namespace lexel::test
