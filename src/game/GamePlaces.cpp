@@ -35,6 +35,10 @@ void CopyTemplate(const fs::path& from, const fs::path& to) {
 
 } // namespace
 
+fs::path RunningProgramDirectory() {
+    return fs::canonical("/proc/self/exe").parent_path();
+}
+
 fs::path InstalledShareDirectory(const fs::path& programDirectory) {
     return programDirectory.parent_path() / "share" / "lexel";
 }

@@ -15,6 +15,9 @@ struct GamePlaces {
     std::filesystem::path helpDirectory; // holds Lexel_E.rcc and Lexel_D.rcc
 };
 
+// The directory of the running program, known before the application object exists.
+std::filesystem::path RunningProgramDirectory();
+
 // The installed read-only files of a program in `<prefix>/bin`: `<prefix>/share/lexel`.
 std::filesystem::path InstalledShareDirectory(const std::filesystem::path& programDirectory);
 

@@ -1,7 +1,6 @@
 #include "Startup.h"
 
 #include "DatabaseStartup.h"
-#include "GamePlaces.h"
 #include "HelpViewer.h"
 #include "QtMessageBoxes.h"
 #include "fmMain.h"
@@ -12,26 +11,9 @@
 #include "store/WordStore.h"
 
 #include <QApplication>
-#include <QLockFile>
-#include <QStandardPaths>
 #include <cstdlib>
-#include <filesystem>
 
 namespace lexel {
-namespace {} // namespace
-
-std::unique_ptr<QLockFile> LockSingleInstance(const std::filesystem::path& directory,
-                                              MessageBoxes& boxes) {
-    auto lock =
-        std::make_unique<QLockFile>(QString::fromStdString((directory / "Lexel.lock").string()));
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
-        return lock;
-    }
-    boxes.Show({MessageIcon::Information,
-                QString::fromUtf8("Lexel is already running.\nLexel läuft bereits.")});
-    return nullptr;
-}
 
 std::string ChooseLanguage(SettingsStore& store) {
     auto language = store.ReadOption("Language");
@@ -43,36 +25,29 @@ std::string ChooseLanguage(SettingsStore& store) {
     return language == "D" ? "D" : "E";
 }
 
-int RunLexel(QApplication& app, const std::filesystem::path& programDirectory) {
+int RunLexel(QApplication& app, GameFiles files) {
     auto random = SeededRandom::FromClock();
     QtMessageBoxes boxes;
-    const auto places = FindGamePlaces(
-        programDirectory,
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString());
-    const auto& directory = places.dataDirectory;
-    const auto instance = LockSingleInstance(directory, boxes);
-    if (!instance) {
+    files.notices.ShowAll(boxes);
+    if (!files.Ready()) {
         return EXIT_FAILURE;
     }
-    auto db = OpenDB(directory, boxes);
-    if (!db) {
-        return EXIT_FAILURE;
-    }
-    SettingsStore store(*db);
+    auto& db = *files.db;
+    SettingsStore store(db);
     LanguageSwitch language;
     Settings settings = ReadSettings(store);
     settings.Language = ChooseLanguage(store);
     language.Apply(settings.Language);
 
-    HelpFiles help(places.helpDirectory, language, boxes);
-    WordStore words(*db, random);
+    HelpFiles help(files.places.helpDirectory, language, boxes);
+    WordStore words(db, random);
     SystemClock clock;
-    fmMain window({*db, store, words, settings, boxes, help, random, clock, language});
+    fmMain window({db, store, words, settings, boxes, help, random, clock, language});
     boxes.SetParent(&window);
     window.Form_Load();
     window.show();
     const int code = app.exec();
-    CloseDB(*db);
+    CloseDB(db);
     return code;
 }
 

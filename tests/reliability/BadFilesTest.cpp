@@ -2,7 +2,7 @@
 // the right start-up message and leaves the file exactly as it was, or it opens and copes.
 
 #include "game/DatabaseStartup.h"
-#include "game/Startup.h"
+#include "game/GameFiles.h"
 #include "settings/HighScores.h"
 #include "settings/Settings.h"
 #include "settings/SettingsStore.h"
