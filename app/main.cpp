@@ -1,3 +1,4 @@
+#include "game/FontWarmUp.h"
 #include "game/Startup.h"
 
 #include <QApplication>
@@ -6,7 +7,8 @@ int main(int argc, char** argv) {
     // The user's data directory: ~/.local/share/Morvane/Lexel.
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lexel"));
-    // The files are opened on another core while the display connection is made.
+    // Fonts and files are read on other cores while the display connection is made.
+    const lexel::FontWarmUp fonts;
     auto files = lexel::OpenGameFilesInBackground(lexel::RunningProgramDirectory());
     QApplication app(argc, argv);
     // Matches the window to its desktop entry and icon.
