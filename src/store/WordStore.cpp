@@ -72,13 +72,14 @@ std::vector<std::string> WordStore::LevelsWithWords() {
 // The level the draw works with: the wanted one, unless no draw could ever be accepted
 // with it; then the nearest level that has words (the easier one on a tie).
 std::string WordStore::ReachableClass(std::string_view wantedClass, bool only) {
-    const auto levels = LevelsWithWords();
-    const bool hasWanted = std::find(levels.begin(), levels.end(), wantedClass) != levels.end();
-    const bool hasEasier = std::any_of(levels.begin(), levels.end(),
-                                       [&](const std::string& l) { return l < wantedClass; });
-    if (hasWanted || (hasEasier && !only)) {
+    // Each test stops at the first word it finds; only a level without words reads them all.
+    auto reachable = db_.Prepare("SELECT EXISTS (SELECT 1 FROM w6s WHERE Class = ?1)"
+                                 " OR (?2 AND EXISTS (SELECT 1 FROM w6s WHERE Class < ?1))");
+    reachable.Bind(1, wantedClass).Bind(2, only ? 0 : 1);
+    if (reachable.Step() && reachable.Int(0) != 0) {
         return std::string(wantedClass);
     }
+    const auto levels = LevelsWithWords();
     if (levels.empty()) {
         throw sql::Error(0, "w6s holds no word with a level");
     }
@@ -93,7 +94,8 @@ std::string WordStore::ReachableClass(std::string_view wantedClass, bool only) {
 }
 
 std::string WordStore::PickHiddenWord(std::string_view gameClass, bool only) {
-    const int count = static_cast<int>(sql::QueryInt(db_, "SELECT COUNT(*) FROM w6s").value_or(0));
+    // The keys run from 1 without gaps: the highest is the count, read without a table scan.
+    const int count = static_cast<int>(sql::QueryInt(db_, "SELECT MAX(Key) FROM w6s").value_or(0));
     const std::string wanted = ReachableClass(gameClass, only);
     const auto accepts = [&](const Candidate& c, int draw) {
         return c.wordClass == wanted ||

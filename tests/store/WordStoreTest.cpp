@@ -92,6 +92,11 @@ TEST_F(WordStoreTest, ALevelThatCannotBeDrawnFallsBackToTheNearest) {
     ScriptedRandom random({key(3), key(1), key(2)});
     WordStore store(db, random);
     EXPECT_EQ(store.PickHiddenWord("3", true), "garden"); // 2 and 4 tie: the easier one
+    // Without Only easier words can be drawn, so level 3 stays: garden waits for draw 6.
+    ScriptedRandom easier({key(2)});
+    WordStore keepsLevel(db, easier);
+    EXPECT_EQ(keepsLevel.PickHiddenWord("3", false), "garden");
+    EXPECT_EQ(easier.draws, 6);
     ScriptedRandom empty({key(1), key(2)});
     WordStore emptyClass(db, empty);
     EXPECT_EQ(emptyClass.PickHiddenWord("", false), "garden"); // the default level
