@@ -6,9 +6,6 @@
 #include <QRadioButton>
 #include <QTimer>
 #include <QtTest>
-#include <csignal>
-#include <sys/wait.h>
-#include <unistd.h>
 
 using namespace lexel;
 
@@ -39,37 +36,6 @@ class StartupTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void aSecondInstanceIsRefused() {
-        test::WindowFixture f("E");
-        auto first = LockSingleInstance(f.dir.path(), f.boxes);
-        QVERIFY(first != nullptr);
-        QVERIFY(f.boxes.shown.empty());
-        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) == nullptr);
-        QCOMPARE(f.boxes.shown.size(), std::size_t{1});
-        QCOMPARE(f.boxes.shown[0].text,
-                 QString::fromUtf8("Lexel is already running.\nLexel läuft bereits."));
-        QCOMPARE(f.boxes.shown[0].icon, MessageIcon::Information);
-        first.reset();
-        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) != nullptr);
-    }
-
-    void aLockLeftByAKilledInstanceIsTakenOver() {
-        test::WindowFixture f("E");
-        const auto path = QString::fromStdString((f.dir.path() / "Lexel.lock").string());
-        const pid_t child = fork();
-        if (child == 0) {
-            QLockFile lock(path);
-            lock.tryLock(0);
-            raise(SIGKILL);
-        }
-        int status = 0;
-        waitpid(child, &status, 0);
-        QVERIFY(WIFSIGNALED(status));
-        QVERIFY(QFile::exists(path));
-        QVERIFY(LockSingleInstance(f.dir.path(), f.boxes) != nullptr);
-        QVERIFY(f.boxes.shown.empty());
-    }
-
     void theFirstRunAsksForTheLanguage() {
         test::WindowFixture f("E");
         QStringList seen;
