@@ -1,6 +1,7 @@
 // Milliseconds from starting a program until the X server maps its window of a given title.
-// Waits for the server's MapNotify event instead of polling, so the measuring costs the
-// measured program no processor time.
+// Sleeps until the server's MapNotify event arrives instead of polling the window list, so the
+// measuring costs the measured program no processor time. Gives up after 20 s or when the
+// program ends without such a window.
 //   lexel-map-time PROGRAM TITLE
 
 #include <chrono>
@@ -9,6 +10,8 @@
 #include <cstdlib>
 #include <fcntl.h>
 #include <memory>
+#include <optional>
+#include <poll.h>
 #include <string>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -18,12 +21,15 @@ namespace {
 
 using Clock = std::chrono::steady_clock;
 
-template <typename T> using Reply = std::unique_ptr<T, decltype(&std::free)>;
+constexpr auto GiveUp = std::chrono::seconds(20);
+
+// xcb hands out replies and events to be freed by the caller.
+template <typename T> using Owned = std::unique_ptr<T, decltype(&std::free)>;
 
 std::string WindowTitle(xcb_connection_t* x, xcb_window_t window) {
     const auto cookie =
         xcb_get_property(x, 0, window, XCB_ATOM_WM_NAME, XCB_GET_PROPERTY_TYPE_ANY, 0, 1024);
-    const Reply<xcb_get_property_reply_t> reply(xcb_get_property_reply(x, cookie, nullptr),
+    const Owned<xcb_get_property_reply_t> reply(xcb_get_property_reply(x, cookie, nullptr),
                                                 &std::free);
     if (!reply) {
         return {};
@@ -42,6 +48,32 @@ pid_t Start(const char* program) {
         _exit(127);
     }
     return child;
+}
+
+// When the window titled `title` was mapped, or nothing if `child` ended or time ran out first.
+std::optional<Clock::time_point> WaitForWindow(xcb_connection_t* x, const char* title, pid_t child,
+                                               Clock::time_point start) {
+    pollfd display{xcb_get_file_descriptor(x), POLLIN, 0};
+    while (Clock::now() - start < GiveUp && !xcb_connection_has_error(x)) {
+        while (auto* event = xcb_poll_for_event(x)) {
+            const Owned<xcb_generic_event_t> owned(event, &std::free);
+            if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) {
+                continue;
+            }
+            const auto mapped = Clock::now();
+            if (WindowTitle(x, reinterpret_cast<xcb_map_notify_event_t*>(event)->window) == title) {
+                return mapped;
+            }
+        }
+        // Looked at, not reaped: the pid stays the child's until main waits for it.
+        siginfo_t ended{};
+        if (waitid(P_PID, child, &ended, WEXITED | WNOHANG | WNOWAIT) == 0 &&
+            ended.si_pid == child) {
+            return std::nullopt;
+        }
+        poll(&display, 1, 100);
+    }
+    return std::nullopt;
 }
 
 } // namespace
@@ -67,25 +99,14 @@ int main(int argc, char** argv) {
 
     const auto start = Clock::now();
     const pid_t child = Start(argv[1]);
-    int status = 0;
-    while (auto* event = xcb_wait_for_event(x)) {
-        const Reply<xcb_generic_event_t> owned(event, &std::free);
-        if ((event->response_type & 0x7f) != XCB_MAP_NOTIFY) {
-            continue;
-        }
-        const auto mapped = Clock::now();
-        const auto window = reinterpret_cast<xcb_map_notify_event_t*>(event)->window;
-        if (WindowTitle(x, window) == argv[2]) {
-            std::printf("%.1f\n",
-                        std::chrono::duration<double, std::milli>(mapped - start).count());
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            xcb_disconnect(x);
-            return 0;
-        }
-    }
+    const auto mapped = WaitForWindow(x, argv[2], child, start);
     kill(child, SIGKILL);
-    waitpid(child, &status, 0);
-    std::fprintf(stderr, "no window titled %s\n", argv[2]);
-    return 1;
+    waitpid(child, nullptr, 0);
+    xcb_disconnect(x);
+    if (!mapped) {
+        std::fprintf(stderr, "no window titled %s\n", argv[2]);
+        return 1;
+    }
+    std::printf("%.1f\n", std::chrono::duration<double, std::milli>(*mapped - start).count());
+    return 0;
 }
