@@ -4,7 +4,7 @@
 #include <QApplication>
 
 int main(int argc, char** argv) {
-    // The user's data directory: ~/.local/share/Morvane/Lexel.
+    // Names the program to the desktop (window class, session bus).
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lexel"));
     // Fonts and files are read on other cores while the display connection is made.

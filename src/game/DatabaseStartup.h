@@ -1,16 +1,13 @@
 #pragma once
 
 #include "MessageBoxes.h"
+#include "StartupMessages.h"
 #include "store/LexelFile.h"
 
 #include <filesystem>
 #include <optional>
 
 namespace lexel {
-
-// The start-up messages join English and German: the language is not known yet.
-QString DatabaseNotFoundMessage(const QString& description);
-QString DatabaseNotOpenedMessage(const QString& description);
 
 // Opens Lexel.lxl in `directory` for the game. On failure shows the bilingual message with the
 // system's or engine's description and returns nothing: the program then ends, having written

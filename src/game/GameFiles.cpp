@@ -1,28 +1,35 @@
 #include "GameFiles.h"
 
 #include "DatabaseStartup.h"
-
-#include <QStandardPaths>
+#include "PrivateFiles.h"
+#include "StartupMessages.h"
 
 namespace lexel {
 
-std::unique_ptr<QLockFile> LockSingleInstance(const std::filesystem::path& directory,
-                                              MessageBoxes& boxes) {
-    auto lock =
-        std::make_unique<QLockFile>(QString::fromStdString((directory / "Lexel.lock").string()));
-    lock->setStaleLockTime(0);
-    if (lock->tryLock(0)) {
+std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& directory,
+                                               MessageBoxes& boxes) {
+    try {
+        auto lock = InstanceLock::TryAcquire(directory / "Lexel.lock");
+        if (!lock) {
+            boxes.Show({MessageIcon::Information, AlreadyRunningMessage()});
+        }
         return lock;
+    } catch (const FileError& e) {
+        boxes.Show({MessageIcon::Critical, LockFailedMessage(QString::fromLocal8Bit(e.what()))});
+        return std::nullopt;
     }
-    boxes.Show({MessageIcon::Information,
-                QString::fromUtf8("Lexel is already running.\nLexel läuft bereits.")});
-    return nullptr;
 }
 
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
     GameFiles files;
-    files.places = FindGamePlaces(programDirectory, userDataDirectory);
+    try {
+        files.places = FindGamePlaces(programDirectory, userDataDirectory);
+    } catch (const FileError& e) {
+        files.notices.Show(
+            {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
+        return files;
+    }
     files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
     if (files.instance) {
         files.db = OpenDB(files.places.dataDirectory, files.notices);
@@ -31,9 +38,9 @@ GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
 }
 
 std::future<GameFiles> OpenGameFilesInBackground(const std::filesystem::path& programDirectory) {
-    const auto userData =
-        QStandardPaths::writableLocation(QStandardPaths::AppDataLocation).toStdString();
-    return std::async(std::launch::async, OpenGameFiles, programDirectory, userData);
+    return std::async(std::launch::async, [programDirectory] {
+        return OpenGameFiles(programDirectory, UserDataDirectory());
+    });
 }
 
 } // namespace lexel

@@ -1,8 +1,12 @@
 #include "GamePlaces.h"
 
+#include "PrivateFiles.h"
 #include "store/LexelFile.h"
 
+#include <cstdlib>
+#include <pwd.h>
 #include <unistd.h>
+#include <vector>
 
 namespace lexel {
 
@@ -10,27 +14,26 @@ namespace fs = std::filesystem;
 
 namespace {
 
-bool IsWritable(const fs::path& path) {
-    return ::access(path.c_str(), W_OK) == 0;
-}
-
-// A copy beside the program that the program may change: a build tree or an unpacked copy.
+// Anything of that name counts, even a link, a folder or a file that cannot be written: the
+// open then names what is wrong with it, rather than a file somewhere else.
 bool HasOwnDatabase(const fs::path& programDirectory) {
-    const auto file = programDirectory / DatabaseFileName;
-    return fs::is_regular_file(file) && IsWritable(file) && IsWritable(programDirectory);
+    std::error_code error;
+    return fs::symlink_status(programDirectory / DatabaseFileName, error).type() !=
+           fs::file_type::not_found;
 }
 
-// Copied under another name and renamed, so an interrupted copy never looks like a database.
-void CopyTemplate(const fs::path& from, const fs::path& to) {
-    std::error_code error;
-    auto partial = to;
-    partial += ".new";
-    if (fs::copy_file(from, partial, fs::copy_options::overwrite_existing, error)) {
-        fs::permissions(partial, fs::perms::owner_read | fs::perms::owner_write,
-                        fs::perm_options::replace, error);
-        fs::rename(partial, to, error);
+fs::path HomeDirectory() {
+    if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0') {
+        return home;
     }
-    fs::remove(partial, error);
+    std::vector<char> buffer(16384);
+    struct passwd entry {};
+    struct passwd* found = nullptr;
+    if (::getpwuid_r(::getuid(), &entry, buffer.data(), buffer.size(), &found) == 0 &&
+        found != nullptr && found->pw_dir != nullptr && *found->pw_dir != '\0') {
+        return found->pw_dir;
+    }
+    return {};
 }
 
 } // namespace
@@ -43,17 +46,34 @@ fs::path InstalledShareDirectory(const fs::path& programDirectory) {
     return programDirectory.parent_path() / "share" / "lexel";
 }
 
+fs::path UserDataDirectory() {
+    fs::path base;
+    if (const char* data = std::getenv("XDG_DATA_HOME");
+        data != nullptr && fs::path(data).is_absolute()) {
+        base = data;
+    } else if (const auto home = HomeDirectory(); !home.empty()) {
+        base = home / ".local" / "share";
+    } else {
+        return {};
+    }
+    return base / "Morvane" / "Lexel";
+}
+
 GamePlaces FindGamePlaces(const fs::path& programDirectory, const fs::path& userDataDirectory) {
     if (HasOwnDatabase(programDirectory)) {
         return {programDirectory, programDirectory};
     }
+    if (userDataDirectory.empty()) {
+        throw FileError({}, "no home folder: HOME is not set and the system names none");
+    }
+    MakePrivateDirectories(userDataDirectory);
     const auto share = InstalledShareDirectory(programDirectory);
-    std::error_code error;
-    fs::create_directories(userDataDirectory, error); // the instance lock lives there too
     const auto userFile = userDataDirectory / DatabaseFileName;
     const auto templateFile = share / DatabaseFileName;
-    if (!fs::exists(userFile) && fs::is_regular_file(templateFile)) {
-        CopyTemplate(templateFile, userFile);
+    std::error_code error;
+    if (fs::symlink_status(userFile, error).type() == fs::file_type::not_found &&
+        fs::is_regular_file(templateFile, error)) {
+        CopyPrivateFile(templateFile, userFile);
     }
     return {userDataDirectory, share};
 }

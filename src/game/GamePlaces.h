@@ -1,12 +1,12 @@
 #pragma once
 
-// Where the game finds its files. Run from a build tree or an unpacked copy whose own
-// directory holds a writable Lexel.lxl, it uses that directory, as ever. Installed, it keeps
-// each user's Lexel.lxl in the user's data directory, copied there from the installed
-// template on the first start; nothing is ever written beside the installed program.
+// Where the game finds its files. Run from its own folder (a build tree or an unpacked copy
+// with a Lexel.lxl beside the program), it uses that folder, whatever is wrong with the file
+// there. Installed, it keeps each user's Lexel.lxl in the user's data folder, copied there
+// from the installed template on the first start; nothing is ever written beside the installed
+// program.
 
 #include <filesystem>
-#include <optional>
 
 namespace lexel {
 
@@ -21,10 +21,15 @@ std::filesystem::path RunningProgramDirectory();
 // The installed read-only files of a program in `<prefix>/bin`: `<prefix>/share/lexel`.
 std::filesystem::path InstalledShareDirectory(const std::filesystem::path& programDirectory);
 
-// Finds the places for a program in `programDirectory`, with `userDataDirectory` as the
-// user's data directory. Copies the template into it when the user has no Lexel.lxl yet; when
-// there is no template either, the data directory is returned all the same and opening the
-// database there reports the missing file.
+// The user's data folder for the game, by the XDG rules: `$XDG_DATA_HOME/Morvane/Lexel` when
+// that is an absolute path, else `~/.local/share/Morvane/Lexel`, the home being $HOME or, when
+// that is unset or empty, the one the system names for the user. Empty when there is no home.
+std::filesystem::path UserDataDirectory();
+
+// Finds the places for a program in `programDirectory`, with `userDataDirectory` as the user's
+// data folder. Makes that folder (owner only) and copies the template into it when the user
+// has no Lexel.lxl yet; when there is no template either, opening the database there reports
+// the missing file. Throws FileError when the data folder cannot be made.
 GamePlaces FindGamePlaces(const std::filesystem::path& programDirectory,
                           const std::filesystem::path& userDataDirectory);
 

@@ -26,8 +26,13 @@ sql::Database OpenKeyed(const std::filesystem::path& file, sql::Database::Mode m
 
 // Only to learn whether the file can be found and read, with the system's reason if not.
 // Without blocking: a named pipe in its place would otherwise wait for a writer for ever.
+// Never through a link: the game writes to what it opens.
 void RequireReadableFile(const std::filesystem::path& file) {
-    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    const int fd = ::open(file.c_str(), O_RDONLY | O_NONBLOCK | O_NOFOLLOW | O_CLOEXEC);
+    if (fd < 0 && errno == ELOOP) {
+        throw DatabaseOpenError(DatabaseOpenError::Kind::NotOpenable,
+                                "The file is a symbolic link, which Lexel does not follow.");
+    }
     if (fd < 0) {
         throw DatabaseOpenError(DatabaseOpenError::Kind::NotFound, std::strerror(errno));
     }

@@ -1,6 +1,8 @@
 #include "Sql.h"
 
 #define SQLITE_HAS_CODEC 1
+#include <fcntl.h>
+#include <mutex>
 #include <sqlite3.h>
 #include <utility>
 
@@ -11,9 +13,28 @@ namespace {
     throw Error(rc, db ? sqlite3_errmsg(db) : sqlite3_errstr(rc));
 }
 
+// The engine's own open, for the database and its journal alike, with O_NOFOLLOW: a link
+// planted where the journal will be made would have the engine write its pages into the file
+// the link names.
+int OpenWithoutFollowing(const char* file, int flags, int mode) {
+    return ::open(file, flags | O_NOFOLLOW, mode);
+}
+
+void RefuseSymbolicLinks() {
+    static std::once_flag once;
+    std::call_once(once, [] {
+        sqlite3_vfs* vfs = sqlite3_vfs_find(nullptr);
+        if (vfs != nullptr && vfs->iVersion >= 3 && vfs->xSetSystemCall != nullptr) {
+            vfs->xSetSystemCall(vfs, "open",
+                                reinterpret_cast<sqlite3_syscall_ptr>(&OpenWithoutFollowing));
+        }
+    });
+}
+
 } // namespace
 
 Database Database::Open(const std::filesystem::path& file, Mode mode, std::string_view key) {
+    RefuseSymbolicLinks();
     int flags = SQLITE_OPEN_READWRITE | SQLITE_OPEN_FULLMUTEX;
     if (mode == Mode::CreateNew) {
         flags |= SQLITE_OPEN_CREATE;

@@ -32,7 +32,8 @@ public:
     enum class Mode { OpenExisting, CreateNew };
 
     // Opens `file` and sets the key; nothing is read until the first statement runs, so a
-    // wrong key or a file that is no database shows up there.
+    // wrong key or a file that is no database shows up there. Neither the file nor its journal
+    // is opened through a symbolic link.
     static Database Open(const std::filesystem::path& file, Mode mode, std::string_view key);
 
     Database(Database&& other) noexcept;

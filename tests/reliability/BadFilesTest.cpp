@@ -274,9 +274,10 @@ TEST_F(BadFile, ADirectoryIsRefusedAndKept) {
     EXPECT_TRUE(fs::is_empty(file));
 }
 
-TEST_F(BadFile, ADanglingLinkIsNotFoundAndCreatesNothing) {
+TEST_F(BadFile, ALinkIsNotFollowedAndCreatesNothing) {
     fs::create_symlink(dir / "elsewhere.lxl", file);
-    ExpectRefusedUntouched(dir.path(), NotFound + "No such file or directory");
+    ExpectRefusedUntouched(dir.path(),
+                           NotOpened + "The file is a symbolic link, which Lexel does not follow.");
 }
 
 // Opening a named pipe for reading waits for a writer; the open looks without waiting and
@@ -336,7 +337,7 @@ TEST_F(BadFile, ASecondInstanceIsRefusedWhileTheFirstRunsAndAcceptedOnceItWasKil
     const auto dbBytes = FileBytes(file);
 
     test::FakeMessageBoxes boxes;
-    EXPECT_TRUE(LockSingleInstance(dir.path(), boxes) == nullptr);
+    EXPECT_FALSE(LockSingleInstance(dir.path(), boxes).has_value());
     ASSERT_EQ(boxes.shown.size(), 1u);
     EXPECT_EQ(boxes.shown[0].icon, MessageIcon::Information);
     EXPECT_EQ(boxes.shown[0].text,
@@ -348,7 +349,7 @@ TEST_F(BadFile, ASecondInstanceIsRefusedWhileTheFirstRunsAndAcceptedOnceItWasKil
     ASSERT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGKILL);
     boxes.shown.clear();
     const auto lock = LockSingleInstance(dir.path(), boxes);
-    EXPECT_TRUE(lock != nullptr);
+    EXPECT_TRUE(lock.has_value());
     EXPECT_TRUE(boxes.shown.empty());
     EXPECT_EQ(OpenGame(dir.path()), "opened");
     EXPECT_EQ(FileBytes(file), dbBytes);

@@ -1,0 +1,33 @@
+#pragma once
+
+// The files the game makes for its player: folders 0700 and files 0600 whatever the umask, and
+// never written through a symbolic link planted where one of them belongs.
+
+#include <filesystem>
+#include <stdexcept>
+#include <string>
+
+namespace lexel {
+
+// A file or folder of the game's that cannot be made or used; what() is "<path>: <reason>", or
+// the reason alone for no path.
+class FileError : public std::runtime_error {
+public:
+    FileError(const std::filesystem::path& path, const std::string& reason)
+        : std::runtime_error(path.empty() ? reason : path.string() + ": " + reason) {}
+    // The reason for the error number `error`, as the system words it.
+    static FileError FromErrno(const std::filesystem::path& path, int error);
+};
+
+// Makes `directory` and its missing parents, each readable by its owner only. Throws FileError.
+void MakePrivateDirectories(const std::filesystem::path& directory);
+
+// Copies `from` to `to`, a file that must not exist yet, through `to` + ".new" so an interrupted
+// copy never looks like the finished one. Neither name is followed if it is a link. Throws
+// FileError.
+void CopyPrivateFile(const std::filesystem::path& from, const std::filesystem::path& to);
+
+// True when `path` itself is a symbolic link, dangling or not.
+bool IsSymbolicLink(const std::filesystem::path& path);
+
+} // namespace lexel

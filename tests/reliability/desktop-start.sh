@@ -1,0 +1,95 @@
+#!/usr/bin/env bash
+# The real program started as a desktop starts it, in a real X server (Xvfb), driven by keys:
+# after an unclean end (a lock file left behind) it must start, take input and end cleanly,
+# many times over.
+#   desktop-start.sh BUILD_DIR [STARTS]
+set -euo pipefail
+
+readonly TITLE='^Morvane Lexel$'
+
+fail() {
+    echo "desktop start: $*" >&2
+    exit 1
+}
+
+# ---------------------------------------------------------------------------------------------
+# Inside Xvfb.
+# ---------------------------------------------------------------------------------------------
+pid=""
+start_game() {
+    (cd "$game" && exec ./lexel) >"$game/log" 2>&1 &
+    pid=$!
+    local wid
+    wid=$(timeout 20 xdotool search --sync --onlyvisible --name "$TITLE" 2>/dev/null | head -n 1) ||
+        fail "no window within 20 s: $(cat "$game/log")"
+    timeout 5 xdotool windowfocus --sync "$wid" || fail "could not focus the window"
+}
+
+# Waits up to 10 s for the game to end and sets `status` to its exit status, or fails.
+wait_end() {
+    for _ in $(seq 100); do
+        kill -0 "$pid" 2>/dev/null || {
+            status=0
+            wait "$pid" || status=$?
+            return
+        }
+        sleep 0.1
+    done
+    kill -KILL "$pid"
+    fail "the game did not end within 10 s: $1"
+}
+
+# Game > Exit opens the quotation window, which Esc closes; the game then ends. A window that
+# takes no input never gets there.
+exit_by_keys() {
+    xdotool key alt+g
+    sleep 0.2
+    xdotool key x
+    timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '$TITLE' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
+        fail "Game > Exit showed no quotation: the window takes no input"
+    xdotool key Escape
+}
+
+expect_clean_end() {
+    [ "$1" = 0 ] || fail "exit status $1: $(cat "$game/log")"
+    ! grep -q "main() thread" "$game/log" || fail "$(cat "$game/log")"
+    [ ! -e "$game/Lexel.lock" ] || fail "the lock was left behind"
+    [ ! -e "$game/Lexel.lxl-journal" ] || fail "the journal was left behind"
+}
+
+inside() {
+    for i in $(seq "$starts"); do
+        printf '999999\nlexel\nvm\n' >"$game/Lexel.lock"
+        start_game
+        exit_by_keys
+        wait_end "start $i after a lock was left behind"
+        expect_clean_end "$status"
+    done
+    echo "desktop start: $starts starts after an unclean end: $starts passed, 0 failed"
+}
+
+if [ "${LEXEL_DESKTOP_INSIDE:-}" = 1 ]; then
+    game=$1 starts=$2
+    inside
+    exit 0
+fi
+
+# ---------------------------------------------------------------------------------------------
+# Outside: a copy of the game with an English database of its own, then Xvfb.
+# ---------------------------------------------------------------------------------------------
+build=$(realpath "$1")
+starts=${2:-10}
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+mkdir -p "$work/game" "$work/home" "$work/runtime"
+chmod 700 "$work/runtime"
+cp "$build/lexel" "$build"/Lexel_?.rcc "$work/game/"
+"$build/lexel-maint" create "$root/data" "$work/game/Lexel.lxl" >/dev/null
+printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = 'E' WHERE Name = 'Language';\n" |
+    sqlcipher "$work/game/Lexel.lxl" >/dev/null
+
+env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DISPLAY HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
+    LANG=C.UTF-8 LC_ALL=C.UTF-8 LEXEL_DESKTOP_INSIDE=1 \
+    timeout --kill-after=10 300 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
+    bash "${BASH_SOURCE[0]}" "$work/game" "$starts"
