@@ -175,14 +175,16 @@ void fmMain::EvaluateLastLine() {
     ShowLineResult(LineCount, code);
     GUI(QStringLiteral("DISABLE_RESULT"));
     const QString score = ComputeScore();
-    const bool entered = EnterHighScore(services_.store, game_.HiddenWord, score.toStdString());
+    const bool won = code == QLatin1String("6000");
+    const auto scoreText = score.toStdString();
+    const bool entered = RecordFinishedGame(
+        services_.store, {.word = game_.HiddenWord, .score = scoreText, .won = won});
     ShowSolution();
     StopGame();
-    if (code != QLatin1String("6000")) {
+    if (!won) {
         services_.boxes.Show({MessageIcon::Critical, texts_.lost.arg(HiddenWordCapitals())});
         return;
     }
-    services_.store.IncrementCounter("GamesWon");
     WinEnding(texts_.wonOnLine9, entered, score);
 }
 
@@ -214,11 +216,11 @@ void fmMain::Solve() {
     StopGame();
     game_.SolvedEarly = true;
     const QString score = ComputeScore();
-    const bool entered = EnterHighScore(services_.store, game_.HiddenWord, score.toStdString());
-    if (!game_.GameCounted) {
-        services_.store.IncrementCounter("GamesPlayed");
-    }
-    services_.store.IncrementCounter("GamesWon");
+    const auto scoreText = score.toStdString();
+    const bool entered = RecordFinishedGame(services_.store, {.word = game_.HiddenWord,
+                                                              .score = scoreText,
+                                                              .countAsPlayed = !game_.GameCounted,
+                                                              .won = true});
     WinEnding(texts_.wonEarly, entered, score);
 }
 

@@ -58,6 +58,19 @@ bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_vie
     return true;
 }
 
+bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
+    sql::Transaction transaction(store.database());
+    const bool entered = EnterHighScore(store, game.word, game.score);
+    if (game.countAsPlayed) {
+        store.IncrementCounter("GamesPlayed");
+    }
+    if (game.won) {
+        store.IncrementCounter("GamesWon");
+    }
+    transaction.Commit();
+    return entered;
+}
+
 void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
     sql::Transaction transaction(store.database());
     store.WriteOption("GamesPlayed", runningGameCounted ? "1" : "0");

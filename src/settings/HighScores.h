@@ -26,6 +26,17 @@ HighScoreEntry SplitHighScore(std::string_view entry);
 // transaction, so an interruption never duplicates or loses an entry. True when it entered.
 bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_view score);
 
+// Everything the end of a game writes, in one transaction, so no interruption leaves a score
+// beside counters that do not count its game: the score offered to the table, the game counted
+// as played when that was still to do, and counted as won. True when the score entered.
+struct FinishedGame {
+    std::string_view word;
+    std::string_view score;
+    bool countAsPlayed = false;
+    bool won = false;
+};
+bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game);
+
 // Empties the table and the counters. `GamesPlayed` becomes "1" when the running game has
 // already been counted as played (it has an evaluated line), else "0".
 void ResetStatistics(SettingsStore& store, bool runningGameCounted);

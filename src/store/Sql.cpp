@@ -179,14 +179,19 @@ bool Statement::IsNull(int column) const {
     return sqlite3_column_type(stmt_, column) == SQLITE_NULL;
 }
 
-Transaction::Transaction(Database& db, Kind kind) : db_(db) {
-    db_.Execute(kind == Kind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN");
+Transaction::Transaction(Database& db, Kind kind)
+    : db_(db), nested_(sqlite3_get_autocommit(db.db_) == 0) {
+    if (nested_) {
+        db_.Execute("SAVEPOINT nested");
+    } else {
+        db_.Execute(kind == Kind::Exclusive ? "BEGIN EXCLUSIVE" : "BEGIN");
+    }
 }
 
 Transaction::~Transaction() {
     if (open_) {
         try {
-            db_.Execute("ROLLBACK");
+            db_.Execute(nested_ ? "ROLLBACK TO nested; RELEASE nested" : "ROLLBACK");
         } catch (const Error&) {
             // The engine may already have rolled back after the error that brought us here.
         }
@@ -194,7 +199,7 @@ Transaction::~Transaction() {
 }
 
 void Transaction::Commit() {
-    db_.Execute("COMMIT");
+    db_.Execute(nested_ ? "RELEASE nested" : "COMMIT");
     open_ = false;
 }
 

@@ -55,6 +55,7 @@ private:
     sqlite3* db_ = nullptr;
 
     friend class Statement;
+    friend class Transaction;
 };
 
 class Statement {
@@ -91,7 +92,9 @@ private:
     friend class Database;
 };
 
-// Rolls back on destruction unless committed, so an exception leaves the data as it was.
+// Rolls back on destruction unless committed, so an exception leaves the data as it was. Inside
+// another transaction it is a part of that one: its commit keeps its changes for the outer one
+// to commit, its rollback undoes its own changes only.
 class Transaction {
 public:
     enum class Kind { Deferred, Exclusive };
@@ -105,6 +108,7 @@ public:
 
 private:
     Database& db_;
+    bool nested_;
     bool open_ = true;
 };
 

@@ -15,13 +15,15 @@ fail() { echo "install check: $*" >&2; exit 1; }
 snapshot() { (cd "$prefix" && find . -type f -exec sha256sum {} + | sort); }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in bin/lexel share/lexel/Lexel.lxl share/lexel/Lexel_E.rcc share/lexel/Lexel_D.rcc; do
+for file in games/lexel share/lexel/Lexel.lxl share/lexel/Lexel_E.rcc share/lexel/Lexel_D.rcc \
+            share/doc/lexel/copyright share/doc/lexel/changelog.gz share/man/man6/lexel.6.gz; do
     [ -f "$prefix/$file" ] || fail "$file was not installed"
 done
+[ ! -e "$prefix/bin" ] || fail "something was installed into bin/ beside games/lexel"
 before=$(snapshot)
 
 # Still running after a while: waiting for the player in the first-run language window.
-start() { timeout 3 "$prefix/bin/lexel" > /dev/null 2>&1 && return 0 || return $?; }
+start() { timeout 3 "$prefix/games/lexel" > /dev/null 2>&1 && return 0 || return $?; }
 status=0; start || status=$?
 [ "$status" -eq 124 ] || fail "the first start ended with status $status"
 copy=$data/Morvane/Lexel/Lexel.lxl

@@ -201,6 +201,28 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
                 [=](SettingsStore& store) { store.WriteOption("Language", language); },
                 [=](FileState& state) { state["Language"] = language; }};
     }
+    if (bits % 8 == 7) {
+        // A won game: its score, the game counted as played when a solve came before any line
+        // was evaluated, and the win, all or nothing.
+        const auto word = WordOf(index, 6);
+        const auto score = std::to_string(index + static_cast<long long>(more >> 4) % 200 + 1);
+        const bool countAsPlayed = (more & 1) != 0;
+        return {"RecordFinishedGame " + word + " " + score,
+                [=](SettingsStore& store) {
+                    RecordFinishedGame(store, {.word = word,
+                                               .score = score,
+                                               .countAsPlayed = countAsPlayed,
+                                               .won = true});
+                },
+                [=](FileState& state) {
+                    EnterInModel(state, WordOf(index, 6, 'A') + score);
+                    for (const auto* key : {"GamesPlayed", "GamesWon"}) {
+                        if (key == std::string("GamesWon") || countAsPlayed) {
+                            state[key] = std::to_string(NumberIn(state[key]) + 1);
+                        }
+                    }
+                }};
+    }
     // The options dialog never leaves cheating on at Expert or Guru.
     const Settings settings{.Language = (more & 64) ? "D" : "E",
                             .Class = std::to_string(1 + more % 4),

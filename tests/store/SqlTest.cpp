@@ -48,6 +48,36 @@ TEST_F(SqlTest, TransactionRollsBackUnlessCommitted) {
     EXPECT_EQ(Count(), 1);
 }
 
+// A transaction inside another is part of it: nothing lands before the outer commit, and an
+// inner rollback undoes the inner changes alone.
+TEST_F(SqlTest, ANestedTransactionLandsWithTheOuterOne) {
+    auto insert = db.Prepare("INSERT INTO t (k) VALUES (?)");
+    {
+        Transaction outer(db);
+        insert.Bind(1, "kept").Run();
+        {
+            Transaction inner(db);
+            insert.Bind(1, "inner").Run();
+            inner.Commit();
+        }
+        {
+            Transaction dropped(db);
+            insert.Bind(1, "dropped").Run();
+        }
+        EXPECT_EQ(Count(), 2);
+    }
+    EXPECT_EQ(Count(), 0) << "an inner commit landed without the outer one";
+    {
+        Transaction outer(db);
+        insert.Bind(1, "kept").Run();
+        Transaction inner(db);
+        insert.Bind(1, "inner").Run();
+        inner.Commit();
+        outer.Commit();
+    }
+    EXPECT_EQ(Count(), 2);
+}
+
 TEST_F(SqlTest, ErrorsCarryTheEnginesMessageAndNullsReadAsEmpty) {
     try {
         db.Prepare("SELECT nothing FROM nowhere");
