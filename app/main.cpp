@@ -1,7 +1,6 @@
 #include "game/FontWarmUp.h"
+#include "game/GameApplication.h"
 #include "game/Startup.h"
-
-#include <QApplication>
 
 int main(int argc, char** argv) {
     // Names the program to the desktop (window class, session bus).
@@ -10,7 +9,7 @@ int main(int argc, char** argv) {
     // Fonts and files are read on other cores while the display connection is made.
     const lexel::FontWarmUp fonts;
     auto files = lexel::OpenGameFilesInBackground(lexel::RunningProgramDirectory());
-    QApplication app(argc, argv);
+    lexel::GameApplication app(argc, argv);
     // Matches the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("invalid.morvane.Lexel"));
     return lexel::RunLexel(app, files.get());

@@ -33,6 +33,31 @@
     </message>
 </context>
 <context>
+    <name>lexel::StorageMessages</name>
+    <message>
+        <source>Lexel could not write to its database:
+%1
+Nothing was changed; you can try again.</source>
+        <translation>Lexel konnte nicht in seine Datenbank schreiben:
+%1
+Es wurde nichts geändert; Sie können es noch einmal versuchen.</translation>
+    </message>
+    <message>
+        <source>The result of this game could not be saved:
+%1</source>
+        <translation>Das Ergebnis dieses Spiels konnte nicht gespeichert werden:
+%1</translation>
+    </message>
+    <message>
+        <source>Lexel cannot go on: its database could not be read or written.
+%1
+Everything saved before is kept.</source>
+        <translation>Lexel kann nicht weitermachen: Seine Datenbank konnte nicht gelesen oder geschrieben werden.
+%1
+Alles zuvor Gespeicherte bleibt erhalten.</translation>
+    </message>
+</context>
+<context>
     <name>lexel::fmAbout</name>
     <message>
         <source>About Morvane Lexel</source>

@@ -4,6 +4,7 @@
 #include "GuessEvaluation.h"
 #include "MessageBoxes.h"
 #include "Scoring.h"
+#include "StorageMessages.h"
 #include "board/DotPicture.h"
 #include "board/GuessGrid.h"
 #include "fmMain.h"
@@ -127,7 +128,9 @@ void fmMain::TryGuess() {
         return;
     }
     if (!game_.GameCounted) {
-        CountGame();
+        if (!CountGame()) {
+            return;
+        }
         TimerStart();
     }
     GUI(QStringLiteral("DISABLE_LINE"));
@@ -177,8 +180,7 @@ void fmMain::EvaluateLastLine() {
     const QString score = ComputeScore();
     const bool won = code == QLatin1String("6000");
     const auto scoreText = score.toStdString();
-    const bool entered = RecordFinishedGame(
-        services_.store, {.word = game_.HiddenWord, .score = scoreText, .won = won});
+    const bool entered = RecordEnd({.word = game_.HiddenWord, .score = scoreText, .won = won});
     ShowSolution();
     StopGame();
     if (!won) {
@@ -204,10 +206,10 @@ void fmMain::Solve() {
         solution += grid_->Text1(i)->text();
     }
     if (Lower(solution).toStdString() != game_.HiddenWord) {
-        ++game_.WrongSolutionCount;
-        if (!game_.GameCounted) {
-            CountGame();
+        if (!game_.GameCounted && !CountGame()) {
+            return;
         }
+        ++game_.WrongSolutionCount;
         services_.boxes.Show({MessageIcon::Critical, texts_.wrongSolution});
         return;
     }
@@ -217,10 +219,10 @@ void fmMain::Solve() {
     game_.SolvedEarly = true;
     const QString score = ComputeScore();
     const auto scoreText = score.toStdString();
-    const bool entered = RecordFinishedGame(services_.store, {.word = game_.HiddenWord,
-                                                              .score = scoreText,
-                                                              .countAsPlayed = !game_.GameCounted,
-                                                              .won = true});
+    const bool entered = RecordEnd({.word = game_.HiddenWord,
+                                    .score = scoreText,
+                                    .countAsPlayed = !game_.GameCounted,
+                                    .won = true});
     WinEnding(texts_.wonEarly, entered, score);
 }
 
@@ -265,9 +267,28 @@ void fmMain::ShowAnagrams() {
     }
 }
 
-void fmMain::CountGame() {
-    services_.store.IncrementCounter("GamesPlayed");
+// A write that fails (a full disk) changes nothing, so the player may simply try again.
+bool fmMain::CountGame() {
+    try {
+        services_.store.IncrementCounter("GamesPlayed");
+    } catch (const sql::Error& e) {
+        services_.boxes.Show(
+            {MessageIcon::Critical, NothingWrittenMessage(QString::fromUtf8(e.what()))});
+        return false;
+    }
     game_.GameCounted = true;
+    return true;
+}
+
+// The game ends whether or not its end could be written; only the record is missing then.
+bool fmMain::RecordEnd(const FinishedGame& game) {
+    try {
+        return RecordFinishedGame(services_.store, game);
+    } catch (const sql::Error& e) {
+        services_.boxes.Show(
+            {MessageIcon::Critical, ResultNotSavedMessage(QString::fromUtf8(e.what()))});
+        return false;
+    }
 }
 
 QString fmMain::ComputeScore() const {
@@ -289,7 +310,8 @@ QString fmMain::ComputeScore() const {
 
 // An abandoned game with an evaluated line still offers its score; the answer is not needed.
 bool fmMain::OfferScore() {
-    return EnterHighScore(services_.store, game_.HiddenWord, ComputeScore().toStdString());
+    const auto score = ComputeScore().toStdString();
+    return RecordEnd({.word = game_.HiddenWord, .score = score});
 }
 
 void fmMain::ShowLineResult(int line, const QString& code) {

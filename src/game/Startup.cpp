@@ -1,8 +1,11 @@
 #include "Startup.h"
 
 #include "DatabaseStartup.h"
+#include "GameApplication.h"
 #include "HelpViewer.h"
 #include "QtMessageBoxes.h"
+#include "StorageMessages.h"
+#include "TerminationSignals.h"
 #include "fmMain.h"
 #include "settings/LanguageSwitch.h"
 #include "settings/Settings.h"
@@ -25,7 +28,30 @@ std::string ChooseLanguage(SettingsStore& store) {
     return language == "D" ? "D" : "E";
 }
 
-int RunLexel(QApplication& app, GameFiles files) {
+namespace {
+
+// The window's part of a run: the main window until it closes. Signals end it as a close
+// without questions; a failing database ends it after telling the player.
+int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes& boxes) {
+    fmMain window(services);
+    boxes.SetParent(&window);
+    const TerminationSignals endSignals([&] { window.EndWithoutQuestions(true); });
+    app.onError = [&](const std::exception& e) {
+        boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
+        window.EndWithoutQuestions(false);
+        app.exit(EXIT_FAILURE);
+    };
+    window.Form_Load();
+    window.show();
+    const int code = app.exec();
+    app.onError = nullptr;
+    boxes.SetParent(nullptr);
+    return code;
+}
+
+} // namespace
+
+int RunLexel(GameApplication& app, GameFiles files) {
     auto random = SeededRandom::FromClock();
     QtMessageBoxes boxes;
     files.notices.ShowAll(boxes);
@@ -42,11 +68,13 @@ int RunLexel(QApplication& app, GameFiles files) {
     HelpFiles help(files.places.helpDirectory, language, boxes);
     WordStore words(db, random);
     SystemClock clock;
-    fmMain window({db, store, words, settings, boxes, help, random, clock, language});
-    boxes.SetParent(&window);
-    window.Form_Load();
-    window.show();
-    const int code = app.exec();
+    int code = EXIT_FAILURE;
+    try {
+        code = RunWindow(app, {db, store, words, settings, boxes, help, random, clock, language},
+                         boxes);
+    } catch (const std::exception& e) { // before the window's event loop, or after it
+        boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
+    }
     CloseDB(db);
     return code;
 }

@@ -4,16 +4,15 @@
 
 #include <string>
 
-class QApplication;
-
 namespace lexel {
 
+class GameApplication;
 class SettingsStore;
 
 // Runs the game with the files start-up opened: shows their notices, then, when the instance
 // lock and the database are there, asks for the language and opens the main window. Returns
 // the program's exit code.
-int RunLexel(QApplication& app, GameFiles files);
+int RunLexel(GameApplication& app, GameFiles files);
 
 // The stored language, asked for with the language window when none is stored. A window
 // closed without OK stores nothing: this run is in English and the next start asks again.

@@ -307,6 +307,14 @@ void fmMain::closeEvent(QCloseEvent* event) {
     }
 }
 
+void fmMain::EndWithoutQuestions(bool offerScore) {
+    if (offerScore && game_.GameRunning && game_.iLine >= 2) {
+        OfferScore();
+    }
+    closing_ = true;
+    close();
+}
+
 bool fmMain::QueryUnload() {
     if (!game_.GameRunning || game_.iLine < 2) {
         ShowQuotation();

@@ -30,6 +30,7 @@ class MessageBoxes;
 class RandomSource;
 class SettingsStore;
 class WordStore;
+struct FinishedGame;
 struct ScoreInput;
 struct Settings;
 namespace sql {
@@ -58,6 +59,11 @@ public:
 
     // The start-up steps that belong to the window: captions, top-left placement, first game.
     void Form_Load();
+
+    // Ends the window as closing it does where no question can be asked (a signal, a failed
+    // database): a counted game offers its score, as Yes to the abort question would, when
+    // `offerScore`; no quotation is shown.
+    void EndWithoutQuestions(bool offerScore);
 
     void StartGame();
     void TryGuess();
@@ -97,7 +103,8 @@ private:
     bool AcceptGuess(const QString& guess);
     void EvaluateLastLine();
     void WinEnding(const QString& message, bool entered, const QString& score);
-    void CountGame();
+    bool CountGame();
+    bool RecordEnd(const FinishedGame& game);
     QString ComputeScore() const;
     bool OfferScore();
     void ShowLineResult(int line, const QString& code);

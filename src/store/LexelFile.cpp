@@ -2,6 +2,7 @@
 
 #include "Schema.h"
 
+#include <array>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -56,6 +57,21 @@ void RequireWholePages(sql::Database& db, const std::filesystem::path& file) {
     }
 }
 
+// The game draws its hidden word from w6s and checks the guesses of lines 1 to 8 against w3 to
+// w5; a file without them could not start a game or take a line. (w6 holds anagram groups
+// only and may be empty.)
+void RequireWords(sql::Database& db) {
+    constexpr std::array<std::string_view, 4> Checks{
+        "SELECT EXISTS (SELECT 1 FROM w3)", "SELECT EXISTS (SELECT 1 FROM w4)",
+        "SELECT EXISTS (SELECT 1 FROM w5)",
+        "SELECT EXISTS (SELECT 1 FROM w6s WHERE trim(Class) <> '')"};
+    for (const auto check : Checks) {
+        if (sql::QueryInt(db, check).value_or(0) == 0) {
+            throw sql::Error(0, "the word tables are empty");
+        }
+    }
+}
+
 // The game writes to the file later on; a place that cannot take the journal of a write (a
 // read-only directory) is found now, before a game depends on it. The write changes nothing
 // and is rolled back with the transaction it runs in.
@@ -81,6 +97,7 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
             sql::Transaction hold(db, sql::Transaction::Kind::Exclusive);
             CheckSchema(db);
             RequireWholePages(db, file);
+            RequireWords(db);
             RequireWritable(db);
         }
         return db;

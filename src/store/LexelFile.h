@@ -29,7 +29,8 @@ private:
 
 // Opens an existing Lexel file for the game and holds it exclusively until closed. Writes
 // nothing. Throws DatabaseOpenError when the file is missing, unreadable, not a Lexel file,
-// encrypted with another password, read-only, missing a table or column, or in use.
+// encrypted with another password, read-only, missing a table or column, without words (or
+// without a word that can be hidden), a symbolic link, or in use.
 sql::Database OpenLexelFile(const std::filesystem::path& file);
 
 // Opens an existing Lexel file for maintenance: keyed, every table created that is missing,

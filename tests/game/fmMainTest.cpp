@@ -385,6 +385,51 @@ private slots:
         QVERIFY(!w.Game().GameRunning);
     }
 
+    // A full disk refuses every write: the first line is not taken until its game can be counted,
+    // and a win whose end cannot be written still ends as a win, unrecorded.
+    void aFullDiskLosesNothingAndTheGameGoesOn() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        const auto diskFull = [&](bool full) {
+            f.db.Execute(full ? "CREATE TRIGGER FullInsert BEFORE INSERT ON Options BEGIN "
+                                "SELECT RAISE(ABORT, 'database or disk is full'); END;"
+                                "CREATE TRIGGER FullUpdate BEFORE UPDATE ON Options BEGIN "
+                                "SELECT RAISE(ABORT, 'database or disk is full'); END;"
+                              : "DROP TRIGGER FullInsert; DROP TRIGGER FullUpdate;");
+        };
+        diskFull(true);
+        Type(QLatin1String(Words[0]));
+        Press(Qt::Key_Return);
+        QCOMPARE(f.boxes.shown.back().text,
+                 QStringLiteral("Lexel could not write to its database:\ndatabase or disk is "
+                                "full\nNothing was changed; you can try again."));
+        QCOMPARE(w.Game().iLine, 1);
+        QCOMPARE(f.Stored("GamesPlayed"), std::string("0"));
+        diskFull(false);
+        Press(Qt::Key_Return);
+        QCOMPARE(w.Game().iLine, 2);
+        QCOMPARE(f.Stored("GamesPlayed"), std::string("1"));
+
+        for (int line = 2; line <= 8; ++line) {
+            Type(QLatin1String(Words[line - 1]));
+            Press(Qt::Key_Return);
+        }
+        diskFull(true);
+        Type("garden");
+        test::ModalCloser modals;
+        Press(Qt::Key_Return);
+        const auto shown = f.boxes.shown.size();
+        QVERIFY(shown >= 2);
+        QCOMPARE(f.boxes.shown[shown - 2].text,
+                 QStringLiteral("The result of this game could not be saved:\ndatabase or disk "
+                                "is full"));
+        QVERIFY(f.boxes.shown.back().text.startsWith(
+            QStringLiteral("Congratulations!  You found the hidden word.\nYou scored ")));
+        QVERIFY(!w.Game().GameRunning);
+        QCOMPARE(f.Stored("GamesWon"), std::string("0"));
+        QCOMPARE(f.Stored("HighScore1"), std::string("??????0"));
+    }
+
     void aLostGameOnLineNineInGerman() {
         test::MainWindowFixture f("D");
         auto& w = f.Start();

@@ -267,6 +267,18 @@ TEST_F(BadFile, ProtectedPlacesAreRefusedUntouchedForAnOrdinaryUser) {
     }
 }
 
+// A file the game could not start a game in or take a first line with.
+TEST_F(BadFile, AFileWithoutWordsIsRefusedUntouched) {
+    for (const char* emptied : {"DELETE FROM w3", "DELETE FROM w5", "UPDATE w6s SET Class = NULL",
+                                "UPDATE w6s SET Class = '  '"}) {
+        SCOPED_TRACE(emptied);
+        test::CreateSampleFile(file);
+        OpenLexelFileForMaintenance(file).Execute(emptied);
+        ExpectRefusedUntouched(dir.path(), NotOpened + "the word tables are empty");
+        fs::remove(file);
+    }
+}
+
 TEST_F(BadFile, ADirectoryIsRefusedAndKept) {
     fs::create_directory(file);
     ExpectRefusedUntouched(dir.path(), NotOpened + "unable to open database file");

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The real program started as a desktop starts it, in a real X server (Xvfb), driven by keys:
 # after an unclean end (a lock file left behind) it must start, take input and end cleanly,
-# many times over.
+# many times over; the signals of a session that ends close it in order; a database that fails
+# during a game is reported and the game ends in order.
 #   desktop-start.sh BUILD_DIR [STARTS]
 set -euo pipefail
 
@@ -57,7 +58,21 @@ expect_clean_end() {
     [ ! -e "$game/Lexel.lxl-journal" ] || fail "the journal was left behind"
 }
 
+# Counts a game by evaluating its first line.
+play_a_line() {
+    xdotool type --delay 50 sea
+    xdotool key Return
+    sleep 0.5
+}
+
+# The Options row `name` of the game's file.
+stored() {
+    printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nSELECT Value FROM Options WHERE Name = '%s';\n" "$1" |
+        sqlcipher "$game/Lexel.lxl" | tail -n 1
+}
+
 inside() {
+    cp "$game/Lexel.lxl" "$game/fresh.lxl"
     for i in $(seq "$starts"); do
         printf '999999\nlexel\nvm\n' >"$game/Lexel.lock"
         start_game
@@ -66,6 +81,42 @@ inside() {
         expect_clean_end "$status"
     done
     echo "desktop start: $starts starts after an unclean end: $starts passed, 0 failed"
+
+    for signal in TERM HUP INT; do
+        local played
+        played=$(stored GamesPlayed)
+        start_game
+        play_a_line
+        kill -"$signal" "$pid"
+        wait_end "SIG$signal"
+        expect_clean_end "$status"
+        [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "SIG$signal: the counted game was lost"
+    done
+    echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
+
+    # Cut short while the game runs; the first line whose words are not in memory reads the
+    # damage. The message is the second window.
+    start_game
+    truncate -s 8192 "$game/Lexel.lxl"
+    local word reported=""
+    for word in sea tin rod cat bear lion plane; do
+        xdotool type --delay 30 "$word"
+        xdotool key Return
+        sleep 0.5
+        if [ "$(xdotool search --onlyvisible --name "$TITLE" | wc -l)" -ge 2 ]; then
+            reported=$word
+            break
+        fi
+    done
+    [ -n "$reported" ] || fail "a damaged file went unreported: $(cat "$game/log")"
+    [ -z "${LEXEL_DESKTOP_SHOTS:-}" ] || import -window root "$LEXEL_DESKTOP_SHOTS/damaged.png"
+    xdotool key Return
+    wait_end "after the file was damaged"
+    [ "$status" = 1 ] || fail "a damaged file ended with status $status: $(cat "$game/log")"
+    grep -q "database disk image is malformed" "$game/log" || fail "$(cat "$game/log")"
+    [ ! -e "$game/Lexel.lock" ] || fail "the lock was left behind after the damaged file"
+    echo "desktop start: a file damaged during a game: 1 passed, 0 failed"
+    cp "$game/fresh.lxl" "$game/Lexel.lxl"
 }
 
 if [ "${LEXEL_DESKTOP_INSIDE:-}" = 1 ]; then

@@ -1,6 +1,7 @@
 #include "store/SuggestionTable.h"
 
 #include "analysis/SuggestWord.h"
+#include "store/LexelFile.h"
 #include "store/WordCode.h"
 #include "support/SampleLexelFile.h"
 #include "support/ScriptedRandom.h"
@@ -64,7 +65,8 @@ TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
     lists.guesses[2].clear();
     db.Close();
     std::filesystem::remove(dir / "Lexel.lxl");
-    db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
+    test::CreateSampleFile(dir / "Lexel.lxl", lists); // the game itself refuses such a file
+    db = OpenLexelFileForMaintenance(dir / "Lexel.lxl");
     ScriptedRandom random({0.0f});
     SuggestionTables tables(db);
     EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");

@@ -1,0 +1,22 @@
+#include "GameApplication.h"
+
+#include <QDebug>
+
+namespace lexel {
+
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+
+bool GameApplication::notify(QObject* receiver, QEvent* event) {
+    try {
+        return QApplication::notify(receiver, event);
+    } catch (const std::exception& e) {
+        qCritical("Lexel: %s", e.what());
+        if (!failing_) {
+            failing_ = true;
+            onError ? onError(e) : exit(EXIT_FAILURE);
+        }
+    }
+    return false;
+}
+
+} // namespace lexel
