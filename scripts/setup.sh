@@ -10,7 +10,7 @@ packages=(
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang libclang-rt-14-dev xvfb xauth xdotool imagemagick
-    desktop-file-utils appstream libxml2-utils
+    desktop-file-utils appstream libxml2-utils lintian
 )
 
 missing=()
