@@ -18,7 +18,8 @@ struct GamePlaces {
 // The directory of the running program, known before the application object exists.
 std::filesystem::path RunningProgramDirectory();
 
-// The installed read-only files of a program in `<prefix>/bin`: `<prefix>/share/lexel`.
+// The installed read-only files of a program in `<prefix>/games` (or `bin`):
+// `<prefix>/share/lexel`.
 std::filesystem::path InstalledShareDirectory(const std::filesystem::path& programDirectory);
 
 // The user's data folder for the game, by the XDG rules: `$XDG_DATA_HOME/Morvane/Lexel` when

@@ -4,11 +4,11 @@
 #include "BoardGeometry.h"
 #include "board/GuessGrid.h"
 #include "fmMain.h"
+#include "store/AsciiCase.h"
 
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
-#include <cctype>
 
 namespace lexel {
 namespace {
@@ -36,7 +36,7 @@ void fmMain::mnHint_Click() {
     if (!game_.GameRunning || game_.HintCount >= MaxHints || position > 5) {
         return;
     }
-    const char c = static_cast<char>(std::toupper(game_.HiddenWord.at(position)));
+    const char c = AsciiUpper(game_.HiddenWord.at(position));
     const QString letter(QChar::fromLatin1(c));
     auto* field = grid_->Text1(position);
     field->setText(letter); // the solution line's change rule: may enable Solve, moves on

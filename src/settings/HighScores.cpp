@@ -3,22 +3,15 @@
 #include "NumericText.h"
 #include "OptionDefaults.h"
 #include "SettingsStore.h"
+#include "store/AsciiCase.h"
 
 #include <algorithm>
-#include <cctype>
 #include <cmath>
 
 namespace lexel {
 namespace {
 
 constexpr std::size_t WordLength = 6;
-
-std::string Capitals(std::string_view word) {
-    std::string upper(word);
-    std::transform(upper.begin(), upper.end(), upper.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return upper;
-}
 
 // The first rank whose score is strictly below `score`, if any.
 std::optional<int> RankFor(SettingsStore& store, std::int64_t score) {
@@ -53,7 +46,7 @@ bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_vie
     for (int r = HighScoreRanks; r > *rank; --r) {
         store.WriteOption(HighScoreKey(r), store.ReadOption(HighScoreKey(r - 1)));
     }
-    store.WriteOption(HighScoreKey(*rank), Capitals(word) + std::string(score));
+    store.WriteOption(HighScoreKey(*rank), AsciiUpper(word) + std::string(score));
     transaction.Commit();
     return true;
 }

@@ -1,18 +1,10 @@
 #include "SuggestionTable.h"
 
+#include "AsciiCase.h"
 #include "WordCode.h"
-
-#include <algorithm>
-#include <cctype>
 
 namespace lexel {
 namespace {
-
-std::string ToCapitals(std::string word) {
-    std::transform(word.begin(), word.end(), word.begin(),
-                   [](unsigned char c) { return static_cast<char>(std::toupper(c)); });
-    return word;
-}
 
 // CodeToWord gives a-z only, so no locale is needed.
 std::string DecodeCapitals(WordCodeValue code, int length) {
@@ -39,7 +31,7 @@ ExceptKeys ReadExceptKeys(sql::Database& db) {
     auto select = db.Prepare("SELECT Word FROM \"Except\" WHERE Word IS NOT NULL");
     ExceptKeys keys;
     while (select.Step()) {
-        keys.insert(ToCapitals(select.Text(0)));
+        keys.insert(AsciiUpper(select.Text(0)));
     }
     return keys;
 }

@@ -4,7 +4,9 @@
 #include "store/LexelFile.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
+#include "support/TemporaryLocale.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
 #include <vector>
 
@@ -31,6 +33,18 @@ protected:
         return entries;
     }
 };
+
+// Under a Turkish locale the C library's capital of "i" is "i" (UTF-8) or the byte 0xDD
+// (ISO-8859-9); the table holds the game's capitals all the same.
+TEST_F(HighScoresTest, EntriesAreInCapitalsAToZWhateverTheLocale) {
+    for (const char* locale : {"tr_TR.UTF-8", "tr_TR.ISO-8859-9"}) {
+        SCOPED_TRACE(locale);
+        const test::TemporaryLocale turkish(locale);
+        ASSERT_NE(std::toupper('i'), 'I') << "the locale's own case mapping is not in force";
+        ASSERT_TRUE(EnterHighScore(store, "admire", "425000"));
+        EXPECT_EQ(Table()[0], "ADMIRE425000");
+    }
+}
 
 TEST_F(HighScoresTest, AnEmptyTableTakesAnyPositiveScoreAtRankOne) {
     EXPECT_FALSE(EnterHighScore(store, "planet", "0"));
