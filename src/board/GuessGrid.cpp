@@ -281,8 +281,10 @@ void GuessGrid::GuessChange(int k) {
         return;
     }
     if (!IsValidGuessContent(content)) {
+        // An empty cell shows "_"; writing it runs this handler again, which keeps the focus.
         noAdvance_ = true;
-        field->setText(QString());
+        field->setText(QStringLiteral("_"));
+        return;
     }
     emit lineCompleteChanged(LineComplete());
     if (noAdvance_) {

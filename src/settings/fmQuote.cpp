@@ -4,6 +4,9 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <algorithm>
 
 namespace lexel {
@@ -17,6 +20,7 @@ constexpr int SourceGap = 105; // from the text's bottom to the source line
 constexpr int ButtonTop = 2895;
 constexpr int ButtonHeight = 372;
 constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
+constexpr int FrameAllowance = 60; // pixels of a window frame and title bar
 
 QFont SizedFont(double points, bool bold) {
     QFont font = LayoutFont();
@@ -69,7 +73,8 @@ void fmQuote::Form_Load(const Quote& quote) {
     lbTitle->setText(QString::fromStdString(quote.Title));
     FitTitle();
     FitText();
-    const int newTop = lbText->y() + lbText->height() + Twips(SourceGap);
+    const QWidget* text = textBox_ ? textBox_ : lbText;
+    const int newTop = text->y() + text->height() + Twips(SourceGap);
     const int delta = lbSource->y() - newTop;
     lbSource->move(lbSource->x(), newTop);
     Command1->move(Command1->x(), Command1->y() - delta);
@@ -85,8 +90,25 @@ void fmQuote::FitTitle() {
     }
 }
 
+// A text taller than the screen leaves can hold scrolls in a viewport of what fits, so the close
+// button stays on the screen.
 void fmQuote::FitText() {
     lbText->resize(lbText->width(), WrappedHeight(lbText));
+    const int rest = height() - Twips(1860) + FrameAllowance;
+    const int fits = screen()->availableGeometry().height() - rest;
+    if (lbText->height() <= fits) {
+        return;
+    }
+    auto* scroller = new QScrollArea(this);
+    scroller->setObjectName(QStringLiteral("textScroller"));
+    scroller->setFrameShape(QFrame::NoFrame);
+    scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    const int scrollBar = scroller->verticalScrollBar()->sizeHint().width();
+    scroller->setGeometry(lbText->x(), lbText->y(), lbText->width() + scrollBar, fits);
+    lbText->resize(lbText->width(), WrappedHeight(lbText));
+    scroller->setWidget(lbText);
+    scroller->show();
+    textBox_ = scroller;
 }
 
 } // namespace lexel

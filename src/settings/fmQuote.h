@@ -28,6 +28,7 @@ private:
     QLabel* lbText = nullptr;
     QLabel* lbSource = nullptr;
     QPushButton* Command1 = nullptr;
+    QWidget* textBox_ = nullptr; // the scrolling viewport of a text too tall for the screen
 };
 
 } // namespace lexel

@@ -80,10 +80,29 @@ void RequireWritable(sql::Database& db) {
     db.Execute("PRAGMA user_version = " + std::to_string(version));
 }
 
+bool IsPresent(const std::filesystem::path& path) {
+    struct stat status {};
+    return ::lstat(path.c_str(), &status) == 0;
+}
+
+// A trial write that found no room leaves the journal it began, empty or cut inside its 28-byte
+// header; such a journal holds nothing to roll back, and a refused start should leave no trace.
+void RemoveEmptyJournal(const std::filesystem::path& journal) {
+    constexpr off_t JournalHeader = 28;
+    struct stat status {};
+    if (::lstat(journal.c_str(), &status) == 0 && S_ISREG(status.st_mode) &&
+        status.st_size < JournalHeader) {
+        ::unlink(journal.c_str());
+    }
+}
+
 } // namespace
 
 sql::Database OpenLexelFile(const std::filesystem::path& file) {
     RequireReadableFile(file);
+    auto journal = file;
+    journal += "-journal";
+    const bool journalBefore = IsPresent(journal);
     try {
         auto db = OpenKeyed(file, sql::Database::Mode::OpenExisting);
         db.Execute("PRAGMA locking_mode = EXCLUSIVE; PRAGMA journal_mode = DELETE;");
@@ -102,6 +121,9 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
         }
         return db;
     } catch (const sql::Error& e) {
+        if (!journalBefore) {
+            RemoveEmptyJournal(journal);
+        }
         throw DatabaseOpenError(DatabaseOpenError::Kind::NotOpenable, e.what());
     }
 }

@@ -75,6 +75,16 @@ TEST(ComputeScore, HintChargesAndTheEarlySolveTerm) {
     EXPECT_EQ(ComputeScore(game), "357300");
 }
 
+TEST(ComputeScore, ALevelOutsideOneToFourCountsAsTheDefaultLevel) {
+    auto game = WonOnLineNine();
+    game.gameClass = "2";
+    const auto advanced = ComputeScore(game);
+    for (const char* stored : {"99999999999999999999", "-5", "0", "5", "junk", ""}) {
+        game.gameClass = stored;
+        EXPECT_EQ(ComputeScore(game), advanced) << stored;
+    }
+}
+
 TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
     auto game = WonOnLineNine();
     game.gameClass = "4";

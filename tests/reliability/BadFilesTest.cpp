@@ -17,6 +17,7 @@
 #include <grp.h>
 #include <gtest/gtest.h>
 #include <optional>
+#include <sys/resource.h>
 #include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -277,6 +278,23 @@ TEST_F(BadFile, AFileWithoutWordsIsRefusedUntouched) {
         ExpectRefusedUntouched(dir.path(), NotOpened + "the word tables are empty");
         fs::remove(file);
     }
+}
+
+// A disk too full for the journal of the open's trial write, as a file size limit makes it:
+// the start is refused, and neither the file nor the folder keeps a trace of the attempt.
+TEST_F(BadFile, ADiskTooFullForTheJournalIsRefusedUntouched) {
+    test::CreateSampleFile(file);
+    const auto before = FileBytes(file);
+    Child child([&](Child& self) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit full{1, 1};
+        setrlimit(RLIMIT_FSIZE, &full);
+        self.Tell(OpenGame(dir.path()));
+    });
+    const auto told = child.Heard();
+    EXPECT_EQ(told.substr(0, told.find('\n')), "refused") << told;
+    EXPECT_EQ(FileBytes(file), before);
+    EXPECT_EQ(Listing(dir.path()), Names{"Lexel.lxl"});
 }
 
 TEST_F(BadFile, ADirectoryIsRefusedAndKept) {

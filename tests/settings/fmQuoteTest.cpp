@@ -5,6 +5,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QtTest>
 
 using namespace lexel;
@@ -20,7 +21,7 @@ const Quote OneLine{"Patience", "Slow and steady.", "A Proverb"};
 
 Quote Long() {
     QString text;
-    for (int i = 0; i < 40; ++i) {
+    for (int i = 0; i < 10; ++i) {
         text += QStringLiteral("Every word of this quotation takes room on the page. ");
     }
     return {"Length", text.toStdString(), "A Writer"};
@@ -94,6 +95,25 @@ private slots:
         VerifyLayout(window);
         QVERIFY(Label(window, "lbText")->height() > Twips(1860));
         QVERIFY(window.height() > Twips(BuiltInHeight));
+    }
+
+    // 100 KB of text would make the window taller than any screen, its button out of reach.
+    void aQuotationTallerThanTheScreenScrollsAndKeepsItsButtonOnTheScreen() {
+        test::WindowFixture f("E");
+        Quote huge = Long();
+        while (huge.Text.size() < 100000) {
+            huge.Text += huge.Text;
+        }
+        fmQuote window(huge);
+        const auto* text = Label(window, "lbText");
+        QCOMPARE(text->height(), text->heightForWidth(text->width())); // all of it, scrolled
+        const auto* scroller = Child<QWidget>(window, "textScroller");
+        const auto* source = Label(window, "lbSource");
+        QCOMPARE(source->y(), Bottom(scroller) + Twips(105));
+        const auto* button = Child<QPushButton>(window, "Command1");
+        QVERIFY(button->y() > Bottom(source));
+        QVERIFY(window.rect().contains(button->geometry()));
+        QVERIFY(window.height() <= window.screen()->availableGeometry().height());
     }
 
     void aLongHeadingWrapsAboveTheText() {
