@@ -309,7 +309,12 @@ void fmMain::closeEvent(QCloseEvent* event) {
 
 void fmMain::EndWithoutQuestions(bool offerScore) {
     if (offerScore && game_.GameRunning && game_.iLine >= 2) {
-        OfferScore();
+        const auto score = ComputeScore().toStdString();
+        try { // no message box: nobody may be there to close it
+            RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = score});
+        } catch (const sql::Error& e) {
+            qWarning("Lexel: the score of the running game was not saved: %s", e.what());
+        }
     }
     closing_ = true;
     close();

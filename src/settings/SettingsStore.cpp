@@ -40,6 +40,9 @@ std::string SettingsStore::ReadOption(std::string_view key) {
 }
 
 void SettingsStore::WriteOption(std::string_view key, std::string_view value) {
+    if (db_.HasMoved()) {
+        throw sql::Error(0, "the file Lexel.lxl was moved or deleted while the game ran");
+    }
     if (!write_) {
         write_ = db_.Prepare("INSERT OR REPLACE INTO Options (Name, Value) VALUES (?, ?)");
     }

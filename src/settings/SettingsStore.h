@@ -20,7 +20,8 @@ public:
     // the other settings.
     std::string ReadOption(std::string_view key);
 
-    // Sets the row's value and commits it; a missing row is created.
+    // Sets the row's value and commits it; a missing row is created. Throws sql::Error, and
+    // writes nothing, when the file was moved or deleted since it was opened.
     void WriteOption(std::string_view key, std::string_view value);
 
     // Reads a counter, adds 1 and writes it back as decimal text; text that is no number

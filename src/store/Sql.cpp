@@ -81,6 +81,13 @@ bool Database::IsReadOnly() const {
     return db_ != nullptr && sqlite3_db_readonly(db_, "main") == 1;
 }
 
+bool Database::HasMoved() const {
+    int moved = 0;
+    return db_ != nullptr &&
+           sqlite3_file_control(db_, "main", SQLITE_FCNTL_HAS_MOVED, &moved) == SQLITE_OK &&
+           moved != 0;
+}
+
 void Database::Execute(std::string_view sql) {
     const std::string text(sql);
     char* message = nullptr;

@@ -48,6 +48,9 @@ public:
 
     bool IsOpen() const { return db_ != nullptr; }
     bool IsReadOnly() const;
+    // True when the file's name no longer leads to the file that was opened: it was renamed,
+    // deleted or replaced meanwhile, and writes would go where nobody finds them.
+    bool HasMoved() const;
     void Close();
 
 private:

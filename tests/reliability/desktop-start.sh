@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program started as a desktop starts it, in a real X server (Xvfb), driven by keys:
 # after an unclean end (a lock file left behind) it must start, take input and end cleanly,
-# many times over; the signals of a session that ends close it in order; a database that fails
-# during a game is reported and the game ends in order.
+# many times over; the signals of a session that ends close it in order; a file moved away or
+# damaged during a game is reported, and the game goes on or ends in order.
 #   desktop-start.sh BUILD_DIR [STARTS]
 set -euo pipefail
 
@@ -93,6 +93,24 @@ inside() {
         [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "SIG$signal: the counted game was lost"
     done
     echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
+
+    # Renamed away while the game runs: the count of the game is refused and said, the file
+    # under its new name stays as it was, and a signal still ends the game without a question.
+    start_game
+    mv "$game/Lexel.lxl" "$game/away.lxl"
+    local away
+    away=$(md5sum <"$game/away.lxl")
+    play_a_line
+    [ "$(xdotool search --onlyvisible --name "$TITLE" | wc -l)" -ge 2 ] ||
+        fail "writing to a file moved away went unreported: $(cat "$game/log")"
+    [ -z "${LEXEL_DESKTOP_SHOTS:-}" ] || import -window root "$LEXEL_DESKTOP_SHOTS/moved.png"
+    xdotool key Return
+    kill -TERM "$pid"
+    wait_end "SIGTERM after the file was moved away"
+    [ "$status" = 0 ] || fail "a game whose file moved ended with status $status"
+    [ "$(md5sum <"$game/away.lxl")" = "$away" ] || fail "the moved file was written to"
+    mv "$game/away.lxl" "$game/Lexel.lxl"
+    echo "desktop start: a file moved away during a game: 1 passed, 0 failed"
 
     # Cut short while the game runs; the first line whose words are not in memory reads the
     # damage. The message is the second window.

@@ -6,6 +6,7 @@
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 
 namespace lexel {
@@ -26,6 +27,37 @@ TEST_F(SettingsStoreTest, ReadsTrimmedValuesAndNullAsEmpty) {
     EXPECT_EQ(store.ReadOption("Class"), "3");
     EXPECT_EQ(store.ReadOption("Timer"), "");
     EXPECT_EQ(store.ReadOption("Cheating"), "N");
+}
+
+// Writes to a file that was renamed away, deleted or replaced while the game held it would be
+// lost with the process; each write is refused and says why.
+TEST_F(SettingsStoreTest, AFileMovedAwayWhileOpenIsNotWrittenTo) {
+    const auto file = dir / "game.lxl";
+    const auto away = dir / "away.lxl";
+    const std::vector<std::pair<const char*, std::function<void()>>> cases{
+        {"renamed", [&] { std::filesystem::rename(file, away); }},
+        {"replaced", [&] { std::filesystem::copy_file(away, file); }},
+        {"deleted", [&] { std::filesystem::remove(file); }},
+    };
+    auto game = test::OpenSampleFile(file);
+    {
+        SettingsStore held(game);
+        held.WriteOption("Language", "D");
+        for (const auto& [what, move] : cases) {
+            SCOPED_TRACE(what);
+            move();
+            try {
+                held.WriteOption("Language", "E");
+                ADD_FAILURE() << "written";
+            } catch (const sql::Error& e) {
+                EXPECT_STREQ(e.what(),
+                             "the file Lexel.lxl was moved or deleted while the game ran");
+            }
+        }
+    }
+    game.Close();
+    auto moved = OpenLexelFile(away);
+    EXPECT_EQ(test::StoredOption(moved, "Language"), "D");
 }
 
 TEST_F(SettingsStoreTest, AMissingRowComesBackWithItsDefault) {
