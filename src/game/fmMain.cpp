@@ -308,16 +308,24 @@ void fmMain::closeEvent(QCloseEvent* event) {
 }
 
 void fmMain::EndWithoutQuestions(bool offerScore) {
-    if (offerScore && game_.GameRunning && game_.iLine >= 2) {
-        const auto score = ComputeScore().toStdString();
-        try { // no message box: nobody may be there to close it
-            RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = score});
-        } catch (const sql::Error& e) {
-            qWarning("Lexel: the score of the running game was not saved: %s", e.what());
-        }
+    if (offerScore) {
+        SaveRunningScore();
     }
     closing_ = true;
     close();
+}
+
+void fmMain::SaveRunningScore() {
+    if (!game_.GameRunning || game_.iLine < 2) {
+        return;
+    }
+    game_.GameRunning = false; // offered once
+    const auto score = ComputeScore().toStdString();
+    try { // no message box: nobody may be there to close it
+        RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = score});
+    } catch (const sql::Error& e) {
+        qWarning("Lexel: the score of the running game was not saved: %s", e.what());
+    }
 }
 
 bool fmMain::QueryUnload() {

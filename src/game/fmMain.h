@@ -64,6 +64,9 @@ public:
     // database): a counted game offers its score, as Yes to the abort question would, when
     // `offerScore`; no quotation is shown.
     void EndWithoutQuestions(bool offerScore);
+    // The score of a counted game offered to the table without a word to the player; the
+    // game is over for the window then.
+    void SaveRunningScore();
 
     void StartGame();
     void TryGuess();

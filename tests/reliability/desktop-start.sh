@@ -94,6 +94,24 @@ inside() {
     done
     echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
 
+    # The X server goes away under a game (a display that is lost): Qt ends the program, which
+    # lets its files go as a close does. The game runs on a server of its own for this.
+    local own_display played
+    played=$(stored GamesPlayed)
+    Xvfb -displayfd 5 -screen 0 1280x1024x24 5>"$game/display" 2>/dev/null &
+    local server=$!
+    timeout 10 bash -c "until [ -s '$game/display' ]; do sleep 0.1; done" || fail "no second X server"
+    own_display=:$(cat "$game/display")
+    DISPLAY=$own_display start_game
+    DISPLAY=$own_display play_a_line
+    kill "$server"
+    wait_end "the X server went away"
+    [ "$status" = 1 ] || fail "losing the X server ended with status $status"
+    [ ! -e "$game/Lexel.lock" ] || fail "the lock was left behind when the X server went away"
+    [ ! -e "$game/Lexel.lxl-journal" ] || fail "the journal was left behind when the X server went away"
+    [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "the game was not counted"
+    echo "desktop start: the X server lost during a game: 1 passed, 0 failed"
+
     # Renamed away while the game runs: the count of the game is refused and said, the file
     # under its new name stays as it was, and a signal still ends the game without a question.
     start_game
