@@ -1,12 +1,13 @@
 // A seeded monkey drives the real main window with random keys, pasted text, clicks on every
-// control, menu commands, option changes and new games, and checks after each event what a
-// player relies on.
+// control, menu commands, option changes, language switches, new games and idle stretches with
+// the clock running on, and checks after each event what a player relies on.
 
 #include "analysis/LetterButtonView.h"
 #include "board/GuessGrid.h"
 #include "game/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
 
+#include <QAbstractButton>
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
@@ -14,6 +15,7 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <random>
+#include <utility>
 
 using namespace lexel;
 
@@ -22,12 +24,21 @@ namespace {
 constexpr int Events = 20000;
 constexpr std::uint32_t Seed = 20261207;
 
-// Modal windows and popup menus opened by the monkey are closed as soon as they show.
+// The language the next options window switches to ("Option3_0" English, "Option3_1" German).
+QString languageToChoose;
+
+// Modal windows and popup menus opened by the monkey are closed as soon as they show; an
+// options window chooses the language asked for first.
 void CloseWhatOpens() {
     if (auto* popup = QApplication::activePopupWidget()) {
         popup->close();
     } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        dialog->reject();
+        if (dialog->objectName() == QLatin1String("fmOptions") && !languageToChoose.isEmpty()) {
+            dialog->findChild<QAbstractButton*>(std::exchange(languageToChoose, {}))->click();
+            dialog->findChild<QAbstractButton*>(QStringLiteral("cbOk"))->click();
+        } else {
+            dialog->reject();
+        }
     }
 }
 
@@ -198,8 +209,29 @@ private:
         if (Pick(4) == 0) {
             QTest::keyClick(&w_, Qt::Key_F2); // a new game, asked or not
         }
+        if (Pick(4) == 0) {
+            languageToChoose = Pick(2) ? QStringLiteral("Option3_1") : QStringLiteral("Option3_0");
+            QTest::keyClick(&w_, Qt::Key_F5);
+            ++languageSwitches;
+        }
+        if (Pick(150) == 0) {
+            IdleStretch();
+        }
     }
 
+    // The player leaves the game alone: the clock runs on for minutes while the window's own
+    // timer ticks.
+    void IdleStretch() {
+        f_.clock.now += 20 + Pick(600);
+        QTest::qWait(250);
+        ++idleStretches;
+    }
+
+public:
+    int languageSwitches = 0;
+    int idleStretches = 0;
+
+private:
     test::MainWindowFixture& f_;
     fmMain& w_;
     std::mt19937 random_{Seed};
@@ -231,8 +263,9 @@ private slots:
             }
         }
         qInfo("monkey: %d events driven (seed %u): %s games counted, deepest line %d, up to %d "
-              "hints in a game",
-              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.deepestLine, monkey.hints);
+              "hints in a game, %d language switches, %d idle stretches",
+              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.deepestLine, monkey.hints,
+              monkey.languageSwitches, monkey.idleStretches);
     }
 };
 
