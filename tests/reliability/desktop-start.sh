@@ -165,7 +165,7 @@ fi
 # Outside: a copy of the game with an English database of its own, then Xvfb.
 # ---------------------------------------------------------------------------------------------
 build=$(realpath "$1")
-starts=${2:-10}
+starts=${2:-15}
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/../.." && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
