@@ -1,6 +1,6 @@
-#include "game/FontWarmUp.h"
-#include "game/GameApplication.h"
-#include "game/Startup.h"
+#include "ui/controls/FontWarmUp.h"
+#include "ui/main/GameApplication.h"
+#include "ui/main/Startup.h"
 
 int main(int argc, char** argv) {
     // Names the program to the desktop (window class, session bus).

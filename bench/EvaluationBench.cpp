@@ -1,5 +1,5 @@
-#include "game/BoardGeometry.h"
-#include "game/GuessEvaluation.h"
+#include "core/rules/BoardGeometry.h"
+#include "core/rules/GuessEvaluation.h"
 
 #include <benchmark/benchmark.h>
 

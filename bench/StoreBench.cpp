@@ -1,9 +1,9 @@
 // The word store against the database generated from the committed source lists.
 
 #include "DatabaseGenerator.h"
-#include "analysis/SuggestWord.h"
-#include "store/LexelFile.h"
-#include "store/WordStore.h"
+#include "core/rules/SuggestWord.h"
+#include "core/store/LexelFile.h"
+#include "core/store/WordStore.h"
 
 #include <benchmark/benchmark.h>
 #include <filesystem>

@@ -2,8 +2,8 @@
 // whites together never exceed it, and each hidden letter is used once, so every letter earns
 // exactly as many dots as it occurs in both the guess and the hidden word.
 
-#include "game/BoardGeometry.h"
-#include "game/GuessEvaluation.h"
+#include "core/rules/BoardGeometry.h"
+#include "core/rules/GuessEvaluation.h"
 
 #include <algorithm>
 #include <cstdint>

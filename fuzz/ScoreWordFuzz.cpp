@@ -1,7 +1,7 @@
 // The suggestion's score stays in its range for any word of three to six capitals and any red
 // and untried letters, and the search only ever answers with a word that fits.
 
-#include "analysis/SuggestWord.h"
+#include "core/rules/SuggestWord.h"
 
 #include <cstdint>
 #include <cstdlib>

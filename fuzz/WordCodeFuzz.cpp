@@ -1,7 +1,7 @@
 // Word codes: every text of letters a-z survives the round trip, everything else codes to 0,
 // and the sorted letters are a sorted selection of the text.
 
-#include "store/WordCode.h"
+#include "core/store/WordCode.h"
 
 #include <algorithm>
 #include <cstdint>

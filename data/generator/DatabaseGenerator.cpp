@@ -1,7 +1,7 @@
 #include "DatabaseGenerator.h"
 
 #include "SourceLists.h"
-#include "store/LexelFile.h"
+#include "core/store/LexelFile.h"
 
 #include <stdexcept>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "SourceLists.h"
-#include "store/TableBuilder.h"
+#include "core/store/TableBuilder.h"
 
 #include <filesystem>
 

@@ -1,7 +1,7 @@
 #include "SourceLists.h"
 
-#include "settings/OptionDefaults.h"
-#include "store/WordCode.h"
+#include "core/settings/OptionDefaults.h"
+#include "core/store/WordCode.h"
 
 #include <algorithm>
 #include <fstream>

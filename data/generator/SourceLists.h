@@ -3,7 +3,7 @@
 // The committed source lists of data/ and their way into a Lexel file: the raw word tables,
 // the exception list, the quotations and the initial Options rows.
 
-#include "store/Sql.h"
+#include "core/store/Sql.h"
 
 #include <array>
 #include <filesystem>

@@ -1,8 +1,8 @@
 // What a player relies on in the database generated from the committed source lists.
 
 #include "DatabaseGenerator.h"
-#include "store/LexelFile.h"
-#include "store/WordCode.h"
+#include "core/store/LexelFile.h"
+#include "core/store/WordCode.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 #include "SourceLists.h"
 
 #include "DatabaseGenerator.h"
-#include "store/LexelFile.h"
+#include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 

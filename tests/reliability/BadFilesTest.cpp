@@ -1,12 +1,12 @@
 // The game facing a Lexel file that is damaged, misplaced, protected or in use: it refuses with
 // the right start-up message and leaves the file exactly as it was, or it opens and copes.
 
-#include "game/DatabaseStartup.h"
-#include "game/GameFiles.h"
-#include "settings/HighScores.h"
-#include "settings/Settings.h"
-#include "settings/SettingsStore.h"
-#include "store/LexelFile.h"
+#include "core/settings/HighScores.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/startup/DatabaseStartup.h"
+#include "core/startup/GameFiles.h"
+#include "core/store/LexelFile.h"
 #include "support/FakeMessageBoxes.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"

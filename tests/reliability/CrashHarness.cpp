@@ -6,12 +6,12 @@
 // failure names the state it found.
 
 #include "SourceLists.h"
-#include "settings/HighScores.h"
-#include "settings/OptionDefaults.h"
-#include "settings/Settings.h"
-#include "settings/SettingsStore.h"
-#include "store/LexelFile.h"
-#include "store/TableBuilder.h"
+#include "core/settings/HighScores.h"
+#include "core/settings/OptionDefaults.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/store/LexelFile.h"
+#include "core/store/TableBuilder.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 

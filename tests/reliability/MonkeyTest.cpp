@@ -2,10 +2,10 @@
 // control, menu commands, option changes, language switches, new games and idle stretches with
 // the clock running on, and checks after each event what a player relies on.
 
-#include "analysis/LetterButtonView.h"
-#include "board/GuessGrid.h"
-#include "game/BoardGeometry.h"
+#include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
+#include "ui/board/GuessGrid.h"
+#include "ui/controls/LetterButtonView.h"
 
 #include <QAbstractButton>
 #include <QAction>

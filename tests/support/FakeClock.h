@@ -1,6 +1,6 @@
 #pragma once
 
-#include "board/GameTimer.h"
+#include "core/rules/GameTimer.h"
 
 namespace lexel::test {
 

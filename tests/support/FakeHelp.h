@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/Help.h"
+#include "core/startup/Help.h"
 
 #include <vector>
 

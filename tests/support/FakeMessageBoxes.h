@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game/MessageBoxes.h"
+#include "core/startup/MessageBoxes.h"
 
 #include <deque>
 #include <ostream>

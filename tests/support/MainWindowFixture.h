@@ -6,9 +6,9 @@
 #include "FakeClock.h"
 #include "ScriptedRandom.h"
 #include "WindowFixture.h"
-#include "game/fmMain.h"
-#include "settings/Settings.h"
-#include "store/WordStore.h"
+#include "core/settings/Settings.h"
+#include "core/store/WordStore.h"
+#include "ui/main/fmMain.h"
 
 #include <QAction>
 #include <QApplication>

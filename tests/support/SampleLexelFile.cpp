@@ -1,7 +1,7 @@
 #include "SampleLexelFile.h"
 
 #include "DatabaseGenerator.h"
-#include "store/LexelFile.h"
+#include "core/store/LexelFile.h"
 
 #include <fstream>
 #include <iterator>

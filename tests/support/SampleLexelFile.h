@@ -3,7 +3,7 @@
 // Small Lexel files for tests, made through the same generator as the real one.
 
 #include "SourceLists.h"
-#include "store/Sql.h"
+#include "core/store/Sql.h"
 
 #include <filesystem>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store/RandomSource.h"
+#include "core/store/RandomSource.h"
 
 #include <deque>
 

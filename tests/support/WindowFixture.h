@@ -7,8 +7,8 @@
 #include "FakeMessageBoxes.h"
 #include "SampleLexelFile.h"
 #include "TempDir.h"
-#include "settings/LanguageSwitch.h"
-#include "settings/SettingsStore.h"
+#include "core/settings/SettingsStore.h"
+#include "ui/dialogs/LanguageSwitch.h"
 
 #include <QWidget>
 

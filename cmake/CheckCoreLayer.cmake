@@ -1,0 +1,17 @@
+# Fails when a source under src/core includes a Qt header that is not Qt Core's: the core holds
+# the rules, the store and the settings, and must build without Qt Gui or Widgets.
+file(GLOB_RECURSE sources ${ROOT}/*.cpp ${ROOT}/*.h)
+set(offenders "")
+foreach(source IN LISTS sources)
+    file(STRINGS ${source} includes REGEX "^#include <Q")
+    foreach(line IN LISTS includes)
+        string(REGEX REPLACE "^#include <([^>]+)>.*" "\\1" header "${line}")
+        if(NOT EXISTS ${QTCORE}/${header})
+            list(APPEND offenders "${source}: ${header}")
+        endif()
+    endforeach()
+endforeach()
+if(offenders)
+    list(JOIN offenders "\n" text)
+    message(FATAL_ERROR "headers from outside Qt Core in the core:\n${text}")
+endif()

@@ -1,0 +1,88 @@
+#include "HighScores.h"
+
+#include "NumericText.h"
+#include "OptionDefaults.h"
+#include "SettingsStore.h"
+#include "core/store/AsciiCase.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace lexel {
+namespace {
+
+constexpr std::size_t WordLength = 6;
+
+// The first rank whose score is strictly below `score`, if any.
+std::optional<int> RankFor(SettingsStore& store, std::int64_t score) {
+    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
+        const auto entry = SplitHighScore(store.ReadOption(HighScoreKey(rank)));
+        if (NumericValue(entry.score) < static_cast<double>(score)) {
+            return rank;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace
+
+std::string HighScoreKey(int rank) {
+    return "HighScore" + std::to_string(rank);
+}
+
+HighScoreEntry SplitHighScore(std::string_view entry) {
+    if (entry.size() <= WordLength) {
+        return {std::string(entry), {}};
+    }
+    return {std::string(entry.substr(0, WordLength)), std::string(entry.substr(WordLength))};
+}
+
+bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_view score) {
+    sql::Transaction transaction(store.database());
+    const auto rank = RankFor(store, WholeValue(score));
+    if (!rank) {
+        return false;
+    }
+    for (int r = HighScoreRanks; r > *rank; --r) {
+        store.WriteOption(HighScoreKey(r), store.ReadOption(HighScoreKey(r - 1)));
+    }
+    store.WriteOption(HighScoreKey(*rank), AsciiUpper(word) + std::string(score));
+    transaction.Commit();
+    return true;
+}
+
+bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
+    sql::Transaction transaction(store.database());
+    const bool entered = EnterHighScore(store, game.word, game.score);
+    if (game.countAsPlayed) {
+        store.IncrementCounter("GamesPlayed");
+    }
+    if (game.won) {
+        store.IncrementCounter("GamesWon");
+    }
+    transaction.Commit();
+    return entered;
+}
+
+void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
+    sql::Transaction transaction(store.database());
+    store.WriteOption("GamesPlayed", runningGameCounted ? "1" : "0");
+    store.WriteOption("GamesWon", "0");
+    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
+        store.WriteOption(HighScoreKey(rank), EmptyHighScore);
+    }
+    transaction.Commit();
+}
+
+std::optional<long long> WonPercentage(long long won, long long played) {
+    if (played <= 0) {
+        return std::nullopt;
+    }
+    // A true half (1 of 8 is 12.5) is exact in floating point, so nearbyint's ties-to-even
+    // rounding applies to it; long double keeps large counters from overflowing.
+    constexpr long double Limit = 1.0e18L;
+    const long double exact = static_cast<long double>(won) * 100.0L / played;
+    return static_cast<long long>(std::nearbyintl(std::clamp(exact, -Limit, Limit)));
+}
+
+} // namespace lexel

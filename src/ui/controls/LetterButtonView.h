@@ -1,0 +1,44 @@
+#pragma once
+
+// A letter button of the "Used Letters" and "Unused Letters" panels: a square drawn raised or
+// sunken in its marking colour, with its letter on it. Drawn by the program, so it stays sharp
+// at any scale. It never takes the focus: the input field keeps it, and a click types there.
+
+#include "core/rules/LetterMarking.h"
+
+#include <QWidget>
+
+namespace lexel {
+
+class LetterButtonView : public QWidget {
+    Q_OBJECT
+
+public:
+    LetterButtonView(Panel panel, int index, QWidget* parent);
+
+    Panel panel() const { return panel_; }
+    int index() const { return index_; }
+    QChar letter() const { return QChar('A' + index_); }
+    void SetLook(const LetterButton& button);
+    const LetterButton& look() const { return look_; }
+
+signals:
+    void pressed(Qt::MouseButton button, QPoint globalPosition);
+    void released(Qt::MouseButton button);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    Panel panel_;
+    int index_;
+    LetterButton look_;
+};
+
+// The colour drawn inside a button of `color` (it differs from the stored value for green and
+// gray).
+Rgb FaceColor(LetterColor color);
+
+} // namespace lexel

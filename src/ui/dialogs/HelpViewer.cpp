@@ -1,0 +1,80 @@
+#include "HelpViewer.h"
+
+#include "LanguageSwitch.h"
+#include "core/startup/MessageBoxes.h"
+#include "ui/controls/Twips.h"
+
+#include <QApplication>
+#include <QPushButton>
+#include <QResource>
+#include <QTextBrowser>
+#include <QVBoxLayout>
+
+namespace lexel {
+namespace {
+
+QString PagePath(const QString& language, HelpTopic topic) {
+    return QStringLiteral(":/help/%1/topic%2.html").arg(language).arg(static_cast<int>(topic));
+}
+
+} // namespace
+
+HelpViewer::HelpViewer(const QString& language, HelpTopic topic, QWidget* parent)
+    : QDialog(parent) {
+    setObjectName(QStringLiteral("fmHelp"));
+    setModal(true);
+    setWindowTitle(tr("Morvane Lexel Help"));
+    resize(Twips(9000), Twips(7500));
+    browser_ = new QTextBrowser(this);
+    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setOpenExternalLinks(false);
+    browser_->setOpenLinks(true);
+    browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(language, topic)));
+    cbClose_ = new QPushButton(tr("&Close"), this);
+    cbClose_->setObjectName(QStringLiteral("cbClose"));
+    cbClose_->setAutoDefault(false);
+    connect(cbClose_, &QPushButton::clicked, this, &HelpViewer::reject);
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(browser_);
+    layout->addWidget(cbClose_, 0, Qt::AlignRight);
+}
+
+HelpFiles::~HelpFiles() {
+    if (!registered_.isEmpty()) {
+        QResource::unregisterResource(registeredPath_);
+    }
+}
+
+bool HelpFiles::Register(const QString& language) {
+    if (registered_ == language) {
+        return true;
+    }
+    if (!registered_.isEmpty()) {
+        QResource::unregisterResource(registeredPath_);
+        registered_.clear();
+    }
+    const auto path = QString::fromStdString(
+        (directory_ / ("Lexel_" + language.toStdString() + ".rcc")).string());
+    // The file holds its pages under /help/<language>/ already; it is mapped at the root.
+    if (!QResource::registerResource(path)) {
+        return false;
+    }
+    registered_ = language;
+    registeredPath_ = path;
+    return true;
+}
+
+void HelpFiles::ShowTopic(HelpTopic topic) {
+    const QString language = language_.IsGerman() ? QStringLiteral("D") : QStringLiteral("E");
+    if (!Register(language)) {
+        boxes_.Show({MessageIcon::Critical,
+                     QCoreApplication::translate("lexel::HelpViewer",
+                                                 "The help file Lexel_%1.rcc could not be opened.")
+                         .arg(language)});
+        return;
+    }
+    HelpViewer viewer(language, topic, QApplication::activeWindow());
+    viewer.exec();
+}
+
+} // namespace lexel

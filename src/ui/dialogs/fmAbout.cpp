@@ -1,0 +1,168 @@
+#include "fmAbout.h"
+
+#include "core/startup/MessageBoxes.h"
+#include "ui/controls/Controls.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+#include <QPushButton>
+#include <algorithm>
+#include <string_view>
+
+namespace lexel {
+namespace {
+
+constexpr int PictureSize = 1260;
+constexpr int LinesLeft = 120 + PictureSize + 120;
+constexpr int LinesWidth = 3675;
+constexpr int LineTop = 120;
+constexpr int LinePitch = 240;
+constexpr int LineHeight = 225;
+constexpr int ButtonTop = 2400;
+constexpr int ButtonHeight = 372;
+constexpr int ClientWidth = LinesLeft + LinesWidth + 120;
+constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
+
+constexpr int VersionLine = 8;
+constexpr int CountryLine = 3;
+
+// The maker's lines Label1(0..7); the country line is translated.
+constexpr const char* MakerLines[] = {
+    "Morvane Software",     "17 Quillwick Lane",   "0000 Hollowmere",      "",
+    "Tel. +00 000 000 000", "Fax +00 000 000 001", "info@morvane.invalid", "www.morvane.invalid",
+};
+
+// The access code must not stand in the program as one readable string: it is made from the
+// letters of this phrase, in capitals, each moved 13 places on in the alphabet.
+constexpr std::string_view CodePhrase = "Morvane keeps its secrets well";
+
+QString AccessCode() {
+    QString code;
+    for (const char c : CodePhrase) {
+        const QChar letter = QChar::fromLatin1(c).toUpper();
+        if (letter >= QLatin1Char('A') && letter <= QLatin1Char('Z')) {
+            code += QChar(u'A' + (letter.unicode() - u'A' + 13) % 26);
+        }
+    }
+    return code;
+}
+
+// Three letter tiles and a black and a white result dot, drawn on a 100 x 100 grid that is
+// scaled to the widget, so the emblem stays sharp at any size.
+class Emblem : public QWidget {
+public:
+    using QWidget::QWidget;
+
+protected:
+    void paintEvent(QPaintEvent*) override {
+        QPainter painter(this);
+        painter.setRenderHint(QPainter::Antialiasing);
+        const int side = std::min(width(), height());
+        painter.setViewport((width() - side) / 2, (height() - side) / 2, side, side);
+        painter.setWindow(0, 0, 100, 100);
+        Tile(painter, QRectF(4, 4, 44, 44), QStringLiteral("L"));
+        Tile(painter, QRectF(52, 4, 44, 44), QStringLiteral("E"));
+        Tile(painter, QRectF(4, 52, 44, 44), QStringLiteral("X"));
+        Dot(painter, QPointF(63, 74), Qt::black);
+        Dot(painter, QPointF(85, 74), Qt::white);
+    }
+
+private:
+    static void Tile(QPainter& painter, const QRectF& box, const QString& letter) {
+        painter.setPen(QPen(QColor(40, 40, 90), 2));
+        painter.setBrush(QColor(250, 236, 200));
+        painter.drawRoundedRect(box, 6, 6);
+        QFont font = painter.font();
+        font.setBold(true);
+        font.setPixelSize(30);
+        painter.setFont(font);
+        painter.setPen(QColor(0, 0, 255));
+        painter.drawText(box, Qt::AlignCenter, letter);
+    }
+
+    static void Dot(QPainter& painter, const QPointF& centre, const QColor& fill) {
+        painter.setPen(QPen(Qt::black, 1.5));
+        painter.setBrush(fill);
+        painter.drawEllipse(centre, 8, 8);
+    }
+};
+
+} // namespace
+
+fmAbout::fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes, QWidget* parent)
+    : QDialog(parent), hiddenWord_(std::move(hiddenWord)), boxes_(boxes) {
+    setObjectName(QStringLiteral("fmAbout"));
+    setModal(true);
+    setFont(LayoutFont());
+    setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+    CreateControls();
+    Translate();
+}
+
+void fmAbout::CreateControls() {
+    Picture1 =
+        Place<Emblem>(this, QStringLiteral("Picture1"), {120, LineTop, PictureSize, PictureSize});
+    CreateLines();
+    Command1 = PlaceButton(this, QStringLiteral("Command1"), {2851, ButtonTop, 972, ButtonHeight});
+    Command1->installEventFilter(this);
+    Command1->setFocus(); // the keys of the access code go to the button
+    connect(Command1, &QPushButton::clicked, this, &fmAbout::reject);
+}
+
+// The version line Label1(8) stands above the maker's lines Label1(0..7).
+void fmAbout::CreateLines() {
+    for (int i = 0; i < static_cast<int>(Label1.size()); ++i) {
+        const int row = i == VersionLine ? 0 : i + 1;
+        auto* line = PlaceLabel(this, QStringLiteral("Label1_%1").arg(i),
+                                {LinesLeft, LineTop + row * LinePitch, LinesWidth, LineHeight},
+                                Qt::AlignHCenter | Qt::AlignVCenter);
+        if (i != VersionLine) {
+            line->setText(QString::fromLatin1(MakerLines[i]));
+        }
+        Label1[i] = line;
+    }
+    Label1[VersionLine]->setText(QStringLiteral("Morvane Lexel - Version 2.00"));
+    QFont bold = Label1[VersionLine]->font();
+    bold.setBold(true);
+    Label1[VersionLine]->setFont(bold);
+}
+
+void fmAbout::Translate() {
+    setWindowTitle(tr("About Morvane Lexel"));
+    //: the country of the maker's address
+    Label1[CountryLine]->setText(tr("Austria"));
+    Command1->setText(tr("&Close"));
+}
+
+// Only watches: the keys still reach the button and the box, so Space and Esc close it.
+bool fmAbout::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        Command1_KeyPress(key->key(), key->text());
+    }
+    return QDialog::eventFilter(watched, event);
+}
+
+// A wrong key leaves the buffer as it is, so the code only works after Backspace.
+void fmAbout::Command1_KeyPress(int key, const QString& text) {
+    if (key == Qt::Key_Backspace) {
+        keyBuffer_.clear();
+        return;
+    }
+    keyBuffer_ += text;
+    if (keyBuffer_ == AccessCode()) {
+        RevealHiddenWord();
+        keyBuffer_.clear();
+    }
+}
+
+// Before any game there is no word, and an empty box would only puzzle.
+void fmAbout::RevealHiddenWord() {
+    const QString word = QString::fromStdString(hiddenWord_()).toUpper();
+    if (!word.isEmpty()) {
+        boxes_.Show({MessageIcon::Information, word});
+    }
+}
+
+} // namespace lexel

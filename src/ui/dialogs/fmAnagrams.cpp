@@ -1,0 +1,229 @@
+#include "fmAnagrams.h"
+
+#include "core/store/AnagramSet.h"
+#include "ui/controls/Controls.h"
+
+#include <QLabel>
+#include <QScreen>
+#include <QTimer>
+#include <algorithm>
+
+namespace lexel {
+namespace {
+
+constexpr int Letters = 6;
+constexpr int MaxRows = 6;
+constexpr int CellSize = 375;
+constexpr int CellPitch = 360;
+constexpr int CellLeft = 420;
+constexpr int TopRowTop = 120;
+constexpr int GridTop = 600;
+constexpr int ClientWidth = CellLeft + (Letters - 1) * CellPitch + CellSize + CellLeft;
+constexpr int ClientHeight = 1040;
+constexpr int RowGrowth = 345; // the window grows by this much for every further row
+
+constexpr int TickInterval = 1600;
+constexpr int LetterPause = 200; // after each letter moved, and before closing
+constexpr int ShortPause = 50;   // before a later row, and between the top letters' return
+
+const QColor WordBlue(0, 0, 255);
+
+QLabel* Cell(QWidget* parent, const QString& name, int left, int top) {
+    auto* cell = PlaceLabel(parent, name, {left, top, CellSize, CellSize}, Qt::AlignCenter);
+    QFont font = LayoutFont();
+    font.setPointSizeF(12);
+    font.setBold(true);
+    cell->setFont(font);
+    return cell;
+}
+
+QString Capitals(const std::string& word) {
+    return QString::fromStdString(word).toUpper();
+}
+
+} // namespace
+
+fmAnagrams::fmAnagrams(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent)
+    : QDialog(parent), anagrams_(anagrams) {
+    setObjectName(QStringLiteral("fmAnagrams"));
+    setModal(true);
+    setFont(LayoutFont());
+    CreateControls();
+    Form_Load(hiddenWord);
+}
+
+void fmAnagrams::CreateControls() {
+    for (int i = 0; i < Letters; ++i) {
+        lbW[i] = Cell(this, QStringLiteral("lbW_%1").arg(i), CellLeft + CellPitch * i, TopRowTop);
+        QPalette palette = lbW[i]->palette();
+        palette.setColor(QPalette::WindowText, WordBlue);
+        lbW[i]->setPalette(palette);
+    }
+    for (int cell = 0; cell < MaxRows * Letters; ++cell) {
+        const int row = cell / Letters;
+        const int column = cell % Letters;
+        lbA[cell] = Cell(this, QStringLiteral("lbA_%1").arg(cell), CellLeft + CellPitch * column,
+                         GridTop + CellPitch * row);
+        lbA[cell]->hide();
+    }
+    Timer1 = new QTimer(this);
+    Timer1->setObjectName(QStringLiteral("Timer1"));
+    connect(Timer1, &QTimer::timeout, this, &fmAnagrams::Timer1_Timer);
+    // The pauses between the steps of a tick run on the event loop, so the window keeps
+    // painting and answering Esc while the letters move.
+    pause_ = new QTimer(this);
+    pause_->setSingleShot(true);
+    connect(pause_, &QTimer::timeout, this, [this] {
+        RunFront();
+        RunDueBeats();
+    });
+}
+
+void fmAnagrams::Form_Load(const std::string& hiddenWord) {
+    setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+    Centre();
+    Translate();
+    const QString word = Capitals(hiddenWord);
+    for (int i = 0; i < Letters; ++i) {
+        lbW[i]->setText(word.mid(i, 1));
+    }
+    anagrams_.MoveFirst();
+    k_ = 0;
+    setCursor(Qt::WaitCursor);
+    Timer1->start(Scaled(TickInterval));
+}
+
+void fmAnagrams::Translate() {
+    setWindowTitle(tr("Morvane Lexel Anagrams"));
+}
+
+void fmAnagrams::SpeedUp(int factor) {
+    speedUp_ = std::max(factor, 1);
+    if (Timer1->isActive()) {
+        Timer1->start(Scaled(TickInterval));
+    }
+}
+
+int fmAnagrams::Scaled(int ms) const {
+    return ms / speedUp_;
+}
+
+// The grid has six rows; further anagrams are left out.
+int fmAnagrams::Rows() const {
+    return std::min(anagrams_.RecordCount(), MaxRows);
+}
+
+void fmAnagrams::Timer1_Timer() {
+    if (!beats_.empty()) {
+        tickDue_ = true; // played as soon as the previous tick has finished
+        return;
+    }
+    if (k_ >= Rows()) {
+        PlanClose();
+    } else {
+        PlanRow();
+    }
+    RunDueBeats();
+}
+
+// One tick: the window makes room for row k, the six letters move down one by one, and the
+// top row comes back letter by letter. The pauses add up to 1550 ms (1500 for the first row),
+// less than the timer's interval.
+void fmAnagrams::PlanRow() {
+    Grow();
+    current_ = Capitals(anagrams_.Word());
+    for (int i = 0; i < Letters; ++i) {
+        const int pause = i > 0 ? LetterPause : (k_ > 0 ? ShortPause : 0);
+        beats_.push_back({pause, [this, i] { MoveLetter(i); }});
+    }
+    beats_.push_back({LetterPause, [this] { RowDone(); }});
+    for (int i = 0; i < Letters; ++i) {
+        beats_.push_back({ShortPause, [this, i] { lbW[i]->show(); }});
+    }
+}
+
+void fmAnagrams::PlanClose() {
+    Timer1->stop();
+    beats_.push_back({LetterPause, [this] { accept(); }});
+}
+
+// Centres the window for its present height, then sets the height for the rows to come, so
+// that the window grows downwards from there.
+void fmAnagrams::Grow() {
+    Centre();
+    setFixedSize(width(), Twips(ClientHeight + RowGrowth * k_));
+}
+
+void fmAnagrams::Centre() {
+    if (const QScreen* display = screen()) {
+        const QRect area = display->availableGeometry();
+        const QRect frame = frameGeometry();
+        move(area.x() + (area.width() - frame.width()) / 2,
+             area.y() + (area.height() - frame.height()) / 2);
+    }
+}
+
+// The letter goes to the first place of the anagram that still wants it, so a letter that
+// occurs twice fills both of its places in turn.
+void fmAnagrams::MoveLetter(int i) {
+    lbW[i]->hide();
+    const QString letter = lbW[i]->text();
+    const int place = letter.isEmpty() ? -1 : static_cast<int>(current_.indexOf(letter));
+    if (place < 0) {
+        return; // a record that is not made of the hidden word's letters has no place for it
+    }
+    QLabel* cell = lbA[k_ * Letters + place];
+    cell->setText(letter);
+    cell->show();
+    current_[place] = QLatin1Char('?');
+}
+
+void fmAnagrams::RowDone() {
+    ++k_;
+    anagrams_.MoveNext();
+}
+
+void fmAnagrams::RunFront() {
+    const Beat beat = std::move(beats_.front());
+    beats_.pop_front();
+    beat.action();
+}
+
+void fmAnagrams::RunDueBeats() {
+    while (!beats_.empty() && Scaled(beats_.front().pauseMs) == 0) {
+        RunFront();
+    }
+    if (!beats_.empty()) {
+        pause_->start(Scaled(beats_.front().pauseMs));
+    } else if (tickDue_) {
+        tickDue_ = false;
+        Timer1_Timer();
+    }
+}
+
+bool fmAnagrams::Step() {
+    if (closed_) {
+        return false;
+    }
+    if (beats_.empty()) {
+        Timer1_Timer();
+    } else {
+        pause_->stop();
+        RunFront();
+        RunDueBeats();
+    }
+    return !beats_.empty();
+}
+
+// However the window closes (by itself, Esc, the close box), the animation stops with it.
+void fmAnagrams::done(int result) {
+    closed_ = true;
+    Timer1->stop();
+    pause_->stop();
+    beats_.clear();
+    tickDue_ = false;
+    unsetCursor();
+    QDialog::done(result);
+}
+
+} // namespace lexel

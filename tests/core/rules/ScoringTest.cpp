@@ -1,0 +1,101 @@
+#include "core/rules/Scoring.h"
+
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+ScoreInput WonOnLineNine() {
+    ScoreInput game;
+    game.resultCodes = {"100", "1100", "200", "1000", "2100", "1200", "3100", "4000", "6000"};
+    game.gameClass = "3";
+    game.iLine = 9;
+    game.suggestionCount = 1;
+    game.elapsedSeconds = 330;
+    return game;
+}
+
+ScoreInput SolvedOnLineFour() {
+    ScoreInput game;
+    game.resultCodes = {"1000", "200", "1100", "", "", "", "", "", ""};
+    game.gameClass = "1";
+    game.solvedEarly = true;
+    game.iLine = 4;
+    game.hintCount = 1;
+    game.elapsedSeconds = 45;
+    return game;
+}
+
+TEST(ComputeScore, WorkedExamples) {
+    EXPECT_EQ(ComputeScore(WonOnLineNine()), "346900");
+    EXPECT_EQ(ComputeScore(SolvedOnLineFour()), "252300");
+}
+
+TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
+    auto game = WonOnLineNine();
+    game.suggestionCount = 0;
+    const auto bonus = [&](int seconds) {
+        game.elapsedSeconds = seconds;
+        return std::stoi(ComputeScore(game)) - (80000 + 18800 + 225000);
+    };
+    EXPECT_EQ(bonus(0), 60000);
+    EXPECT_EQ(bonus(59), 60000);
+    EXPECT_EQ(bonus(60), 34200);
+    EXPECT_EQ(bonus(1199), 30);
+    EXPECT_EQ(bonus(1200), 0);
+    EXPECT_EQ(bonus(86400), 0);
+}
+
+TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {
+    ScoreInput lost;
+    lost.resultCodes = {"100", "0", "200", "1000", "100", "1100", "2000", "3100", "4100"};
+    lost.gameClass = "4";
+    lost.iLine = 9;
+    lost.elapsedSeconds = 10;
+    EXPECT_EQ(ComputeScore(lost), "11700"); // no level, clean or time bonus
+    lost.nonWordCount = 1;
+    EXPECT_EQ(ComputeScore(lost), "1700");
+    lost.wrongSolutionCount = 1;
+    EXPECT_EQ(ComputeScore(lost), "0"); // never negative
+    ScoreInput nothing;
+    EXPECT_EQ(ComputeScore(nothing), "0");
+}
+
+TEST(ComputeScore, HintChargesAndTheEarlySolveTerm) {
+    // Three hints with the first letter: 60000 + 20000 + 25000 = 105000, and 30000 more
+    // taken from the early-solve bonus.
+    auto game = SolvedOnLineFour();
+    game.hintCount = 3;
+    game.firstLetterHinted = true;
+    // 2300 + 150000 + 60000 + (70000 - 30000) - 105000
+    EXPECT_EQ(ComputeScore(game), "147300");
+    game.hintCount = 0;
+    game.firstLetterHinted = false;
+    // Clean: 2300 + 225000 + 60000 + 70000
+    EXPECT_EQ(ComputeScore(game), "357300");
+}
+
+TEST(ComputeScore, ALevelOutsideOneToFourCountsAsTheDefaultLevel) {
+    auto game = WonOnLineNine();
+    game.gameClass = "2";
+    const auto advanced = ComputeScore(game);
+    for (const char* stored : {"99999999999999999999", "-5", "0", "5", "junk", ""}) {
+        game.gameClass = stored;
+        EXPECT_EQ(ComputeScore(game), advanced) << stored;
+    }
+}
+
+TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
+    auto game = WonOnLineNine();
+    game.gameClass = "4";
+    game.suggestionCount = 0;
+    game.solvedEarly = true;
+    game.iLine = 1;
+    game.elapsedSeconds = 5;
+    EXPECT_EQ(ComputeScore(game), "500000");
+    game.suggestionCount = 2000000000; // would wrap around in 32 bits
+    EXPECT_EQ(ComputeScore(game), "0");
+}
+
+} // namespace
+} // namespace lexel

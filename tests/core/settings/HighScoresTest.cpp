@@ -1,0 +1,109 @@
+#include "core/settings/HighScores.h"
+
+#include "core/settings/SettingsStore.h"
+#include "core/store/LexelFile.h"
+#include "support/SampleLexelFile.h"
+#include "support/TempDir.h"
+#include "support/TemporaryLocale.h"
+
+#include <cctype>
+#include <gtest/gtest.h>
+#include <vector>
+
+namespace lexel {
+namespace {
+
+class HighScoresTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
+    SettingsStore store{db};
+
+    void Fill(const std::vector<std::string>& entries) {
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            store.WriteOption(HighScoreKey(static_cast<int>(i) + 1), entries[i]);
+        }
+    }
+
+    std::vector<std::string> Table() {
+        std::vector<std::string> entries;
+        for (int rank = 1; rank <= HighScoreRanks; ++rank) {
+            entries.push_back(store.ReadOption(HighScoreKey(rank)));
+        }
+        return entries;
+    }
+};
+
+// Under a Turkish locale the C library's capital of "i" is "i" (UTF-8) or the byte 0xDD
+// (ISO-8859-9); the table holds the game's capitals all the same.
+TEST_F(HighScoresTest, EntriesAreInCapitalsAToZWhateverTheLocale) {
+    for (const char* locale : {"tr_TR.UTF-8", "tr_TR.ISO-8859-9"}) {
+        SCOPED_TRACE(locale);
+        const test::TemporaryLocale turkish(locale);
+        ASSERT_NE(std::toupper('i'), 'I') << "the locale's own case mapping is not in force";
+        ASSERT_TRUE(EnterHighScore(store, "admire", "425000"));
+        EXPECT_EQ(Table()[0], "ADMIRE425000");
+    }
+}
+
+TEST_F(HighScoresTest, AnEmptyTableTakesAnyPositiveScoreAtRankOne) {
+    EXPECT_FALSE(EnterHighScore(store, "planet", "0"));
+    EXPECT_FALSE(EnterHighScore(store, "planet", "-5"));
+    EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
+    EXPECT_TRUE(EnterHighScore(store, "planet", "1"));
+    EXPECT_EQ(Table()[0], "PLANET1");
+    EXPECT_EQ(Table()[1], "??????0");
+}
+
+TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
+    Fill({"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
+          "HHHHHH200", "IIIIII150", "JJJJJJ100"});
+    EXPECT_TRUE(EnterHighScore(store, "garden", "600"));
+    EXPECT_EQ(Table(), (std::vector<std::string>{"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600",
+                                                 "GARDEN600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
+                                                 "HHHHHH200", "IIIIII150"}));
+    EXPECT_FALSE(EnterHighScore(store, "silver", "150"));
+    EXPECT_TRUE(EnterHighScore(store, "silver", "151"));
+    EXPECT_EQ(Table()[9], "SILVER151");
+}
+
+TEST_F(HighScoresTest, BrokenEntriesCountAsZeroAndAreNeverDuplicated) {
+    Fill({"AAAAAA900", "SHORT", "", "DDDDDDjunk"});
+    EXPECT_TRUE(EnterHighScore(store, "planet", "5"));
+    const auto table = Table();
+    EXPECT_EQ(table[0], "AAAAAA900");
+    EXPECT_EQ(table[1], "PLANET5");
+    EXPECT_EQ(table[2], "SHORT");
+    EXPECT_EQ(table[3], "");
+    EXPECT_EQ(table[4], "DDDDDDjunk");
+    EXPECT_EQ(SplitHighScore("SHORT").score, "");
+    EXPECT_EQ(SplitHighScore("PLANET346900").word, "PLANET");
+    EXPECT_EQ(SplitHighScore("PLANET346900").score, "346900");
+}
+
+TEST_F(HighScoresTest, ResetEmptiesTheTableAndKeepsARunningGameCounted) {
+    Fill({"AAAAAA900", "BBBBBB800"});
+    store.WriteOption("GamesPlayed", "8");
+    store.WriteOption("GamesWon", "3");
+    ResetStatistics(store, true);
+    EXPECT_EQ(store.ReadOption("GamesPlayed"), "1");
+    EXPECT_EQ(store.ReadOption("GamesWon"), "0");
+    EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
+    ResetStatistics(store, false);
+    EXPECT_EQ(store.ReadOption("GamesPlayed"), "0");
+}
+
+TEST(WonPercentage, RoundsHalvesToEven) {
+    EXPECT_EQ(WonPercentage(1, 8), 12); // 12.5
+    EXPECT_EQ(WonPercentage(3, 8), 38); // 37.5
+    EXPECT_EQ(WonPercentage(2, 3), 67);
+    EXPECT_EQ(WonPercentage(1, 1), 100);
+    EXPECT_EQ(WonPercentage(1, 200), 0); // 0.5
+    EXPECT_EQ(WonPercentage(3, 200), 2); // 1.5
+    EXPECT_EQ(WonPercentage(0, 0), std::nullopt);
+    EXPECT_EQ(WonPercentage(5, -1), std::nullopt);
+    EXPECT_TRUE(WonPercentage(9000000000000000000LL, 1).has_value()); // no overflow
+}
+
+} // namespace
+} // namespace lexel

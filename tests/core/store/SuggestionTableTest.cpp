@@ -1,0 +1,83 @@
+#include "core/store/SuggestionTable.h"
+
+#include "core/rules/SuggestWord.h"
+#include "core/store/LexelFile.h"
+#include "core/store/WordCode.h"
+#include "support/SampleLexelFile.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+#include "support/TemporaryLocale.h"
+
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+using test::ScriptedRandom;
+using Words = std::vector<std::string>;
+
+// w3 of the sample file in stored (code) order: 1 ABC, 2 DOG, 3 PAN, 4 TEN; DOG is excepted.
+// The draw r picks record floor(4r) + 1.
+float Record(int record) {
+    return test::DrawOf(record, 4);
+}
+
+class SuggestionTableTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
+};
+
+TEST_F(SuggestionTableTest, WordsInCapitalsInStoredOrder) {
+    const auto table = ReadSuggestionTable(db, 3);
+    EXPECT_EQ(table.words, (Words{"ABC", "DOG", "PAN", "TEN"}));
+    EXPECT_EQ(ReadSuggestionTable(db, 5).words, (Words{"TABLE", "PLANE", "PETAL"}));
+    EXPECT_EQ(table.except, ExceptKeys{"DOG"});
+    EXPECT_TRUE(ReadSuggestionTable(db, 7).words.empty());
+}
+
+TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
+    db.Execute("INSERT INTO \"Except\" (Word) VALUES ('pan'), ('Ten'), ('bit')");
+    EXPECT_EQ(ReadSuggestionTable(db, 3).except, (ExceptKeys{"BIT", "DOG", "PAN", "TEN"}));
+    // A Turkish locale's capital of "i" is no I: an excepted word would slip through.
+    for (const char* locale : {"tr_TR.UTF-8", "tr_TR.ISO-8859-9"}) {
+        const test::TemporaryLocale turkish(locale);
+        EXPECT_TRUE(ReadSuggestionTable(db, 3).IsExcepted("BIT")) << locale;
+    }
+}
+
+TEST_F(SuggestionTableTest, TheDrawPicksTheStart) {
+    // Without untried letters every word scores 20000: the first one met wins.
+    ScriptedRandom random({Record(1), Record(2), Record(3), Record(4)});
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "ABC");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN"); // DOG is passed over
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "TEN");
+    EXPECT_EQ(random.draws, 4);
+}
+
+TEST_F(SuggestionTableTest, DogIsNeverSuggested) {
+    ScriptedRandom random({Record(2)});
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "D??", "", ""), "");
+    EXPECT_EQ(SuggestWord(tables, random, "?O?", "", ""), "");
+    EXPECT_EQ(SuggestWord(tables, random, "???", "ACENPT", ""), "ABC"); // DOG would score best
+    EXPECT_EQ(random.draws, 3);
+}
+
+TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
+    auto lists = test::SampleLists();
+    lists.guesses[2].clear();
+    db.Close();
+    std::filesystem::remove(dir / "Lexel.lxl");
+    test::CreateSampleFile(dir / "Lexel.lxl", lists); // the game itself refuses such a file
+    db = OpenLexelFileForMaintenance(dir / "Lexel.lxl");
+    ScriptedRandom random({0.0f});
+    SuggestionTables tables(db);
+    EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");
+    EXPECT_EQ(random.draws, 0);
+}
+
+} // namespace
+} // namespace lexel

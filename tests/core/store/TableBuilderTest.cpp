@@ -1,0 +1,143 @@
+#include "core/store/TableBuilder.h"
+
+#include "core/store/LexelFile.h"
+#include "core/store/WordCode.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+#include <tuple>
+#include <vector>
+
+namespace lexel {
+namespace {
+
+using Row = std::vector<std::string>;
+
+class TableBuilderTest : public ::testing::Test {
+protected:
+    test::TempDir dir;
+    sql::Database db = CreateLexelFile(dir / "Lexel.lxl");
+
+    void Raw(const std::string& table, const std::vector<Row>& rows) {
+        for (const auto& row : rows) {
+            std::string sql = "INSERT INTO " + table + " VALUES (";
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                sql += i ? ", ?" : "?";
+            }
+            auto insert = db.Prepare(sql + ")");
+            for (std::size_t i = 0; i < row.size(); ++i) {
+                if (row[i] == "NULL") {
+                    insert.BindNull(static_cast<int>(i) + 1);
+                } else {
+                    insert.Bind(static_cast<int>(i) + 1, row[i]);
+                }
+            }
+            insert.Run();
+        }
+    }
+
+    std::vector<Row> Rows(const std::string& select) {
+        std::vector<Row> rows;
+        auto statement = db.Prepare(select);
+        while (statement.Step()) {
+            Row row;
+            for (int column = 0; column < 3; ++column) {
+                row.push_back(statement.Text(column));
+            }
+            rows.push_back(row);
+        }
+        return rows;
+    }
+
+    std::vector<Row> W6s() { return Rows("SELECT Key, Word, Class FROM w6s ORDER BY Key"); }
+};
+
+TEST_F(TableBuilderTest, BuildsEveryTableFromItsSource) {
+    Raw("raw3", {{"abc"}, {"dog"}});
+    Raw("raw4", {{"plan"}});
+    Raw("raw5", {{"plane"}});
+    Raw("raw6", {{"planet", "aelnpt", "2", "2"},
+                 {"platen", "aelnpt", "2", "NULL"},
+                 {"jumped", "dejmpu", "1", "1"},
+                 {"garden", "adegnr", "1", " 3 "},
+                 {"bobbin", "bbbino", "1", "   "}});
+    const auto counts = BuildWordTables(db);
+    EXPECT_EQ(counts.w3, 2);
+    EXPECT_EQ(counts.w6, 2);
+    EXPECT_EQ(counts.w6s, 3);
+
+    EXPECT_EQ(Rows("SELECT Word, '', '' FROM w3 ORDER BY Word"),
+              (std::vector<Row>{{"1378", "", ""}, {"4423", "", ""}}));
+    EXPECT_EQ(Rows("SELECT Word, Alpha, '' FROM w6 WHERE Word = 227802837"),
+              (std::vector<Row>{{"227802837", "232836812", ""}}));
+    // platen has no class, jumped no anagram; keys run on without a gap; a blank class is none.
+    EXPECT_EQ(W6s(), (std::vector<Row>{{"1", "227802837", "2"},
+                                       {"2", std::to_string(WordCode("jumped")), "1"},
+                                       {"3", std::to_string(WordCode("garden")), "3"}}));
+}
+
+TEST_F(TableBuilderTest, RerunningGivesTheSameTables) {
+    Raw("raw3", {{"abc"}, {"dog"}});
+    Raw("raw6", {{"planet", "aelnpt", "2", "1"}, {"platen", "aelnpt", "2", "4"}});
+    BuildWordTables(db);
+    const auto w3 = Rows("SELECT Word, '', '' FROM w3");
+    const auto w6s = W6s();
+    BuildWordTables(db);
+    EXPECT_EQ(Rows("SELECT Word, '', '' FROM w3"), w3);
+    EXPECT_EQ(W6s(), w6s);
+}
+
+TEST_F(TableBuilderTest, AFailingStepKeepsItsOldTableAndNamesTheRow) {
+    Raw("raw3", {{"abc"}});
+    Raw("raw4", {{"plan"}});
+    Raw("raw5", {{"plane"}});
+    BuildWordTables(db);
+    db.Execute("DELETE FROM raw3; DELETE FROM raw4");
+    Raw("raw3", {{"dog"}});
+    Raw("raw4", {{"tale"}, {"note"}, {"tale"}});
+    try {
+        BuildWordTables(db);
+        FAIL() << "a duplicate word was accepted";
+    } catch (const BuildError& e) {
+        EXPECT_EQ(std::string(e.what()).rfind("w4: row 3 ('tale'): UNIQUE constraint failed", 0),
+                  0u)
+            << e.what();
+    }
+    EXPECT_EQ(Rows("SELECT Word, '', '' FROM w3"), (std::vector<Row>{{"4423", "", ""}}));
+    EXPECT_EQ(Rows("SELECT Word, '', '' FROM w4"),
+              (std::vector<Row>{{std::to_string(WordCode("plan")), "", ""}}));
+    EXPECT_EQ(Rows("SELECT Word, '', '' FROM w5"),
+              (std::vector<Row>{{std::to_string(WordCode("plane")), "", ""}}));
+}
+
+TEST_F(TableBuilderTest, MissingSourceAndKeyOverflowAreReported) {
+    db.Execute("DROP TABLE raw5");
+    EXPECT_THROW(
+        {
+            try {
+                BuildWordTables(db);
+            } catch (const BuildError& e) {
+                EXPECT_STREQ(e.what(), "w5: no such table: raw5");
+                throw;
+            }
+        },
+        BuildError);
+    db.Execute("CREATE TABLE raw5 (Word TEXT)");
+
+    sql::Transaction transaction(db);
+    auto insert = db.Prepare("INSERT INTO raw6 VALUES (?, '', 1, '1')");
+    for (int i = 0; i <= 32767; ++i) {
+        insert.Bind(1, CodeToWord(i, 6)).Run();
+    }
+    transaction.Commit();
+    try {
+        BuildWordTables(db);
+        FAIL() << "a 32768th key was written";
+    } catch (const BuildError& e) {
+        EXPECT_NE(std::string(e.what()).find("w6s: row 32768"), std::string::npos) << e.what();
+    }
+    EXPECT_TRUE(W6s().empty());
+}
+
+} // namespace
+} // namespace lexel

@@ -1,0 +1,100 @@
+#include "ui/dialogs/fmLang.h"
+
+#include "support/WindowFixture.h"
+
+#include <QGroupBox>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace lexel;
+using test::Child;
+
+namespace {
+
+QRadioButton* Option(QWidget& window, int index) {
+    return Child<QRadioButton>(window, QStringLiteral("Option1_%1").arg(index));
+}
+
+// A radio button answers clicks on its circle and caption only, not on the blank beyond.
+void Choose(QWidget& window, int index) {
+    auto* option = Option(window, index);
+    QTest::mouseClick(option, Qt::LeftButton, {},
+                      QPoint(option->height() / 2, option->height() / 2));
+}
+
+// A first run: the Language row holds no language yet.
+void StartFirstRun(test::WindowFixture& f) {
+    f.store.WriteOption("Language", "");
+}
+
+bool Shown(fmLang& window) {
+    window.show();
+    return QTest::qWaitForWindowExposed(&window);
+}
+
+} // namespace
+
+class fmLangTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void captionsAreTheSameInBothLanguages() {
+        for (const char* language : {"E", "D"}) {
+            test::WindowFixture f(language);
+            fmLang window(f.store);
+            QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel"));
+            QCOMPARE(Child<QGroupBox>(window, "Frame1")->title(),
+                     QString::fromUtf8("User Interface / Benutzeroberfläche"));
+            QCOMPARE(Option(window, 0)->text(), QStringLiteral("&English"));
+            QCOMPARE(Option(window, 1)->text(), QStringLiteral("&Deutsch"));
+            QCOMPARE(Child<QPushButton>(window, "Command1")->text(), QStringLiteral("&OK"));
+        }
+    }
+
+    void okStoresTheChosenLanguage() {
+        const struct {
+            int option;
+            const char* stored;
+        } cases[] = {{0, "E"}, {1, "D"}};
+        for (const auto& c : cases) {
+            test::WindowFixture f("E");
+            StartFirstRun(f);
+            fmLang window(f.store);
+            QVERIFY(Shown(window));
+            QVERIFY(Option(window, 0)->isChecked());
+            QVERIFY(!Option(window, 1)->isChecked());
+            Choose(window, c.option);
+            QCOMPARE(f.Stored("Language"), std::string()); // nothing before OK
+            QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
+            QCOMPARE(f.Stored("Language"), std::string(c.stored));
+            QCOMPARE(window.result(), int(QDialog::Accepted));
+            QVERIFY(!window.isVisible());
+        }
+    }
+
+    void anyOtherWayOutStoresNothing() {
+        test::WindowFixture f("E");
+        StartFirstRun(f);
+        {
+            fmLang window(f.store);
+            QVERIFY(Shown(window));
+            Choose(window, 1);
+            QVERIFY(Option(window, 1)->isChecked());
+            QTest::keyClick(&window, Qt::Key_Escape);
+            QVERIFY(!window.isVisible());
+            QCOMPARE(window.result(), int(QDialog::Rejected));
+        }
+        {
+            fmLang window(f.store);
+            QVERIFY(Shown(window));
+            Choose(window, 1);
+            window.close(); // the window's close button
+            QCOMPARE(window.result(), int(QDialog::Rejected));
+        }
+        QCOMPARE(f.Stored("Language"), std::string());
+    }
+};
+
+QTEST_MAIN(fmLangTest)
+#include "fmLangTest.moc"

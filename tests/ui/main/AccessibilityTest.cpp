@@ -1,0 +1,267 @@
+#include "core/rules/BoardGeometry.h"
+#include "support/MainWindowFixture.h"
+#include "ui/board/GuessGrid.h"
+#include "ui/controls/LetterButtonView.h"
+
+#include <QAbstractButton>
+#include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
+
+using namespace lexel;
+using test::ChooseFromPopup;
+using test::Press;
+using test::Type;
+
+namespace {
+
+// What a screen reader hears: the texts of the widget's accessible interface.
+QString Name(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+}
+QString Description(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
+}
+
+QWidget* Named(fmMain& w, const QString& name) {
+    return test::Child<QWidget>(w, name);
+}
+QWidget* Button(fmMain& w, const char* panel, char letter) {
+    return Named(w, QStringLiteral("%1_%2").arg(QLatin1String(panel)).arg(letter - 'A'));
+}
+QWidget* BlackDots(fmMain& w, int line) {
+    return Named(w, QStringLiteral("lblack_%1").arg(line - 1));
+}
+QWidget* WhiteDots(fmMain& w, int line) {
+    return Named(w, QStringLiteral("lwhite_%1").arg(line - 1));
+}
+
+void Guess(const char* word) {
+    Type(QLatin1String(word));
+    Press(Qt::Key_Return);
+}
+
+// The options window, opened with F5, switched to German.
+void SwitchToGerman(fmMain& w) {
+    QTimer::singleShot(0, [] {
+        auto* options = QApplication::activeModalWidget();
+        options->findChild<QAbstractButton*>("Option3_1")->click();
+        options->findChild<QAbstractButton*>("cbOk")->click();
+    });
+    QTest::keyClick(&w, Qt::Key_F5);
+    test::Reactivate(&w);
+}
+
+struct Texts {
+    const char* language;
+    const char* cell;
+    const char* lastCell;
+    const char* solution;
+    const char* time;
+    const char* grayUnused;
+    const char* notEvaluated;
+};
+
+const Texts English{
+    "E",         "Line 3, letter 2", "Line 9, letter 6",      "Solution, letter 4",
+    "Used time", "gray, unused",     "Line 5: not evaluated",
+};
+const Texts German{
+    "D",
+    "Zeile 3, Buchstabe 2",
+    "Zeile 9, Buchstabe 6",
+    "Lösung, Buchstabe 4",
+    "Verbrauchte Zeit",
+    "grau, nicht benutzt",
+    "Zeile 5: nicht ausgewertet",
+};
+
+// Lines 1 to 8 with words of the sample lists; against "garden" none is right.
+const char* const Words[] = {"ten", "dog", "pan", "abc", "plan", "tale", "plane", "petal"};
+
+double Lightness(const QColor& color) {
+    return color.lightnessF();
+}
+
+// The application palette of a dark desktop theme while it lives.
+class DarkPalette {
+public:
+    DarkPalette() {
+        QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53));
+        dark.setColor(QPalette::WindowText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Text, QColor(230, 230, 230));
+        dark.setColor(QPalette::ButtonText, QColor(230, 230, 230));
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        QApplication::setPalette(dark);
+    }
+    ~DarkPalette() { QApplication::setPalette(saved_); }
+
+private:
+    QPalette saved_ = QApplication::palette();
+};
+
+bool HasLightPixel(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int y = 0; y < image.height(); ++y) {
+        for (int x = 0; x < image.width(); ++x) {
+            if (image.pixelColor(x, y).lightnessF() > 0.6) {
+                return true;
+            }
+        }
+    }
+    return false;
+}
+
+} // namespace
+
+class AccessibilityTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cellsPanelsAndTheTimerAreNamedInEitherLanguage() {
+        for (const Texts& t : {English, German}) {
+            test::MainWindowFixture f(t.language);
+            auto& w = f.Start();
+            const QString cell = QString::fromUtf8(t.cell);
+            QCOMPARE(Name(w.Grid().tbL1(BL(3) + 1)), cell);
+            QCOMPARE(Name(w.Grid().lbGuess(BL(3) + 2)), cell); // the label over that field
+            QCOMPARE(Name(w.Grid().tbL1(BH(9))), QString::fromUtf8(t.lastCell));
+            QCOMPARE(Name(w.Grid().Text1(3)), QString::fromUtf8(t.solution));
+            QCOMPARE(Name(w.Grid().lbHint(3)), QString::fromUtf8(t.solution));
+            QCOMPARE(Name(Named(w, "lbTime")), QString::fromUtf8(t.time));
+            QCOMPARE(Description(Named(w, "lbTime")), QStringLiteral("00:00:00"));
+            QCOMPARE(Name(Button(w, "picUnused", 'E')), QStringLiteral("E"));
+            QCOMPARE(Description(Button(w, "picUnused", 'E')), QString::fromUtf8(t.grayUnused));
+            QCOMPARE(Name(BlackDots(w, 5)), QString::fromUtf8(t.notEvaluated));
+            QCOMPARE(Name(WhiteDots(w, 5)), QString::fromUtf8(t.notEvaluated));
+        }
+    }
+
+    void aLanguageChangeRetellsNamesAndOutcomes() {
+        test::MainWindowFixture f("E");
+        auto& w = f.Start();
+        Guess("ten");
+        SwitchToGerman(w);
+        QCOMPARE(Name(w.Grid().tbL1(BL(3) + 1)), QStringLiteral("Zeile 3, Buchstabe 2"));
+        QCOMPARE(Name(BlackDots(w, 1)), QString::fromUtf8("Zeile 1: 0 schwarz, 2 weiß"));
+        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, grau"));
+        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("grau, benutzt"));
+        QCOMPARE(Name(Named(w, "lbTime")), QStringLiteral("Verbrauchte Zeit"));
+    }
+
+    void eachEvaluatedLineTellsItsOutcomeUntilTheNextGame() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Guess("ten"); // against the window "gar": E and N elsewhere in "garden"
+        for (auto* dots : {BlackDots(w, 1), WhiteDots(w, 1)}) {
+            QCOMPARE(Name(dots), QStringLiteral("Line 1: 0 black, 2 white"));
+        }
+        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, gray"));
+        QCOMPARE(Description(w.Grid().lbGuess(3)), QStringLiteral("N, gray"));
+        QCOMPARE(Name(BlackDots(w, 2)), QStringLiteral("Line 2: not evaluated"));
+        QCOMPARE(Description(w.Grid().lbGuess(4)), QString()); // line 2 is not evaluated
+
+        f.boxes.answers = {MessageAnswer::Yes}; // abort the game
+        QTest::keyClick(&w, Qt::Key_F2);
+        test::Reactivate(&w);
+        QCOMPARE(w.Game().iLine, 1);
+        QCOMPARE(Name(BlackDots(w, 1)), QStringLiteral("Line 1: not evaluated"));
+        QCOMPARE(Description(w.Grid().lbGuess(1)), QString());
+        QCOMPARE(Description(w.Grid().lbHint(0)), QString()); // the solution shown at the abort
+    }
+
+    void theLastLineAndTheSolutionAreToldWhenTheGameIsLost() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        for (const char* word : Words) {
+            Guess(word);
+        }
+        Guess("danger"); // against "garden": A and E in place, D, N, G, R elsewhere
+        QVERIFY(!w.Game().GameRunning);
+        QCOMPARE(Name(BlackDots(w, 9)), QStringLiteral("Line 9: 2 black, 4 white"));
+        QCOMPARE(Description(w.Grid().lbGuess(BL(9) + 1)), QStringLiteral("D, gray"));
+        QCOMPARE(Description(w.Grid().lbHint(0)), QStringLiteral("G, revealed"));
+        QCOMPARE(Description(w.Grid().lbHint(5)), QStringLiteral("N, revealed"));
+    }
+
+    void letterButtonsTellTheirColourAndPanel() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        QCOMPARE(Description(Button(w, "picUnused", 'E')), QStringLiteral("gray, unused"));
+        Guess("ten");
+        QVERIFY(Button(w, "picUnused", 'E')->isHidden());
+        QCOMPARE(Name(Button(w, "picUsed", 'E')), QStringLiteral("E"));
+        QCOMPARE(Description(Button(w, "picUsed", 'E')), QStringLiteral("gray, used"));
+
+        ChooseFromPopup(Button(w, "picUsed", 'T'), "mn2Red");
+        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("red, used"));
+        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, red"));
+        QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier); // Reset To Gray
+        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("gray, used"));
+        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, gray"));
+
+        w.Grid().Text1(4)->setFocus(); // the E of "garden"
+        QTest::keyClick(&w, Qt::Key_F3);
+        QCOMPARE(Description(Button(w, "picUsed", 'E')), QStringLiteral("green, used"));
+        QCOMPARE(Description(w.Grid().lbGuess(2)), QStringLiteral("E, green"));
+        QCOMPARE(Name(w.Grid().lbHint(4)), QStringLiteral("Solution, letter 5"));
+        QCOMPARE(Description(w.Grid().lbHint(4)), QStringLiteral("E, revealed"));
+        QCOMPARE(Description(w.Grid().lbHint(3)), QString());
+    }
+
+    void lettersAreMarkedFromTheKeyboardToo() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Guess("ten");
+        w.Grid().tbL1(BL(2))->setFocus();
+        test::Type("e");
+        w.Grid().tbL1(BL(2))->setFocus(); // back on the E just typed
+        QTimer::singleShot(0, [] {
+            if (auto* popup = QApplication::activePopupWidget()) {
+                popup->findChild<QAction*>(QStringLiteral("mn2Yellow"))->trigger();
+                popup->close();
+            }
+        });
+        test::Press(Qt::Key_Menu);
+        test::Reactivate(&w);
+        QCOMPARE(Description(w.findChild<LetterButtonView*>(QStringLiteral("picUsed_4"))),
+                 QStringLiteral("yellow, used"));
+        QCOMPARE(test::PopupAfterPress(w.Grid().lbGuess(2)), QStringLiteral("mnColors"));
+        const auto opened = std::make_shared<QString>();
+        QTimer::singleShot(0, [opened] {
+            if (auto* popup = QApplication::activePopupWidget()) {
+                *opened = popup->objectName();
+                popup->close();
+            }
+        });
+        QTest::keyClick(w.Grid().tbL1(BL(2)), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::qWait(5);
+        QCOMPARE(*opened, QStringLiteral("mn2Colors"));
+    }
+
+    void aDarkPaletteKeepsTheBoardReadable() {
+        DarkPalette dark;
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Guess("pan"); // against the window "gar": A in place, N elsewhere
+        QCOMPARE(Name(BlackDots(w, 1)), QStringLiteral("Line 1: 1 black, 1 white"));
+
+        auto* letter = w.Grid().lbGuess(1);
+        QVERIFY(Lightness(letter->palette().color(QPalette::WindowText)) < 0.3);
+        QVERIFY(Lightness(letter->palette().color(QPalette::Window)) > 0.7);
+        auto* entered = w.Grid().tbL1(BL(2));
+        QVERIFY(Lightness(entered->palette().color(QPalette::Text)) < 0.3);
+        QCOMPARE(entered->palette().color(QPalette::Base), QColor(Qt::white));
+        auto* later = w.Grid().tbL1(BL(5)); // its "." shows where line 5 lies
+        for (const auto group : {QPalette::Active, QPalette::Disabled}) {
+            const auto& palette = later->palette();
+            QVERIFY(qAbs(Lightness(palette.color(group, QPalette::Text)) -
+                         Lightness(palette.color(group, QPalette::Base))) > 0.5);
+        }
+        QVERIFY(HasLightPixel(BlackDots(w, 1)));  // the black dot's outline
+        QVERIFY(!HasLightPixel(BlackDots(w, 2))); // no dots, nothing drawn on the dark frame
+    }
+};
+
+QTEST_MAIN(AccessibilityTest)
+#include "AccessibilityTest.moc"
