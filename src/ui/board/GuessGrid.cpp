@@ -175,6 +175,22 @@ void GuessGrid::FocusSolution(int position) {
     Focus(solutionFields_[position]);
 }
 
+LetterField* GuessGrid::LastField() const {
+    return lastControl_ == QLatin1String("Text1") ? solutionFields_[lastIndex_]
+                                                  : guessFields_[lastIndex_];
+}
+
+void GuessGrid::FocusLastField() {
+    Focus(LastField());
+}
+
+void GuessGrid::TypeIntoLastField(QChar letter) {
+    auto* field = LastField();
+    Focus(field);
+    KeyDown(*field, Qt::Key_A + (letter.toUpper().unicode() - 'A'));
+    KeyPress(*field, letter.toLower());
+}
+
 bool GuessGrid::KeyDown(LetterField& field, int key) {
     noAdvance_ = false;
     field.SelectCharacter();

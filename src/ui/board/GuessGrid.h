@@ -54,6 +54,10 @@ public:
     // The field that last had the focus: "tbL1" or "Text1", and its index.
     const QString& LastControl() const { return lastControl_; }
     int LastIndex() const { return lastIndex_; }
+    // Gives the focus back to the field that had it last, as after a click on a button.
+    void FocusLastField();
+    // Types `letter` into the field that had the focus last, as its key would.
+    void TypeIntoLastField(QChar letter);
 
     // Sets the background of a field (white for the line being entered) and its text colour.
     static void SetFieldColor(QLineEdit* field, const QColor& color,
@@ -95,6 +99,7 @@ private:
     void Focus(QWidget* widget);
     void FocusGuess(int field);
     void FocusSolution(int position);
+    LetterField* LastField() const;
 
     const GameState& game_;
     QWidget* guessFrame_;

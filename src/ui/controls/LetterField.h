@@ -19,7 +19,15 @@ public:
 
     Kind kind() const { return kind_; }
     int index() const { return index_; }
-    void SelectCharacter() { selectAll(); }
+    // Selects the character while the field has the focus; a field the focus left shows none,
+    // so only one field ever looks active.
+    void SelectCharacter() {
+        if (hasFocus()) {
+            selectAll();
+        } else {
+            deselect();
+        }
+    }
 
 protected:
     bool event(QEvent* event) override;

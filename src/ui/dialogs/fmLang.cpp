@@ -41,6 +41,7 @@ void fmLang::CreateControls() {
     }
     Command1 = PlaceButton(this, QStringLiteral("Command1"), {ButtonLeft, 180, ButtonWidth, 372});
     Command1->setText(QStringLiteral("&OK"));
+    Command1->setDefault(true); // Enter confirms the choice
     connect(Command1, &QPushButton::clicked, this, &fmLang::Command1_Click);
 }
 

@@ -45,6 +45,7 @@ void fmMain::StartGame() {
         const auto answer = services_.boxes.Show(
             {MessageIcon::Question, texts_.abort, MessageButtons::YesNo, MessageAnswer::No});
         if (answer != MessageAnswer::Yes) {
+            grid_->FocusLastField(); // the game goes on where the player typed
             return;
         }
         if (game_.iLine > 1) {

@@ -11,7 +11,6 @@
 #include <QAction>
 #include <QApplication>
 #include <QGroupBox>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -156,16 +155,10 @@ void fmMain::GrayAll() {
     RenderLetters();
 }
 
+// The typing goes on where it was: a letter typed next lands in the field, not on the button.
 void fmMain::cmdGray_Click() {
     GrayAll();
-    SendTab(cmdGray);
-}
-
-// As a Tab key would: the focus moves on from the button that was clicked.
-void fmMain::SendTab(QWidget* from) {
-    QCoreApplication::postEvent(from, new QKeyEvent(QEvent::KeyPress, Qt::Key_Tab, Qt::NoModifier));
-    QCoreApplication::postEvent(from,
-                                new QKeyEvent(QEvent::KeyRelease, Qt::Key_Tab, Qt::NoModifier));
+    grid_->FocusLastField();
 }
 
 void fmMain::LetterButtonPressed(LetterButtonView* button, Qt::MouseButton mouse, QPoint at) {
@@ -190,21 +183,8 @@ void fmMain::LetterButtonReleased(LetterButtonView* button, Qt::MouseButton mous
     marking_.ButtonUp(button->panel(), button->index());
     RenderLetters();
     if (LastMouseButton == Qt::LeftButton) {
-        TypeIntoLastField(button->letter());
+        grid_->TypeIntoLastField(button->letter());
     }
-}
-
-// The letter goes through the field's own key handling, exactly once, as a typed key would.
-void fmMain::TypeIntoLastField(QChar letter) {
-    const bool guess = grid_->LastControl() == QLatin1String("tbL1");
-    QWidget* field = guess ? static_cast<QWidget*>(grid_->tbL1(grid_->LastIndex()))
-                           : grid_->Text1(grid_->LastIndex());
-    field->setFocus();
-    const auto key = static_cast<Qt::Key>(Qt::Key_A + (letter.unicode() - 'A'));
-    QCoreApplication::postEvent(
-        field, new QKeyEvent(QEvent::KeyPress, key, Qt::NoModifier, QString(letter.toLower())));
-    QCoreApplication::postEvent(
-        field, new QKeyEvent(QEvent::KeyRelease, key, Qt::NoModifier, QString(letter.toLower())));
 }
 
 } // namespace lexel

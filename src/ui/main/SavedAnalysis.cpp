@@ -51,7 +51,7 @@ void fmMain::SaveAnalysis() {
 
 void fmMain::cmdSave_Click() {
     SaveAnalysis();
-    SendTab(cmdSave);
+    grid_->FocusLastField();
 }
 
 } // namespace lexel

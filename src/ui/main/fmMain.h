@@ -131,8 +131,6 @@ private:
     void cmdGray_Click();
     void LetterButtonPressed(LetterButtonView* button, Qt::MouseButton mouse, QPoint at);
     void LetterButtonReleased(LetterButtonView* button, Qt::MouseButton mouse);
-    void TypeIntoLastField(QChar letter);
-    void SendTab(QWidget* from);
 
     // Hints and saving the analysis.
     void OfferHint(int position);

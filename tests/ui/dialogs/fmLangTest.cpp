@@ -52,11 +52,13 @@ private slots:
         }
     }
 
+    // OK is the default button: Enter confirms as a click does.
     void okStoresTheChosenLanguage() {
         const struct {
             int option;
             const char* stored;
-        } cases[] = {{0, "E"}, {1, "D"}};
+            bool byEnter;
+        } cases[] = {{0, "E", false}, {1, "D", false}, {1, "D", true}, {0, "E", true}};
         for (const auto& c : cases) {
             test::WindowFixture f("E");
             StartFirstRun(f);
@@ -66,7 +68,11 @@ private slots:
             QVERIFY(!Option(window, 1)->isChecked());
             Choose(window, c.option);
             QCOMPARE(f.Stored("Language"), std::string()); // nothing before OK
-            QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
+            if (c.byEnter) {
+                QTest::keyClick(Option(window, c.option), Qt::Key_Return);
+            } else {
+                QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
+            }
             QCOMPARE(f.Stored("Language"), std::string(c.stored));
             QCOMPARE(window.result(), int(QDialog::Accepted));
             QVERIFY(!window.isVisible());

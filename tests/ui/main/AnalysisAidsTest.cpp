@@ -186,6 +186,23 @@ private slots:
         QCOMPARE(w.Game().SuggestionCount, 6);
     }
 
+    // After either button the typing goes on in the field that had the focus: a letter lands
+    // there, and Space does not press the button again.
+    void theAnalysisButtonsGiveTheFocusBack() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Type("t");
+        for (const char* button : {"cmdGray", "cmdSave", "cmdGray"}) {
+            QTest::mouseClick(w.findChild<QPushButton*>(button), Qt::LeftButton);
+            QCOMPARE(Focused(), QStringLiteral("tbL1_1"));
+        }
+        Type("e");
+        QCOMPARE(w.Grid().tbL1(1)->text(), QStringLiteral("E"));
+        w.Grid().Text1(2)->setFocus();
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdGray"), Qt::LeftButton);
+        QCOMPARE(Focused(), QStringLiteral("Text1_2"));
+    }
+
     void resetToGrayAfterSavingKeepsTheSavedLetters() {
         test::MainWindowFixture f;
         auto& w = f.Start();

@@ -257,6 +257,8 @@ private slots:
         Press(Qt::Key_Backspace);
         QCOMPARE(LineText(w, 2), QStringLiteral("D__"));
         QCOMPARE(Focused(), QStringLiteral("tbL1_3"));
+        QVERIFY(!Field(w, 4)->hasSelectedText()); // only the focused field looks active
+        QVERIFY(Field(w, 3)->hasSelectedText());
         Press(Qt::Key_Left);
         QCOMPARE(Focused(), QStringLiteral("tbL1_5"));
         QCOMPARE(LineText(w, 2), QStringLiteral("D__"));
@@ -464,6 +466,11 @@ private slots:
         Press(Qt::Key_F2);
         QCOMPARE(w.Game().iLine, 2);
         QVERIFY(w.Game().GameRunning);
+        f.boxes.answers = {MessageAnswer::No};
+        QTest::mouseClick(w.findChild<QPushButton*>("cmdGame"), Qt::LeftButton);
+        QCOMPARE(Focused(), QStringLiteral("tbL1_3")); // the next letter goes on line 2
+        Type("d");
+        QCOMPARE(LineText(w, 2), QStringLiteral("D__"));
         f.boxes.answers = {MessageAnswer::Yes};
         Press(Qt::Key_F2);
         QVERIFY(f.Stored("HighScore1").rfind("BOBBIN", 0) == 0);
