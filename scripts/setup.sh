@@ -7,6 +7,7 @@ packages=(
     build-essential cmake pkg-config git
     qt6-base-dev qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n libgl-dev
     libfontconfig-dev locales
+    at-spi2-core dbus python3-pyatspi
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang libclang-rt-14-dev xvfb xauth xdotool imagemagick

@@ -1,5 +1,6 @@
 #include "LetterButtonView.h"
 
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -13,6 +14,29 @@ const QColor Shade(128, 128, 128);
 
 QColor ToColor(Rgb rgb) {
     return {rgb.red, rgb.green, rgb.blue};
+}
+
+// What a screen reader meets: a button named after its letter, with a press action that does
+// what a left click does.
+class LetterButtonAccessible : public QAccessibleWidget {
+public:
+    explicit LetterButtonAccessible(LetterButtonView* button)
+        : QAccessibleWidget(button, QAccessible::Button) {}
+
+    QStringList actionNames() const override { return {pressAction()}; }
+    void doAction(const QString& action) override {
+        if (action == pressAction()) {
+            static_cast<LetterButtonView*>(widget())->Press();
+        }
+    }
+};
+
+QAccessibleInterface* LetterButtonInterface(const QString& className, QObject* object) {
+    if (className == QLatin1String("lexel::LetterButtonView") && object != nullptr &&
+        object->isWidgetType()) {
+        return new LetterButtonAccessible(static_cast<LetterButtonView*>(object));
+    }
+    return nullptr;
 }
 
 } // namespace
@@ -38,6 +62,14 @@ LetterButtonView::LetterButtonView(Panel panel, int index, QWidget* parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The letter is painted, not a text of the widget: a screen reader learns it from here.
     setAccessibleName(QString(letter()));
+    static const bool described = (QAccessible::installFactory(LetterButtonInterface), true);
+    (void)described;
+}
+
+void LetterButtonView::Press() {
+    const QPoint centre = mapToGlobal(rect().center());
+    emit pressed(Qt::LeftButton, centre);
+    emit released(Qt::LeftButton);
 }
 
 void LetterButtonView::SetLook(const LetterButton& button) {

@@ -21,6 +21,8 @@ public:
     QChar letter() const { return QChar('A' + index_); }
     void SetLook(const LetterButton& button);
     const LetterButton& look() const { return look_; }
+    // A left click without the mouse, as assistive technology presses a button.
+    void Press();
 
 signals:
     void pressed(Qt::MouseButton button, QPoint globalPosition);

@@ -12,7 +12,7 @@
 #include "core/store/WordStore.h"
 #include "fmMain.h"
 #include "ui/board/GuessGrid.h"
-#include "ui/controls/DotPicture.h"
+#include "ui/controls/LineResultView.h"
 #include "ui/dialogs/fmAnagrams.h"
 #include "ui/dialogs/fmStats.h"
 
@@ -90,8 +90,7 @@ void fmMain::StartGame() {
     GUI(QStringLiteral("ENABLE_LINE"));
     for (int line = 1; line <= LineCount; ++line) {
         lbResult[line - 1]->clear();
-        lblack[line - 1]->ShowEmpty();
-        lwhite[line - 1]->ShowEmpty();
+        lineResults_[line - 1]->ShowEmpty();
         DescribeResult(line);
     }
 
@@ -318,21 +317,17 @@ bool fmMain::OfferScore() {
 void fmMain::ShowLineResult(int line, const QString& code) {
     lbResult[line - 1]->setText(code);
     const auto dots = DotsForResult(code.toStdString());
-    lblack[line - 1]->ShowDots(DotPicture::Kind::Black, dots.black);
-    lwhite[line - 1]->ShowDots(DotPicture::Kind::White, dots.white);
+    lineResults_[line - 1]->ShowResult(dots.black, dots.white);
     DescribeResult(line);
     DescribeLetters(); // the last line is not coloured afterwards, so its letters are told here
 }
 
 void fmMain::DescribeResult(int line) {
-    auto* black = lblack[line - 1];
-    auto* white = lwhite[line - 1];
-    const QString name =
-        lbResult[line - 1]->text().isEmpty()
-            ? tr("Line %1: not evaluated").arg(line)
-            : tr("Line %1: %2 black, %3 white").arg(line).arg(black->count()).arg(white->count());
-    black->setAccessibleName(name);
-    white->setAccessibleName(name);
+    auto* result = lineResults_[line - 1];
+    result->setAccessibleName(
+        result->evaluated()
+            ? tr("Line %1: %2 black, %3 white").arg(line).arg(result->black()).arg(result->white())
+            : tr("Line %1: not evaluated").arg(line));
 }
 
 void fmMain::SetSuggestionCommands(bool enabled) {

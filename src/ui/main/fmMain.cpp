@@ -7,7 +7,7 @@
 #include "core/startup/MessageBoxes.h"
 #include "ui/board/GuessGrid.h"
 #include "ui/controls/Controls.h"
-#include "ui/controls/DotPicture.h"
+#include "ui/controls/LineResultView.h"
 #include "ui/dialogs/LanguageSwitch.h"
 #include "ui/dialogs/SetOptions.h"
 #include "ui/dialogs/fmAbout.h"
@@ -30,7 +30,6 @@ namespace {
 constexpr int ClientWidth = 7035;
 constexpr int ClientHeight = 5930;
 constexpr int TimerIntervalMs = 200;
-constexpr int DotSize = 450;
 constexpr int RowTop = 300;
 constexpr int RowPitch = 480;
 
@@ -149,10 +148,9 @@ void fmMain::CreateBoard(QWidget* client) {
     frResult = Place<QGroupBox>(client, QStringLiteral("frResult"), {8070, 390, 1160, 4620});
     for (int i = 0; i < LineCount; ++i) {
         const int top = RowTop + RowPitch * i;
-        lblack[i] = Place<DotPicture>(frDots, QStringLiteral("lblack_%1").arg(i),
-                                      {90, top, DotSize, DotSize});
-        lwhite[i] = Place<DotPicture>(frDots, QStringLiteral("lwhite_%1").arg(i),
-                                      {600, top, DotSize, DotSize});
+        lineResults_[i] = Place<LineResultView>(
+            frDots, QStringLiteral("lineResult_%1").arg(i),
+            {BlackDotsLeft, top, WhiteDotsLeft + DotsSquare - BlackDotsLeft, DotsSquare});
         lbResult[i] = PlaceLabel(frResult, QStringLiteral("lbResult_%1").arg(i),
                                  {120, top, 855, 255}, Qt::AlignLeft | Qt::AlignVCenter);
     }

@@ -22,7 +22,7 @@ class QTimer;
 
 namespace lexel {
 
-class DotPicture;
+class LineResultView;
 class LetterButtonView;
 class GuessGrid;
 class LanguageSwitch;
@@ -202,8 +202,7 @@ private:
     QPushButton* cbGuess = nullptr;
     QLabel* lbTime = nullptr;
     std::array<QLabel*, 9> lbResult{};
-    std::array<DotPicture*, 9> lblack{};
-    std::array<DotPicture*, 9> lwhite{};
+    std::array<LineResultView*, 9> lineResults_{};
     std::array<LetterButtonView*, 26> picUsed{};
     std::array<LetterButtonView*, 26> picUnused{};
     GuessGrid* grid_ = nullptr;
