@@ -186,7 +186,7 @@ TEST_F(DamagedOptions, MissingRowsDoNotStopTheGameAndComeBackWithTheirDefaults) 
     SettingsStore reopened(db);
     EXPECT_TRUE(ReadSettings(reopened).Timer);
     reopened.IncrementCounter("GamesWon");
-    EXPECT_TRUE(EnterHighScore(reopened, "garden", "40"));
+    EXPECT_TRUE(EnterHighScore(reopened, "garden", 40));
     EXPECT_EQ(Stored("Timer"), "Y");
     EXPECT_EQ(Stored("GamesWon"), "1");
     EXPECT_EQ(Stored("HighScore1"), "GARDEN40");
@@ -219,7 +219,7 @@ TEST_F(DamagedOptions, JunkHighScoreRowsCountAsEmptyEntries) {
     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
         Store(HighScoreKey(rank), table[rank - 1]);
     }
-    ASSERT_TRUE(EnterHighScore(store, "silver", "500"));
+    ASSERT_TRUE(EnterHighScore(store, "silver", 500));
     const Names expected{"PLANET900", "SILVER500", "junk",    "",        "GARDEN700",
                          "ABCDEFxyz", "",          "??????0", "??????0", "??????0"};
     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
@@ -227,7 +227,7 @@ TEST_F(DamagedOptions, JunkHighScoreRowsCountAsEmptyEntries) {
     }
 
     const auto before = FileBytes(file);
-    for (const char* score : {"junk", "-3", "0"}) {
+    for (const Score score : {-3, 0}) {
         EXPECT_FALSE(EnterHighScore(store, "danger", score)) << score;
     }
     EXPECT_EQ(FileBytes(file), before) << "a score that did not enter was written";

@@ -182,12 +182,12 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
         // Every entry has its own word; scores grow with the index and scatter, so entries land
         // at every rank, and now and then a 0 never enters.
         const auto word = WordOf(index, 6);
-        const auto score =
-            more % 16 == 0 ? "0"
-                           : std::to_string(index + static_cast<long long>(more >> 4) % 200 + 1);
-        return {"EnterHighScore " + word + " " + score,
+        const Score score =
+            more % 16 == 0 ? 0 : index + static_cast<long long>(more >> 4) % 200 + 1;
+        const auto text = std::to_string(score);
+        return {"EnterHighScore " + word + " " + text,
                 [=](SettingsStore& store) { EnterHighScore(store, word, score); },
-                [=](FileState& state) { EnterInModel(state, WordOf(index, 6, 'A') + score); }};
+                [=](FileState& state) { EnterInModel(state, WordOf(index, 6, 'A') + text); }};
     }
     if (bits % 8 < 5) {
         const std::string key = bits % 8 == 3 ? "GamesPlayed" : "GamesWon";
@@ -205,9 +205,10 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
         // A won game: its score, the game counted as played when a solve came before any line
         // was evaluated, and the win, all or nothing.
         const auto word = WordOf(index, 6);
-        const auto score = std::to_string(index + static_cast<long long>(more >> 4) % 200 + 1);
+        const Score score = index + static_cast<long long>(more >> 4) % 200 + 1;
+        const auto text = std::to_string(score);
         const bool countAsPlayed = (more & 1) != 0;
-        return {"RecordFinishedGame " + word + " " + score,
+        return {"RecordFinishedGame " + word + " " + text,
                 [=](SettingsStore& store) {
                     RecordFinishedGame(store, {.word = word,
                                                .score = score,
@@ -215,7 +216,7 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
                                                .won = true});
                 },
                 [=](FileState& state) {
-                    EnterInModel(state, WordOf(index, 6, 'A') + score);
+                    EnterInModel(state, WordOf(index, 6, 'A') + text);
                     for (const auto* key : {"GamesPlayed", "GamesWon"}) {
                         if (key == std::string("GamesWon") || countAsPlayed) {
                             state[key] = std::to_string(NumberIn(state[key]) + 1);

@@ -45,7 +45,7 @@ Points LevelOf(std::string_view gameClass) {
 
 } // namespace
 
-std::string ComputeScore(const ScoreInput& game) {
+Score ComputeScore(const ScoreInput& game) {
     Points p = CollectedDots(game);
     if (IsWon(game)) {
         p = (LevelOf(game.gameClass) - 1) * 40000 + p;
@@ -66,7 +66,7 @@ std::string ComputeScore(const ScoreInput& game) {
     if (game.suggestionCount > 0) {
         p -= Points{game.suggestionCount} * 3000;
     }
-    return std::to_string(std::clamp<Points>(p, 0, MaxScore));
+    return std::clamp<Points>(p, 0, MaxScore);
 }
 
 } // namespace lexel

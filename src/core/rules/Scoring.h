@@ -22,11 +22,12 @@ struct ScoreInput {
     std::int32_t elapsedSeconds = 0;
 };
 
-inline constexpr std::int32_t MaxScore = 500000;
+using Score = std::int64_t;
+inline constexpr Score MaxScore = 500000;
 
-// The score as decimal text, from 0 to 500000: the dots collected, for a won game the level,
-// a clean-game and a time bonus, for an early solution a bonus per line left, less the
-// charges for non-words, wrong solutions, hints and suggestions.
-std::string ComputeScore(const ScoreInput& game);
+// The score, from 0 to 500000: the dots collected, for a won game the level, a clean-game and
+// a time bonus, for an early solution a bonus per line left, less the charges for non-words,
+// wrong solutions, hints and suggestions.
+Score ComputeScore(const ScoreInput& game);
 
 } // namespace lexel

@@ -37,16 +37,16 @@ HighScoreEntry SplitHighScore(std::string_view entry) {
     return {std::string(entry.substr(0, WordLength)), std::string(entry.substr(WordLength))};
 }
 
-bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_view score) {
+bool EnterHighScore(SettingsStore& store, std::string_view word, Score score) {
     sql::Transaction transaction(store.database());
-    const auto rank = RankFor(store, WholeValue(score));
+    const auto rank = RankFor(store, score);
     if (!rank) {
         return false;
     }
     for (int r = HighScoreRanks; r > *rank; --r) {
         store.WriteOption(HighScoreKey(r), store.ReadOption(HighScoreKey(r - 1)));
     }
-    store.WriteOption(HighScoreKey(*rank), AsciiUpper(word) + std::string(score));
+    store.WriteOption(HighScoreKey(*rank), AsciiUpper(word) + std::to_string(score));
     transaction.Commit();
     return true;
 }

@@ -3,6 +3,8 @@
 // The ten best scores, each an Options row "HighScore1".."HighScore10" holding the hidden word
 // in capitals followed at once by the score ("PLANET346900"), and the games counters.
 
+#include "core/rules/Scoring.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -21,17 +23,17 @@ struct HighScoreEntry {
 std::string HighScoreKey(int rank);
 HighScoreEntry SplitHighScore(std::string_view entry);
 
-// Enters `score` (decimal text) for `word` at the first rank whose score is strictly lower:
+// Enters `score` for `word` at the first rank whose score is strictly lower:
 // an equal score ranks below, 0 or less never enters, rank 10 falls out. The rows move in one
 // transaction, so an interruption never duplicates or loses an entry. True when it entered.
-bool EnterHighScore(SettingsStore& store, std::string_view word, std::string_view score);
+bool EnterHighScore(SettingsStore& store, std::string_view word, Score score);
 
 // Everything the end of a game writes, in one transaction, so no interruption leaves a score
 // beside counters that do not count its game: the score offered to the table, the game counted
 // as played when that was still to do, and counted as won. True when the score entered.
 struct FinishedGame {
     std::string_view word;
-    std::string_view score;
+    Score score = 0;
     bool countAsPlayed = false;
     bool won = false;
 };

@@ -177,10 +177,9 @@ void fmMain::EvaluateLastLine() {
         QString::fromStdString(EvaluateGuess(game_.HiddenWord, Lower(guess).toStdString(), 0));
     ShowLineResult(LineCount, code);
     GUI(QStringLiteral("DISABLE_RESULT"));
-    const QString score = ComputeScore();
+    const Score score = ComputeScore();
     const bool won = code == QLatin1String("6000");
-    const auto scoreText = score.toStdString();
-    const bool entered = RecordEnd({.word = game_.HiddenWord, .score = scoreText, .won = won});
+    const bool entered = RecordEnd({.word = game_.HiddenWord, .score = score, .won = won});
     ShowSolution();
     StopGame();
     if (!won) {
@@ -217,10 +216,9 @@ void fmMain::Solve() {
     GUI(QStringLiteral("SOLVED"));
     StopGame();
     game_.SolvedEarly = true;
-    const QString score = ComputeScore();
-    const auto scoreText = score.toStdString();
+    const Score score = ComputeScore();
     const bool entered = RecordEnd({.word = game_.HiddenWord,
-                                    .score = scoreText,
+                                    .score = score,
                                     .countAsPlayed = !game_.GameCounted,
                                     .won = true});
     WinEnding(texts_.wonEarly, entered, score);
@@ -245,11 +243,11 @@ void fmMain::StopGame() {
     SetSolveCommands(false);
 }
 
-void fmMain::WinEnding(const QString& message, bool entered, const QString& score) {
+void fmMain::WinEnding(const QString& message, bool entered, Score score) {
     if (entered) {
         services_.boxes.Show({MessageIcon::Exclamation, message});
         fmStats window(services_.store, services_.boxes, services_.help, false, this);
-        window.HighLight(HiddenWordCapitals(), score);
+        window.HighLight(HiddenWordCapitals(), QString::number(score));
         window.exec();
     } else {
         services_.boxes.Show(
@@ -291,7 +289,7 @@ bool fmMain::RecordEnd(const FinishedGame& game) {
     }
 }
 
-QString fmMain::ComputeScore() const {
+Score fmMain::ComputeScore() const {
     ScoreInput input;
     for (int line = 1; line <= LineCount; ++line) {
         input.resultCodes[line - 1] = ResultCode(line).trimmed().toStdString();
@@ -305,13 +303,12 @@ QString fmMain::ComputeScore() const {
     input.suggestionCount = game_.SuggestionCount;
     input.wrongSolutionCount = game_.WrongSolutionCount;
     input.elapsedSeconds = TimerGet();
-    return QString::fromStdString(lexel::ComputeScore(input));
+    return lexel::ComputeScore(input);
 }
 
 // An abandoned game with an evaluated line still offers its score; the answer is not needed.
 bool fmMain::OfferScore() {
-    const auto score = ComputeScore().toStdString();
-    return RecordEnd({.word = game_.HiddenWord, .score = score});
+    return RecordEnd({.word = game_.HiddenWord, .score = ComputeScore()});
 }
 
 void fmMain::ShowLineResult(int line, const QString& code) {

@@ -318,9 +318,8 @@ void fmMain::SaveRunningScore() {
         return;
     }
     game_.GameRunning = false; // offered once
-    const auto score = ComputeScore().toStdString();
-    try { // no message box: nobody may be there to close it
-        RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = score});
+    try {                      // no message box: nobody may be there to close it
+        RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = ComputeScore()});
     } catch (const sql::Error& e) {
         qWarning("Lexel: the score of the running game was not saved: %s", e.what());
     }

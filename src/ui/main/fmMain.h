@@ -7,6 +7,7 @@
 #include "core/rules/GameState.h"
 #include "core/rules/GameTimer.h"
 #include "core/rules/LetterMarking.h"
+#include "core/rules/Scoring.h"
 #include "core/startup/Help.h"
 #include "core/store/SuggestionTable.h"
 
@@ -105,10 +106,10 @@ private:
 
     bool AcceptGuess(const QString& guess);
     void EvaluateLastLine();
-    void WinEnding(const QString& message, bool entered, const QString& score);
+    void WinEnding(const QString& message, bool entered, Score score);
     bool CountGame();
     bool RecordEnd(const FinishedGame& game);
-    QString ComputeScore() const;
+    Score ComputeScore() const;
     bool OfferScore();
     void ShowLineResult(int line, const QString& code);
     // Names line 1..9's dot pictures after its outcome, for screen readers.

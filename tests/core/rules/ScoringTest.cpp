@@ -27,8 +27,8 @@ ScoreInput SolvedOnLineFour() {
 }
 
 TEST(ComputeScore, WorkedExamples) {
-    EXPECT_EQ(ComputeScore(WonOnLineNine()), "346900");
-    EXPECT_EQ(ComputeScore(SolvedOnLineFour()), "252300");
+    EXPECT_EQ(ComputeScore(WonOnLineNine()), 346900);
+    EXPECT_EQ(ComputeScore(SolvedOnLineFour()), 252300);
 }
 
 TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
@@ -36,7 +36,7 @@ TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
     game.suggestionCount = 0;
     const auto bonus = [&](int seconds) {
         game.elapsedSeconds = seconds;
-        return std::stoi(ComputeScore(game)) - (80000 + 18800 + 225000);
+        return ComputeScore(game) - (80000 + 18800 + 225000);
     };
     EXPECT_EQ(bonus(0), 60000);
     EXPECT_EQ(bonus(59), 60000);
@@ -52,13 +52,13 @@ TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {
     lost.gameClass = "4";
     lost.iLine = 9;
     lost.elapsedSeconds = 10;
-    EXPECT_EQ(ComputeScore(lost), "11700"); // no level, clean or time bonus
+    EXPECT_EQ(ComputeScore(lost), 11700); // no level, clean or time bonus
     lost.nonWordCount = 1;
-    EXPECT_EQ(ComputeScore(lost), "1700");
+    EXPECT_EQ(ComputeScore(lost), 1700);
     lost.wrongSolutionCount = 1;
-    EXPECT_EQ(ComputeScore(lost), "0"); // never negative
+    EXPECT_EQ(ComputeScore(lost), 0); // never negative
     ScoreInput nothing;
-    EXPECT_EQ(ComputeScore(nothing), "0");
+    EXPECT_EQ(ComputeScore(nothing), 0);
 }
 
 TEST(ComputeScore, HintChargesAndTheEarlySolveTerm) {
@@ -68,11 +68,11 @@ TEST(ComputeScore, HintChargesAndTheEarlySolveTerm) {
     game.hintCount = 3;
     game.firstLetterHinted = true;
     // 2300 + 150000 + 60000 + (70000 - 30000) - 105000
-    EXPECT_EQ(ComputeScore(game), "147300");
+    EXPECT_EQ(ComputeScore(game), 147300);
     game.hintCount = 0;
     game.firstLetterHinted = false;
     // Clean: 2300 + 225000 + 60000 + 70000
-    EXPECT_EQ(ComputeScore(game), "357300");
+    EXPECT_EQ(ComputeScore(game), 357300);
 }
 
 TEST(ComputeScore, ALevelOutsideOneToFourCountsAsTheDefaultLevel) {
@@ -92,9 +92,9 @@ TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
     game.solvedEarly = true;
     game.iLine = 1;
     game.elapsedSeconds = 5;
-    EXPECT_EQ(ComputeScore(game), "500000");
+    EXPECT_EQ(ComputeScore(game), 500000);
     game.suggestionCount = 2000000000; // would wrap around in 32 bits
-    EXPECT_EQ(ComputeScore(game), "0");
+    EXPECT_EQ(ComputeScore(game), 0);
 }
 
 } // namespace

@@ -41,16 +41,16 @@ TEST_F(HighScoresTest, EntriesAreInCapitalsAToZWhateverTheLocale) {
         SCOPED_TRACE(locale);
         const test::TemporaryLocale turkish(locale);
         ASSERT_NE(std::toupper('i'), 'I') << "the locale's own case mapping is not in force";
-        ASSERT_TRUE(EnterHighScore(store, "admire", "425000"));
+        ASSERT_TRUE(EnterHighScore(store, "admire", 425000));
         EXPECT_EQ(Table()[0], "ADMIRE425000");
     }
 }
 
 TEST_F(HighScoresTest, AnEmptyTableTakesAnyPositiveScoreAtRankOne) {
-    EXPECT_FALSE(EnterHighScore(store, "planet", "0"));
-    EXPECT_FALSE(EnterHighScore(store, "planet", "-5"));
+    EXPECT_FALSE(EnterHighScore(store, "planet", 0));
+    EXPECT_FALSE(EnterHighScore(store, "planet", -5));
     EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
-    EXPECT_TRUE(EnterHighScore(store, "planet", "1"));
+    EXPECT_TRUE(EnterHighScore(store, "planet", 1));
     EXPECT_EQ(Table()[0], "PLANET1");
     EXPECT_EQ(Table()[1], "??????0");
 }
@@ -58,18 +58,18 @@ TEST_F(HighScoresTest, AnEmptyTableTakesAnyPositiveScoreAtRankOne) {
 TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
     Fill({"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
           "HHHHHH200", "IIIIII150", "JJJJJJ100"});
-    EXPECT_TRUE(EnterHighScore(store, "garden", "600"));
+    EXPECT_TRUE(EnterHighScore(store, "garden", 600));
     EXPECT_EQ(Table(), (std::vector<std::string>{"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600",
                                                  "GARDEN600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
                                                  "HHHHHH200", "IIIIII150"}));
-    EXPECT_FALSE(EnterHighScore(store, "silver", "150"));
-    EXPECT_TRUE(EnterHighScore(store, "silver", "151"));
+    EXPECT_FALSE(EnterHighScore(store, "silver", 150));
+    EXPECT_TRUE(EnterHighScore(store, "silver", 151));
     EXPECT_EQ(Table()[9], "SILVER151");
 }
 
 TEST_F(HighScoresTest, BrokenEntriesCountAsZeroAndAreNeverDuplicated) {
     Fill({"AAAAAA900", "SHORT", "", "DDDDDDjunk"});
-    EXPECT_TRUE(EnterHighScore(store, "planet", "5"));
+    EXPECT_TRUE(EnterHighScore(store, "planet", 5));
     const auto table = Table();
     EXPECT_EQ(table[0], "AAAAAA900");
     EXPECT_EQ(table[1], "PLANET5");
