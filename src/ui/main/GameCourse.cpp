@@ -87,7 +87,7 @@ void fmMain::StartGame() {
         GuessGrid::SetLabelColor(grid_->lbGuess(k + 1), LightGray);
         grid_->lbGuess(k + 1)->hide();
     }
-    GUI(QStringLiteral("ENABLE_LINE"));
+    SetInterfaceMode(InterfaceMode::EnableLine);
     for (int line = 1; line <= LineCount; ++line) {
         lbResult[line - 1]->clear();
         lineResults_[line - 1]->ShowEmpty();
@@ -96,7 +96,7 @@ void fmMain::StartGame() {
 
     frToGuess->show();
     frGuess->show();
-    GUI(QStringLiteral("DISABLE_RESULT"));
+    SetInterfaceMode(InterfaceMode::DisableResult);
     for (QWidget* w :
          std::initializer_list<QWidget*>{cbGuess, frResult, frDots, frUnused, frUsed}) {
         w->show();
@@ -133,7 +133,7 @@ void fmMain::TryGuess() {
         }
         TimerStart();
     }
-    GUI(QStringLiteral("DISABLE_LINE"));
+    SetInterfaceMode(InterfaceMode::DisableLine);
     const auto code = EvaluateGuess(game_.HiddenWord, Lower(guess).toStdString(), OF(game_.iLine));
     ShowLineResult(game_.iLine, QString::fromStdString(code));
     const int good = CountGoodLetters(code);
@@ -145,7 +145,7 @@ void fmMain::TryGuess() {
     if (game_.iLine == LineCount) {
         SetSuggestionCommands(false);
     }
-    GUI(QStringLiteral("ENABLE_LINE"));
+    SetInterfaceMode(InterfaceMode::EnableLine);
     grid_->SetFocusNextGuessLine();
 }
 
@@ -172,11 +172,11 @@ void fmMain::EvaluateLastLine() {
     for (int k = BL(LineCount); k <= BH(LineCount); ++k) {
         guess += grid_->tbL1(k)->text();
     }
-    GUI(QStringLiteral("DISABLE_LINE"));
+    SetInterfaceMode(InterfaceMode::DisableLine);
     const auto code =
         QString::fromStdString(EvaluateGuess(game_.HiddenWord, Lower(guess).toStdString(), 0));
     ShowLineResult(LineCount, code);
-    GUI(QStringLiteral("DISABLE_RESULT"));
+    SetInterfaceMode(InterfaceMode::DisableResult);
     const Score score = ComputeScore();
     const bool won = code == QLatin1String("6000");
     const bool entered = RecordEnd({.word = game_.HiddenWord, .score = score, .won = won});
@@ -213,7 +213,7 @@ void fmMain::Solve() {
         return;
     }
     ShowSolution();
-    GUI(QStringLiteral("SOLVED"));
+    SetInterfaceMode(InterfaceMode::Solved);
     StopGame();
     game_.SolvedEarly = true;
     const Score score = ComputeScore();

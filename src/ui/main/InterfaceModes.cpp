@@ -13,11 +13,11 @@
 
 namespace lexel {
 
-void fmMain::GUI(const QString& mode) {
-    const QString name = mode.toUpper();
+void fmMain::SetInterfaceMode(InterfaceMode mode) {
     const int first = BL(game_.iLine);
     const int last = BH(game_.iLine);
-    if (name == QLatin1String("DISABLE_LINE")) {
+    switch (mode) {
+    case InterfaceMode::DisableLine:
         for (int k = first; k <= last; ++k) {
             auto* label = grid_->lbGuess(k + 1);
             const QString letter = grid_->tbL1(k)->text();
@@ -28,7 +28,8 @@ void fmMain::GUI(const QString& mode) {
             label->show();
             grid_->tbL1(k)->hide();
         }
-    } else if (name == QLatin1String("ENABLE_LINE")) {
+        break;
+    case InterfaceMode::EnableLine:
         for (int k = first; k <= last; ++k) {
             grid_->tbL1(k)->setEnabled(true);
             GuessGrid::SetFieldColor(grid_->tbL1(k), GuessGrid::ToColor(FieldWhite));
@@ -38,11 +39,13 @@ void fmMain::GUI(const QString& mode) {
                 grid_->tbL1(k)->setText(QStringLiteral("_"));
             }
         }
-    } else if (name == QLatin1String("DISABLE_RESULT") || name == QLatin1String("ENABLE_RESULT")) {
-        const bool enable = name == QLatin1String("ENABLE_RESULT");
-        cbGuess->setEnabled(enable);
-        mnResult->setEnabled(enable);
-    } else if (name == QLatin1String("SOLVED")) {
+        break;
+    case InterfaceMode::DisableResult:
+    case InterfaceMode::EnableResult:
+        cbGuess->setEnabled(mode == InterfaceMode::EnableResult);
+        mnResult->setEnabled(mode == InterfaceMode::EnableResult);
+        break;
+    case InterfaceMode::Solved:
         for (int k = first; k <= last; ++k) {
             grid_->tbL1(k)->setEnabled(false);
         }
@@ -52,8 +55,7 @@ void fmMain::GUI(const QString& mode) {
         mnPopHint->setEnabled(false);
         SetSuggestionCommands(false);
         SetSolveCommands(false);
-    } else {
-        qDebug("Invalid GUI mode: %s", qPrintable(mode));
+        break;
     }
 }
 

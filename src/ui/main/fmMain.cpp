@@ -164,7 +164,7 @@ void fmMain::CreateBoard(QWidget* client) {
 
 void fmMain::ConnectGrid() {
     connect(grid_, &GuessGrid::lineCompleteChanged, this, [this](bool complete) {
-        GUI(complete ? QStringLiteral("ENABLE_RESULT") : QStringLiteral("DISABLE_RESULT"));
+        SetInterfaceMode(complete ? InterfaceMode::EnableResult : InterfaceMode::DisableResult);
     });
     connect(grid_, &GuessGrid::solutionCompleteChanged, this, &fmMain::SetSolveCommands);
     connect(grid_, &GuessGrid::solutionFocusLeft, this, [this] { mnHint->setEnabled(false); });

@@ -38,6 +38,15 @@ namespace sql {
 class Database;
 }
 
+// What the controls of the current line allow: typing, evaluating, nothing after a solution.
+enum class InterfaceMode {
+    DisableLine,   // the evaluated line's letters move onto labels
+    EnableLine,    // the current line's fields take letters
+    DisableResult, // Evaluate is off until the line is complete
+    EnableResult,  // the line is complete: Evaluate is on
+    Solved,        // nothing more to type, evaluate, hint, suggest or solve
+};
+
 // What the main window works with; every piece outlives the window.
 struct GameServices {
     sql::Database& db;
@@ -75,7 +84,7 @@ public:
     void ShowSolution();
     void StopGame();
 
-    void GUI(const QString& mode);
+    void SetInterfaceMode(InterfaceMode mode);
     void TimerStart();
     void TimerStop();
     void TimerUpdate();

@@ -544,19 +544,6 @@ private slots:
         QCOMPARE(w.Grid().HintPos(), 4);
         QCOMPARE(test::PopupAfterPress(w.Grid().lbGuess(1)), QStringLiteral("mnColors"));
     }
-
-    void interfaceModesIgnoreCaseAndUnknownNames() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Type("ten");
-        QVERIFY(Enabled(w, "cbGuess"));
-        w.GUI(QStringLiteral("no such mode"));
-        QVERIFY(Enabled(w, "cbGuess"));
-        w.GUI(QStringLiteral("solved"));
-        QVERIFY(!Enabled(w, "cbGuess") && !Enabled(w, "mnSuggest") && !Enabled(w, "cbSolve"));
-        QVERIFY(!Field(w, 0)->isEnabled());
-        QVERIFY(!Field(w, 0)->isHidden());
-    }
 };
 
 QTEST_MAIN(fmMainTest)
