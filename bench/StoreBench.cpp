@@ -53,7 +53,8 @@ void BM_PickHiddenWord(benchmark::State& state) {
     lexel::SeededRandom random(1);
     for (auto _ : state) {
         lexel::WordStore store(db, random); // a fresh run: no used words
-        benchmark::DoNotOptimize(store.PickHiddenWord(std::to_string(state.range(0)), true));
+        benchmark::DoNotOptimize(
+            store.PickHiddenWord(static_cast<lexel::Level>(state.range(0)), true));
     }
 }
 BENCHMARK(BM_PickHiddenWord)->DenseRange(1, 4);

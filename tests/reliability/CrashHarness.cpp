@@ -225,8 +225,9 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
                 }};
     }
     // The options dialog never leaves cheating on at Expert or Guru.
-    const Settings settings{.Language = (more & 64) ? "D" : "E",
-                            .Class = std::to_string(1 + more % 4),
+    const Settings settings{.Language = (more & 64) ? InterfaceLanguage::German
+                                                    : InterfaceLanguage::English,
+                            .Class = static_cast<Level>(1 + more % 4),
                             .Only = (more & 4) != 0,
                             .Cheating = (more & 8) && more % 4 < 2,
                             .Colors = (more & 16) != 0,
@@ -234,12 +235,12 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
     return {"SaveSettings", [=](SettingsStore& store) { SaveSettings(store, settings); },
             [=](FileState& state) {
                 const auto yesNo = [](bool on) { return on ? "Y" : "N"; };
-                state["Class"] = settings.Class;
+                state["Class"] = std::to_string(LevelNumber(settings.Class));
                 state["Only"] = yesNo(settings.Only);
                 state["Cheating"] = yesNo(settings.Cheating);
                 state["Colors"] = yesNo(settings.Colors);
                 state["Timer"] = yesNo(settings.Timer);
-                state["Language"] = settings.Language;
+                state["Language"] = (more & 64) ? "D" : "E";
             }};
 }
 

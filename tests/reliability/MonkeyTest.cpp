@@ -201,7 +201,7 @@ private:
 
     void ChangeOptions() {
         auto& settings = f_.settings;
-        settings.Class = std::to_string(1 + Pick(4));
+        settings.Class = static_cast<Level>(1 + Pick(4));
         settings.Only = Pick(2) == 0;
         settings.Cheating = Pick(2) == 0;
         settings.Colors = Pick(3) != 0;

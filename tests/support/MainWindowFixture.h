@@ -20,8 +20,8 @@ namespace lexel::test {
 
 struct MainWindowFixture : WindowFixture {
     explicit MainWindowFixture(const std::string& language = "E") : WindowFixture(language) {
-        settings.Language = language;
-        settings.Class = "2";
+        settings.Language = LanguageOf(language);
+        settings.Class = Level::Advanced;
         settings.Only = true;
     }
 

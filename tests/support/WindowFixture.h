@@ -14,8 +14,15 @@
 
 namespace lexel::test {
 
+// The language of a test by its stored letter: "D" German, "E" English.
+inline InterfaceLanguage LanguageOf(const std::string& letter) {
+    return letter == "D" ? InterfaceLanguage::German : InterfaceLanguage::English;
+}
+
 struct WindowFixture {
-    explicit WindowFixture(const std::string& language) { languageSwitch.Apply(language); }
+    explicit WindowFixture(const std::string& language) {
+        languageSwitch.Apply(LanguageOf(language));
+    }
 
     std::string Stored(const std::string& key) { return StoredOption(db, key); }
 

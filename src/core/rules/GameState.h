@@ -2,14 +2,16 @@
 
 // The state of the game being played, shared by the board, the analysis aids and scoring.
 
+#include "Level.h"
+
 #include <cstdint>
 #include <string>
 
 namespace lexel {
 
 struct GameState {
-    std::string HiddenWord; // six letters a-z
-    std::string GameClass;  // the level of this game, copied from the settings at its start
+    std::string HiddenWord;         // six letters a-z
+    Level GameClass = DefaultLevel; // the level of this game, copied from the settings at its start
     bool GameRunning = false;
     int iLine = 1;            // the guess line being edited, 1..9
     bool GameCounted = false; // already added to GamesPlayed

@@ -35,20 +35,12 @@ Points TimeBonus(std::int32_t seconds) {
     return 0;
 }
 
-// The levels run from 1 to 4; anything else stored counts as the default level, as the options
-// dialog shows it, so a damaged setting neither overflows the sum nor earns a score of its own.
-Points LevelOf(std::string_view gameClass) {
-    constexpr Points DefaultLevel = 2;
-    const Points level = WholeValue(gameClass);
-    return level >= 1 && level <= 4 ? level : DefaultLevel;
-}
-
 } // namespace
 
 Score ComputeScore(const ScoreInput& game) {
     Points p = CollectedDots(game);
     if (IsWon(game)) {
-        p = (LevelOf(game.gameClass) - 1) * 40000 + p;
+        p = (LevelNumber(game.level) - 1) * 40000 + p;
         p += (game.nonWordCount != 0 || game.hintCount != 0) ? 150000 : 225000;
         p += TimeBonus(game.elapsedSeconds);
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "BoardGeometry.h"
+#include "Level.h"
 
 #include <array>
 #include <cstdint>
@@ -11,7 +12,7 @@ namespace lexel {
 // What a finished (or abandoned) game's score is made of.
 struct ScoreInput {
     std::array<std::string, LineCount> resultCodes; // "" for a line not evaluated
-    std::string gameClass;                          // the level of this game, "1".."4"
+    Level level = DefaultLevel;                     // of this game
     bool solvedEarly = false;
     int iLine = 1;
     int nonWordCount = 0;

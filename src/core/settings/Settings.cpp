@@ -12,14 +12,50 @@ const char* YesNo(bool on) {
     return on ? "Y" : "N";
 }
 
+namespace {
+
+// Stored as "1".."4"; anything else is the default level, as the options dialog shows it.
+Level LevelOf(const std::string& stored) {
+    if (stored.size() == 1 && stored[0] >= '1' && stored[0] <= '4') {
+        return static_cast<Level>(stored[0] - '0');
+    }
+    return DefaultLevel;
+}
+
+// Stored as "E" or "D"; anything else has not been chosen yet.
+const char* LanguageText(InterfaceLanguage language) {
+    switch (language) {
+    case InterfaceLanguage::English:
+        return "E";
+    case InterfaceLanguage::German:
+        return "D";
+    case InterfaceLanguage::Unchosen:
+        break;
+    }
+    return "";
+}
+
+} // namespace
+
 Settings DefaultSettings() {
-    return Settings{.Language = "E"};
+    return Settings{.Language = InterfaceLanguage::English};
+}
+
+InterfaceLanguage ReadLanguage(SettingsStore& store) {
+    const auto stored = store.ReadOption("Language");
+    return stored == "E"   ? InterfaceLanguage::English
+           : stored == "D" ? InterfaceLanguage::German
+                           : InterfaceLanguage::Unchosen;
+}
+
+void SaveLanguage(SettingsStore& store, InterfaceLanguage language) {
+    store.WriteOption("Language", LanguageText(language));
 }
 
 Settings ReadSettings(SettingsStore& store) {
     Settings settings;
-    settings.Language = store.ReadOption("Language");
-    settings.Class = store.ReadOption("Class");
+    settings.Language = ReadLanguage(store);
+    settings.Class = LevelOf(store.ReadOption("Class"));
     settings.Only = IsOn(store.ReadOption("Only"));
     settings.Cheating = IsOn(store.ReadOption("Cheating"));
     settings.Colors = IsOn(store.ReadOption("Colors"));
@@ -30,12 +66,12 @@ Settings ReadSettings(SettingsStore& store) {
 void SaveSettings(SettingsStore& store, const Settings& settings) {
     // All six or none: a save cut short must not leave Expert with Cheating on.
     sql::Transaction transaction(store.database());
-    store.WriteOption("Class", settings.Class);
+    store.WriteOption("Class", std::to_string(LevelNumber(settings.Class)));
     store.WriteOption("Only", YesNo(settings.Only));
     store.WriteOption("Cheating", YesNo(settings.Cheating));
     store.WriteOption("Colors", YesNo(settings.Colors));
     store.WriteOption("Timer", YesNo(settings.Timer));
-    store.WriteOption("Language", settings.Language);
+    SaveLanguage(store, settings.Language);
     transaction.Commit();
 }
 

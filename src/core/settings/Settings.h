@@ -2,19 +2,23 @@
 
 // The settings record: read once at start-up, changed by the options dialog.
 
+#include "core/rules/Level.h"
+
 #include <string>
 
 namespace lexel {
 
 class SettingsStore;
 
+enum class InterfaceLanguage { Unchosen, English, German };
+
 struct Settings {
-    std::string Language;    // "E" English, "D" German; anything else: not chosen yet
-    std::string Class = "2"; // hidden-word level "1".."4"
-    bool Only = false;       // hidden words only of that level, not of easier ones too
-    bool Cheating = false;   // guesses that are no words are accepted
-    bool Colors = true;      // letters are coloured automatically
-    bool Timer = true;       // the used time is shown
+    InterfaceLanguage Language = InterfaceLanguage::Unchosen; // asked for at the first start
+    Level Class = DefaultLevel;                               // of the hidden word
+    bool Only = false;     // hidden words only of that level, not of easier ones too
+    bool Cheating = false; // guesses that are no words are accepted
+    bool Colors = true;    // letters are coloured automatically
+    bool Timer = true;     // the used time is shown
 
     bool operator==(const Settings&) const = default;
 };
@@ -31,5 +35,9 @@ Settings ReadSettings(SettingsStore& store);
 // Writes all six rows, changed or not, in the order Class, Only, Cheating, Colors, Timer,
 // Language, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
+
+// The stored language alone, as the first start's language window reads and writes it.
+InterfaceLanguage ReadLanguage(SettingsStore& store);
+void SaveLanguage(SettingsStore& store, InterfaceLanguage language);
 
 } // namespace lexel

@@ -11,14 +11,13 @@ namespace {
 constexpr int FirstLevelsOnlyDraws = 5; // draws that take only the chosen level
 constexpr int FreshnessDraws = 10000;   // from this draw on a used word is taken too
 constexpr int GiveUpDraws = 100000;     // a random source that never hits: stop drawing
-constexpr int DefaultLevel = 2;
 
 bool IsLowerWord(std::string_view word) {
     return std::all_of(word.begin(), word.end(), [](char c) { return c >= 'a' && c <= 'z'; });
 }
 
 // The level as a number, or nullopt for text that is not one.
-std::optional<int> LevelNumber(std::string_view level) {
+std::optional<int> LevelOfText(std::string_view level) {
     int value = 0;
     const auto [end, ec] = std::from_chars(level.data(), level.data() + level.size(), value);
     if (ec != std::errc() || end != level.data() + level.size()) {
@@ -83,9 +82,9 @@ std::string WordStore::ReachableClass(std::string_view wantedClass, bool only) {
     if (levels.empty()) {
         throw sql::Error(0, "w6s holds no word with a level");
     }
-    const int target = LevelNumber(wantedClass).value_or(DefaultLevel);
+    const int target = LevelOfText(wantedClass).value_or(LevelNumber(DefaultLevel));
     const auto distance = [&](const std::string& level) {
-        const auto number = LevelNumber(level);
+        const auto number = LevelOfText(level);
         return number ? std::pair(std::abs(*number - target), *number) : std::pair(INT_MAX, 0);
     };
     return *std::min_element(levels.begin(), levels.end(), [&](const auto& a, const auto& b) {
@@ -93,7 +92,8 @@ std::string WordStore::ReachableClass(std::string_view wantedClass, bool only) {
     });
 }
 
-std::string WordStore::PickHiddenWord(std::string_view gameClass, bool only) {
+std::string WordStore::PickHiddenWord(Level level, bool only) {
+    const auto gameClass = std::to_string(LevelNumber(level)); // as w6s keeps it
     // The keys run from 1 without gaps: the highest is the count, read without a table scan.
     const int count = static_cast<int>(sql::QueryInt(db_, "SELECT MAX(Key) FROM w6s").value_or(0));
     const std::string wanted = ReachableClass(gameClass, only);

@@ -6,6 +6,7 @@
 #include "AnagramSet.h"
 #include "RandomSource.h"
 #include "Sql.h"
+#include "core/rules/Level.h"
 
 #include <array>
 #include <optional>
@@ -27,7 +28,7 @@ public:
     // five draws only that level is taken; then easier levels too unless `only` is set. A word
     // already hidden in this run is skipped until draw 10000. When no word can ever qualify
     // (a level without words, or no level at all), the nearest level that has words is used.
-    std::string PickHiddenWord(std::string_view gameClass, bool only);
+    std::string PickHiddenWord(Level level, bool only);
 
     // `CodeToWord(code, 6)` has not been hidden in this run.
     bool IsFreshWord(WordCodeValue code) const;

@@ -20,11 +20,11 @@ void LanguageSwitch::LoadGerman() {
 }
 
 LanguageSwitch::~LanguageSwitch() {
-    Apply("E");
+    Apply(InterfaceLanguage::English);
 }
 
-void LanguageSwitch::Apply(const std::string& language) {
-    const bool german = language == "D";
+void LanguageSwitch::Apply(InterfaceLanguage language) {
+    const bool german = language == InterfaceLanguage::German;
     if (german == installed_) {
         return;
     }

@@ -3,6 +3,8 @@
 // The interface language: English texts are in the code, German ones come from the compiled
 // translation file, installed on the application while German is chosen.
 
+#include "core/settings/Settings.h"
+
 #include <QTranslator>
 #include <memory>
 #include <string>
@@ -16,8 +18,8 @@ public:
     LanguageSwitch(const LanguageSwitch&) = delete;
     LanguageSwitch& operator=(const LanguageSwitch&) = delete;
 
-    // "D" German, anything else English. Windows pick it up at their next Translate.
-    void Apply(const std::string& language);
+    // German, or English for anything else. Windows pick it up at their next Translate.
+    void Apply(InterfaceLanguage language);
     bool IsGerman() const { return installed_; }
 
 private:

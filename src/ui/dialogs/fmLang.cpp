@@ -1,6 +1,6 @@
 #include "fmLang.h"
 
-#include "core/settings/SettingsStore.h"
+#include "core/settings/Settings.h"
 #include "ui/controls/Controls.h"
 
 #include <QGroupBox>
@@ -46,7 +46,8 @@ void fmLang::CreateControls() {
 }
 
 void fmLang::Command1_Click() {
-    store_.WriteOption("Language", Option1[1]->isChecked() ? "D" : "E");
+    SaveLanguage(store_,
+                 Option1[1]->isChecked() ? InterfaceLanguage::German : InterfaceLanguage::English);
     accept();
 }
 

@@ -28,11 +28,6 @@ QPushButton* Button(QWidget* parent, const QString& name, int top) {
     return PlaceButton(parent, name, {ButtonLeft, top, ButtonWidth, ButtonHeight});
 }
 
-int LevelIndex(const std::string& level) {
-    const bool valid = level.size() == 1 && level[0] >= '1' && level[0] <= '4';
-    return valid ? level[0] - '1' : 1; // an unreadable level shows as Advanced
-}
-
 } // namespace
 
 fmOptions::fmOptions(Settings& settings, SettingsStore& store, Help& help, QWidget* parent)
@@ -112,14 +107,14 @@ void fmOptions::Form_Load() {
 }
 
 void fmOptions::ShowSettings(const Settings& settings) {
-    const int level = LevelIndex(settings.Class);
+    const int level = LevelNumber(settings.Class) - 1;
     Option1[level]->setChecked(true);
     Option1_Click(level); // also when that level was already selected
     Option2[settings.Only ? 0 : 1]->setChecked(true);
     Check1->setChecked(settings.Cheating && level < 2);
     Check4->setChecked(settings.Colors);
     Check5->setChecked(settings.Timer);
-    Option3[settings.Language == "E" ? 0 : 1]->setChecked(true);
+    Option3[settings.Language == InterfaceLanguage::English ? 0 : 1]->setChecked(true);
 }
 
 // Beginner has no easier levels; Expert and Guru play without cheating.
@@ -136,8 +131,9 @@ Settings fmOptions::ChosenSettings() const {
     while (level < 3 && !Option1[level]->isChecked()) {
         ++level;
     }
-    return Settings{.Language = Option3[0]->isChecked() ? "E" : "D",
-                    .Class = std::to_string(level + 1),
+    return Settings{.Language = Option3[0]->isChecked() ? InterfaceLanguage::English
+                                                        : InterfaceLanguage::German,
+                    .Class = static_cast<Level>(level + 1),
                     .Only = Option2[0]->isChecked(),
                     .Cheating = Check1->isChecked(),
                     .Colors = Check4->isChecked(),

@@ -294,7 +294,7 @@ Score fmMain::ComputeScore() const {
     for (int line = 1; line <= LineCount; ++line) {
         input.resultCodes[line - 1] = ResultCode(line).trimmed().toStdString();
     }
-    input.gameClass = game_.GameClass;
+    input.level = game_.GameClass;
     input.solvedEarly = game_.SolvedEarly;
     input.iLine = game_.iLine;
     input.nonWordCount = game_.NonWordCount;

@@ -21,14 +21,13 @@
 
 namespace lexel {
 
-std::string ChooseLanguage(SettingsStore& store) {
-    auto language = store.ReadOption("Language");
-    if (language != "E" && language != "D") {
+InterfaceLanguage ChooseLanguage(SettingsStore& store) {
+    if (ReadLanguage(store) == InterfaceLanguage::Unchosen) {
         fmLang window(store);
         window.exec();
-        language = store.ReadOption("Language");
     }
-    return language == "D" ? "D" : "E";
+    return ReadLanguage(store) == InterfaceLanguage::German ? InterfaceLanguage::German
+                                                            : InterfaceLanguage::English;
 }
 
 namespace {

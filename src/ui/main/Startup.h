@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/settings/Settings.h"
 #include "core/startup/GameFiles.h"
 
 #include <string>
@@ -16,6 +17,6 @@ int RunLexel(GameApplication& app, GameFiles files);
 
 // The stored language, asked for with the language window when none is stored. A window
 // closed without OK stores nothing: this run is in English and the next start asks again.
-std::string ChooseLanguage(SettingsStore& store);
+InterfaceLanguage ChooseLanguage(SettingsStore& store);
 
 } // namespace lexel

@@ -8,7 +8,7 @@ namespace {
 ScoreInput WonOnLineNine() {
     ScoreInput game;
     game.resultCodes = {"100", "1100", "200", "1000", "2100", "1200", "3100", "4000", "6000"};
-    game.gameClass = "3";
+    game.level = Level::Expert;
     game.iLine = 9;
     game.suggestionCount = 1;
     game.elapsedSeconds = 330;
@@ -18,7 +18,7 @@ ScoreInput WonOnLineNine() {
 ScoreInput SolvedOnLineFour() {
     ScoreInput game;
     game.resultCodes = {"1000", "200", "1100", "", "", "", "", "", ""};
-    game.gameClass = "1";
+    game.level = Level::Beginner;
     game.solvedEarly = true;
     game.iLine = 4;
     game.hintCount = 1;
@@ -49,7 +49,7 @@ TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
 TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {
     ScoreInput lost;
     lost.resultCodes = {"100", "0", "200", "1000", "100", "1100", "2000", "3100", "4100"};
-    lost.gameClass = "4";
+    lost.level = Level::Guru;
     lost.iLine = 9;
     lost.elapsedSeconds = 10;
     EXPECT_EQ(ComputeScore(lost), 11700); // no level, clean or time bonus
@@ -75,19 +75,9 @@ TEST(ComputeScore, HintChargesAndTheEarlySolveTerm) {
     EXPECT_EQ(ComputeScore(game), 357300);
 }
 
-TEST(ComputeScore, ALevelOutsideOneToFourCountsAsTheDefaultLevel) {
-    auto game = WonOnLineNine();
-    game.gameClass = "2";
-    const auto advanced = ComputeScore(game);
-    for (const char* stored : {"99999999999999999999", "-5", "0", "5", "junk", ""}) {
-        game.gameClass = stored;
-        EXPECT_EQ(ComputeScore(game), advanced) << stored;
-    }
-}
-
 TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
     auto game = WonOnLineNine();
-    game.gameClass = "4";
+    game.level = Level::Guru;
     game.suggestionCount = 0;
     game.solvedEarly = true;
     game.iLine = 1;

@@ -91,13 +91,37 @@ TEST_F(SettingsStoreTest, TheSettingsRecordReadsOnlyExactlyNAsOff) {
     EXPECT_TRUE(settings.Cheating);
     EXPECT_TRUE(settings.Colors);
     EXPECT_FALSE(settings.Timer);
-    EXPECT_EQ(settings.Language, "");
-    EXPECT_EQ(settings.Class, "2");
+    EXPECT_EQ(settings.Language, InterfaceLanguage::Unchosen);
+    EXPECT_EQ(settings.Class, Level::Advanced);
+}
+
+// A level outside 1 to 4 reads as the default level, as the options dialog shows it: it can
+// neither overflow the score nor earn one of its own.
+TEST_F(SettingsStoreTest, StoredLevelsAndLanguagesReadAsTheirValues) {
+    const std::vector<std::pair<const char*, Level>> levels{
+        {"1", Level::Beginner}, {"2", Level::Advanced},
+        {"3", Level::Expert},   {"4", Level::Guru},
+        {"0", DefaultLevel},    {"5", DefaultLevel},
+        {"-5", DefaultLevel},   {"junk", DefaultLevel},
+        {"", DefaultLevel},     {"99999999999999999999", DefaultLevel}};
+    for (const auto& [stored, level] : levels) {
+        store.WriteOption("Class", stored);
+        EXPECT_EQ(ReadSettings(store).Class, level) << stored;
+    }
+    const std::vector<std::pair<const char*, InterfaceLanguage>> languages{
+        {"E", InterfaceLanguage::English},
+        {"D", InterfaceLanguage::German},
+        {"", InterfaceLanguage::Unchosen},
+        {"d", InterfaceLanguage::Unchosen}};
+    for (const auto& [stored, language] : languages) {
+        store.WriteOption("Language", stored);
+        EXPECT_EQ(ReadSettings(store).Language, language) << stored;
+    }
 }
 
 TEST_F(SettingsStoreTest, SaveWritesAllSixRows) {
     db.Execute("DELETE FROM Options WHERE Name = 'Timer'");
-    Settings chosen{"D", "4", true, false, false, true};
+    Settings chosen{InterfaceLanguage::German, Level::Guru, true, false, false, true};
     SaveSettings(store, chosen);
     EXPECT_EQ(Stored("Language"), "D");
     EXPECT_EQ(Stored("Class"), "4");

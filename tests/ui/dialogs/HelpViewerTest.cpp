@@ -66,7 +66,7 @@ private slots:
         HelpFiles help(LEXEL_HELP_DIR, f.languageSwitch, f.boxes);
         ShowAndRead(help, HelpTopic::Game); // registers the English file
         for (const char* language : {"E", "D"}) {
-            f.languageSwitch.Apply(language);
+            f.languageSwitch.Apply(test::LanguageOf(language));
             ShowAndRead(help, HelpTopic::Game);
             HelpViewer viewer(QLatin1String(language), HelpTopic::Game);
             auto* browser = viewer.browser();

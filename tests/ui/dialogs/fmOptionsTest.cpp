@@ -110,13 +110,13 @@ private slots:
         QVERIFY(!Shown(dialog, "Frame3"));
         QVERIFY(!Checked(dialog, "Check1"));
         Click(dialog, "cbOk");
-        QCOMPARE(settings.Class, std::string("4"));
+        QCOMPARE(settings.Class, Level::Guru);
         QVERIFY(!settings.Cheating);
     }
 
     void storedExpertWithCheatingOpensWithoutCheating() {
         test::WindowFixture f("E");
-        Settings settings{"E", "3", false, true, true, true};
+        Settings settings{InterfaceLanguage::English, Level::Expert, false, true, true, true};
         fmOptions dialog(settings, f.store, f.help);
         QVERIFY(!Shown(dialog, "Frame3"));
         QVERIFY(!Checked(dialog, "Check1"));
@@ -131,13 +131,14 @@ private slots:
         Click(dialog, "Option2_0");
         Click(dialog, "Option1_0");
         Click(dialog, "cbOk");
-        QCOMPARE(settings.Class, std::string("1"));
+        QCOMPARE(settings.Class, Level::Beginner);
         QVERIFY(settings.Only);
     }
 
     void okAppliesSaveAlsoWritesCancelKeeps() {
         test::WindowFixture f("E");
-        const Settings original{"E", "2", false, false, true, true};
+        const Settings original{
+            InterfaceLanguage::English, Level::Advanced, false, false, true, true};
         f.store.WriteOption("Timer", "y"); // reads as on; Save rewrites it all the same
         Settings settings = original;
         {
@@ -147,7 +148,7 @@ private slots:
             Click(dialog, "cbOk");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
-        const Settings chosen{"D", "3", false, false, true, true};
+        const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, true, true};
         QCOMPARE(settings, chosen);
         QCOMPARE(f.Stored("Class"), std::string("2"));
         QCOMPARE(f.Stored("Language"), std::string(""));
