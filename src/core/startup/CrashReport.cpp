@@ -52,7 +52,7 @@ void WriteBacktrace(int fd) {
 
 void OnFatalSignal(int signal) {
     if (const int fd = OpenReport(); fd >= 0) {
-        WriteHeader(fd, strsignal(signal));
+        WriteHeader(fd, sigdescr_np(signal)); // a static text: safe in a handler
         WriteBacktrace(fd);
         ::close(fd);
     }

@@ -13,7 +13,7 @@ bool GameApplication::notify(QObject* receiver, QEvent* event) {
         qCritical("Lexel: %s", e.what());
         if (!failing_) {
             failing_ = true;
-            onError ? onError(e) : exit(EXIT_FAILURE);
+            onError ? onError(e) : QCoreApplication::exit(EXIT_FAILURE);
         }
     }
     return false;

@@ -67,6 +67,10 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
             releaseFiles();
         };
     }
+    // However the window's run ends, an exit after it must not reach the window.
+    struct Disarm {
+        ~Disarm() { forcedEnd = nullptr; }
+    } const disarm;
     const TerminationSignals endSignals([&] { window.EndWithoutQuestions(true); });
     app.onError = [&](const std::exception& e) {
         boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
@@ -76,7 +80,6 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
     window.Form_Load();
     window.show();
     const int code = app.exec();
-    forcedEnd = nullptr;
     app.onError = nullptr;
     boxes.SetParent(nullptr);
     return code;
