@@ -64,6 +64,22 @@ bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
     return entered;
 }
 
+std::array<HighScoreEntry, HighScoreRanks> ReadHighScores(SettingsStore& store) {
+    std::array<HighScoreEntry, HighScoreRanks> table;
+    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
+        table[rank - 1] = SplitHighScore(store.ReadOption(HighScoreKey(rank)));
+    }
+    return table;
+}
+
+GameCounts ReadGameCounts(SettingsStore& store) {
+    return {store.ReadOption("GamesPlayed"), store.ReadOption("GamesWon")};
+}
+
+void CountPlayedGame(SettingsStore& store) {
+    store.IncrementCounter("GamesPlayed");
+}
+
 void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
     sql::Transaction transaction(store.database());
     store.WriteOption("GamesPlayed", runningGameCounted ? "1" : "0");

@@ -5,6 +5,7 @@
 
 #include "core/rules/Scoring.h"
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -38,6 +39,19 @@ struct FinishedGame {
     bool won = false;
 };
 bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game);
+
+// The table in rank order, as stored.
+std::array<HighScoreEntry, HighScoreRanks> ReadHighScores(SettingsStore& store);
+
+// The games counters as stored (the statistics window shows the stored text, junk and all).
+struct GameCounts {
+    std::string played;
+    std::string won;
+};
+GameCounts ReadGameCounts(SettingsStore& store);
+
+// A game counted as played: its first line was evaluated or a solution tried.
+void CountPlayedGame(SettingsStore& store);
 
 // Empties the table and the counters. `GamesPlayed` becomes "1" when the running game has
 // already been counted as played (it has an evaluated line), else "0".

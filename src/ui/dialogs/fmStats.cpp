@@ -82,8 +82,7 @@ void fmStats::Translate() {
 }
 
 QString fmStats::GamesWonLine() {
-    const auto won = store_.ReadOption("GamesWon");
-    const auto played = store_.ReadOption("GamesPlayed");
+    const auto [played, won] = ReadGameCounts(store_);
     const auto percentage = WonPercentage(WholeValue(won), WholeValue(played));
     const QString suffix =
         percentage ? QStringLiteral(" (%1%).").arg(*percentage) : QStringLiteral(".");
@@ -95,8 +94,9 @@ QString fmStats::GamesWonLine() {
 void fmStats::Form_Load() {
     Translate();
     const QColor text = palette().color(QPalette::ButtonText);
+    const auto table = ReadHighScores(store_);
     for (int i = 0; i < HighScoreRanks; ++i) {
-        const auto entry = SplitHighScore(store_.ReadOption(HighScoreKey(i + 1)));
+        const auto& entry = table[i];
         lbWords[i]->setText(QString::fromStdString(entry.word));
         lbScore[i]->setText(QString::fromStdString(entry.score));
         Emphasise(lbWords[i], false, text);

@@ -268,7 +268,7 @@ void fmMain::ShowAnagrams() {
 // A write that fails (a full disk) changes nothing, so the player may simply try again.
 bool fmMain::CountGame() {
     try {
-        services_.store.IncrementCounter("GamesPlayed");
+        CountPlayedGame(services_.store);
     } catch (const sql::Error& e) {
         services_.boxes.Show(
             {MessageIcon::Critical, NothingWrittenMessage(QString::fromUtf8(e.what()))});
