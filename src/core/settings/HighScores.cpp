@@ -55,7 +55,7 @@ bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
     sql::Transaction transaction(store.database());
     const bool entered = EnterHighScore(store, game.word, game.score);
     if (game.countAsPlayed) {
-        store.IncrementCounter("GamesPlayed");
+        CountPlayedGame(store);
     }
     if (game.won) {
         store.IncrementCounter("GamesWon");

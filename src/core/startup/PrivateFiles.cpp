@@ -122,9 +122,4 @@ void CopyPrivateFile(const fs::path& from, const fs::path& to) {
     }
 }
 
-bool IsSymbolicLink(const fs::path& path) {
-    struct stat status {};
-    return ::lstat(path.c_str(), &status) == 0 && S_ISLNK(status.st_mode);
-}
-
 } // namespace lexel

@@ -27,7 +27,4 @@ void MakePrivateDirectories(const std::filesystem::path& directory);
 // FileError.
 void CopyPrivateFile(const std::filesystem::path& from, const std::filesystem::path& to);
 
-// True when `path` itself is a symbolic link, dangling or not.
-bool IsSymbolicLink(const std::filesystem::path& path);
-
 } // namespace lexel

@@ -21,6 +21,7 @@ constexpr int ButtonTop = 2895;
 constexpr int ButtonHeight = 372;
 constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
 constexpr int FrameAllowance = 60; // pixels of a window frame and title bar
+constexpr int TextHeight = 1860;   // the text area as built
 
 QFont SizedFont(double points, bool bold) {
     QFont font = LayoutFont();
@@ -52,7 +53,7 @@ void fmQuote::CreateControls() {
                          Qt::AlignHCenter | Qt::AlignVCenter);
     lbTitle->setFont(SizedFont(18, true));
     lbTitle->setWordWrap(true);
-    lbText = PlaceLabel(this, QStringLiteral("lbText"), {120, 600, 5370, 1860},
+    lbText = PlaceLabel(this, QStringLiteral("lbText"), {120, 600, 5370, TextHeight},
                         Qt::AlignLeft | Qt::AlignTop);
     lbText->setFont(SizedFont(12, false));
     lbText->setWordWrap(true);
@@ -94,7 +95,7 @@ void fmQuote::FitTitle() {
 // button stays on the screen.
 void fmQuote::FitText() {
     lbText->resize(lbText->width(), WrappedHeight(lbText));
-    const int rest = height() - Twips(1860) + FrameAllowance;
+    const int rest = height() - Twips(TextHeight) + FrameAllowance;
     const int fits = screen()->availableGeometry().height() - rest;
     if (lbText->height() <= fits) {
         return;
@@ -103,8 +104,10 @@ void fmQuote::FitText() {
     scroller->setObjectName(QStringLiteral("textScroller"));
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // The viewport takes the text's place; the text gives up the scroll bar's width.
+    scroller->setGeometry(lbText->x(), lbText->y(), lbText->width(), fits);
     const int scrollBar = scroller->verticalScrollBar()->sizeHint().width();
-    scroller->setGeometry(lbText->x(), lbText->y(), lbText->width() + scrollBar, fits);
+    lbText->resize(lbText->width() - scrollBar, 0);
     lbText->resize(lbText->width(), WrappedHeight(lbText));
     scroller->setWidget(lbText);
     scroller->show();

@@ -59,6 +59,17 @@ void ReleaseFiles(sql::Database& db, GameFiles& files) {
 int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes& boxes,
               const std::function<void()>& releaseFiles) {
     fmMain window(services);
+    // However the window's run ends, nothing that outlives it may still reach the window:
+    // the message boxes' parent, the error handler, the exit handler.
+    struct WindowScope {
+        GameApplication& app;
+        QtMessageBoxes& boxes;
+        ~WindowScope() {
+            forcedEnd = nullptr;
+            app.onError = nullptr;
+            boxes.SetParent(nullptr);
+        }
+    } const scope{app, boxes};
     boxes.SetParent(&window);
     static const bool registered = std::atexit(RunForcedEnd) == 0;
     if (registered) {
@@ -67,10 +78,6 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
             releaseFiles();
         };
     }
-    // However the window's run ends, an exit after it must not reach the window.
-    struct Disarm {
-        ~Disarm() { forcedEnd = nullptr; }
-    } const disarm;
     const TerminationSignals endSignals([&] { window.EndWithoutQuestions(true); });
     app.onError = [&](const std::exception& e) {
         boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
@@ -79,10 +86,7 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
     };
     window.Form_Load();
     window.show();
-    const int code = app.exec();
-    app.onError = nullptr;
-    boxes.SetParent(nullptr);
-    return code;
+    return app.exec();
 }
 
 } // namespace
