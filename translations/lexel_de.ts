@@ -58,7 +58,7 @@ Alles zuvor Gespeicherte bleibt erhalten.</translation>
     </message>
 </context>
 <context>
-    <name>lexel::fmAbout</name>
+    <name>lexel::AboutDialog</name>
     <message>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
@@ -74,7 +74,7 @@ Alles zuvor Gespeicherte bleibt erhalten.</translation>
     </message>
 </context>
 <context>
-    <name>lexel::fmAnagrams</name>
+    <name>lexel::AnagramWindow</name>
     <message>
         <source>Morvane Lexel Anagrams</source>
         <translation>Morvane Lexel Anagramme</translation>
@@ -266,7 +266,7 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
 </context>
 <context>
-    <name>lexel::fmOptions</name>
+    <name>lexel::OptionsDialog</name>
     <message>
         <source>Morvane Lexel Options</source>
         <translation>Morvane Lexel Einstellungen</translation>
@@ -361,7 +361,7 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
 </context>
 <context>
-    <name>lexel::fmStats</name>
+    <name>lexel::StatisticsDialog</name>
     <message>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>

@@ -24,7 +24,8 @@ namespace {
 constexpr int Events = 20000;
 constexpr std::uint32_t Seed = 20261207;
 
-// The language the next options window switches to ("Option3_0" English, "Option3_1" German).
+// The language the next options window switches to ("englishOption" English, "germanOption"
+// German).
 QString languageToChoose;
 
 // Modal windows and popup menus opened by the monkey are closed as soon as they show; an
@@ -33,9 +34,9 @@ void CloseWhatOpens() {
     if (auto* popup = QApplication::activePopupWidget()) {
         popup->close();
     } else if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
-        if (dialog->objectName() == QLatin1String("fmOptions") && !languageToChoose.isEmpty()) {
+        if (dialog->objectName() == QLatin1String("OptionsDialog") && !languageToChoose.isEmpty()) {
             dialog->findChild<QAbstractButton*>(std::exchange(languageToChoose, {}))->click();
-            dialog->findChild<QAbstractButton*>(QStringLiteral("cbOk"))->click();
+            dialog->findChild<QAbstractButton*>(QStringLiteral("okButton"))->click();
         } else {
             dialog->reject();
         }
@@ -210,7 +211,8 @@ private:
             QTest::keyClick(&w_, Qt::Key_F2); // a new game, asked or not
         }
         if (Pick(4) == 0) {
-            languageToChoose = Pick(2) ? QStringLiteral("Option3_1") : QStringLiteral("Option3_0");
+            languageToChoose =
+                Pick(2) ? QStringLiteral("germanOption") : QStringLiteral("englishOption");
             QTest::keyClick(&w_, Qt::Key_F5);
             ++languageSwitches;
         }

@@ -5,9 +5,9 @@ namespace lexel {
 // Help topics: each window opens its own with F1 or its Help button.
 enum class HelpTopic {
     Game = 1,       // the main window before the first game has begun
-    Statistics = 2, // fmStats
+    Statistics = 2, // StatisticsDialog
     Playing = 3,    // the main window once a game has begun
-    Options = 4,    // fmOptions
+    Options = 4,    // OptionsDialog
 };
 
 // Opens the help of the current language at a topic.

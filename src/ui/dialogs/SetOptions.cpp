@@ -1,14 +1,14 @@
 #include "SetOptions.h"
 
 #include "LanguageSwitch.h"
-#include "fmOptions.h"
+#include "OptionsDialog.h"
 
 namespace lexel {
 
 bool SetOptions(QWidget* parent, Settings& settings, SettingsStore& store, Help& help,
                 LanguageSwitch& language) {
     const auto before = settings.Language;
-    fmOptions dialog(settings, store, help, parent);
+    OptionsDialog dialog(settings, store, help, parent);
     dialog.exec();
     if (settings.Language == before) {
         return false;

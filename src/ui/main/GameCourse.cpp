@@ -13,8 +13,8 @@
 #include "fmMain.h"
 #include "ui/board/GuessGrid.h"
 #include "ui/controls/LineResultView.h"
-#include "ui/dialogs/fmAnagrams.h"
-#include "ui/dialogs/fmStats.h"
+#include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/StatisticsDialog.h"
 
 #include <QAction>
 #include <QGroupBox>
@@ -246,7 +246,7 @@ void fmMain::StopGame() {
 void fmMain::WinEnding(const QString& message, bool entered, Score score) {
     if (entered) {
         services_.boxes.Show({MessageIcon::Exclamation, message});
-        fmStats window(services_.store, services_.boxes, services_.help, false, this);
+        StatisticsDialog window(services_.store, services_.boxes, services_.help, false, this);
         window.HighLight(HiddenWordCapitals(), QString::number(score));
         window.exec();
     } else {
@@ -260,7 +260,7 @@ void fmMain::WinEnding(const QString& message, bool entered, Score score) {
 
 void fmMain::ShowAnagrams() {
     if (auto* anagrams = services_.words.Anagrams()) {
-        fmAnagrams window(*anagrams, game_.HiddenWord, this);
+        AnagramWindow window(*anagrams, game_.HiddenWord, this);
         window.exec();
     }
 }

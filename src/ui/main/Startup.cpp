@@ -11,8 +11,8 @@
 #include "fmMain.h"
 #include "ui/controls/QtMessageBoxes.h"
 #include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/LanguageDialog.h"
 #include "ui/dialogs/LanguageSwitch.h"
-#include "ui/dialogs/fmLang.h"
 
 #include <QApplication>
 #include <cstdlib>
@@ -23,7 +23,7 @@ namespace lexel {
 
 InterfaceLanguage ChooseLanguage(SettingsStore& store) {
     if (ReadLanguage(store) == InterfaceLanguage::Unchosen) {
-        fmLang window(store);
+        LanguageDialog window(store);
         window.exec();
     }
     return ReadLanguage(store) == InterfaceLanguage::German ? InterfaceLanguage::German

@@ -8,11 +8,11 @@
 #include "ui/board/GuessGrid.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/LineResultView.h"
+#include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/LanguageSwitch.h"
+#include "ui/dialogs/QuotationWindow.h"
 #include "ui/dialogs/SetOptions.h"
-#include "ui/dialogs/fmAbout.h"
-#include "ui/dialogs/fmQuote.h"
-#include "ui/dialogs/fmStats.h"
+#include "ui/dialogs/StatisticsDialog.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -343,7 +343,7 @@ bool fmMain::QueryUnload() {
 
 void fmMain::ShowQuotation() {
     if (const auto quote = PickQuote(services_.db, services_.random)) {
-        fmQuote window(*quote, this);
+        QuotationWindow window(*quote, this);
         window.exec();
     }
 }
@@ -359,13 +359,13 @@ void fmMain::mnOptions_Click() {
 
 // The about box may show the hidden word of the game as it stands.
 void fmMain::mnAbout_Click() {
-    fmAbout window([this] { return game_.HiddenWord; }, services_.boxes, this);
+    AboutDialog window([this] { return game_.HiddenWord; }, services_.boxes, this);
     window.exec();
 }
 
 void fmMain::mnStats_Click() {
-    fmStats window(services_.store, services_.boxes, services_.help,
-                   game_.GameRunning && game_.iLine >= 2, this);
+    StatisticsDialog window(services_.store, services_.boxes, services_.help,
+                            game_.GameRunning && game_.iLine >= 2, this);
     window.exec();
 }
 

@@ -42,8 +42,8 @@ void Guess(const char* word) {
 void SwitchToGerman(fmMain& w) {
     QTimer::singleShot(0, [] {
         auto* options = QApplication::activeModalWidget();
-        options->findChild<QAbstractButton*>("Option3_1")->click();
-        options->findChild<QAbstractButton*>("cbOk")->click();
+        options->findChild<QAbstractButton*>("germanOption")->click();
+        options->findChild<QAbstractButton*>("okButton")->click();
     });
     QTest::keyClick(&w, Qt::Key_F5);
     test::Reactivate(&w);

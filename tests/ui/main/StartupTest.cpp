@@ -39,9 +39,9 @@ private slots:
     void theFirstRunAsksForTheLanguage() {
         test::WindowFixture f("E");
         QStringList seen;
-        AnswerNextModal(&seen, "Option1_1", "Command1");
+        AnswerNextModal(&seen, "germanOption", "okButton");
         QCOMPARE(ChooseLanguage(f.store), InterfaceLanguage::German);
-        QCOMPARE(seen, QStringList{QStringLiteral("fmLang")});
+        QCOMPARE(seen, QStringList{QStringLiteral("LanguageDialog")});
         QCOMPARE(f.Stored("Language"), std::string("D"));
 
         seen.clear();
@@ -54,9 +54,9 @@ private slots:
     void aLanguageWindowClosedWithoutOkMeansEnglishThisTime() {
         test::WindowFixture f("E");
         QStringList seen;
-        AnswerNextModal(&seen, "Option1_1", nullptr);
+        AnswerNextModal(&seen, "germanOption", nullptr);
         QCOMPARE(ChooseLanguage(f.store), InterfaceLanguage::English);
-        QCOMPARE(seen, QStringList{QStringLiteral("fmLang")});
+        QCOMPARE(seen, QStringList{QStringLiteral("LanguageDialog")});
         QCOMPARE(f.Stored("Language"), std::string("")); // asked again at the next start
     }
 };

@@ -142,8 +142,8 @@ private slots:
         PlayLines(w, 1);
         QTimer::singleShot(0, [] {
             auto* options = QApplication::activeModalWidget();
-            options->findChild<QAbstractButton*>("Option3_1")->click(); // German
-            options->findChild<QAbstractButton*>("cbOk")->click();
+            options->findChild<QAbstractButton*>("germanOption")->click(); // German
+            options->findChild<QAbstractButton*>("okButton")->click();
         });
         QTest::keyClick(&w, Qt::Key_F5);
         QCOMPARE(CaptionOf(w, "cmdGame"), QStringLiteral("Neues Spiel"));
@@ -154,7 +154,7 @@ private slots:
         QString title;
         QTimer::singleShot(0, [&title] {
             auto* stats = QApplication::activeModalWidget();
-            title = stats->findChild<QPushButton*>("cbClose")->text();
+            title = stats->findChild<QPushButton*>("closeButton")->text();
             stats->close();
         });
         QTest::keyClick(&w, Qt::Key_F6);
@@ -203,7 +203,7 @@ private slots:
         QCOMPARE(f.boxes.shown.back().text,
                  QString::fromUtf8("Toll!  Das gesuchte Wort wurde vorzeitig gefunden.\n"
                                    "415000 Punkte wurden erzielt."));
-        QCOMPARE(modals.seen, QStringList{QStringLiteral("fmAnagrams")});
+        QCOMPARE(modals.seen, QStringList{QStringLiteral("AnagramWindow")});
         test::Reactivate(&w);
         const auto shown = f.boxes.shown.size();
         Press(Qt::Key_F2); // the game is over: no question
@@ -359,8 +359,8 @@ private slots:
         QCOMPARE(f.boxes.shown.back().text,
                  QStringLiteral("Great!  You found the hidden word ahead of time."));
         // The score entered the table; "garden" has an anagram in the sample words.
-        QCOMPARE(modals.seen,
-                 (QStringList{QStringLiteral("fmStats"), QStringLiteral("fmAnagrams")}));
+        QCOMPARE(modals.seen, (QStringList{QStringLiteral("StatisticsDialog"),
+                                           QStringLiteral("AnagramWindow")}));
         QCOMPARE(f.Stored("GamesPlayed"), std::string("1"));
         QCOMPARE(f.Stored("GamesWon"), std::string("1"));
         QVERIFY(!w.Game().GameRunning);
@@ -493,7 +493,7 @@ private slots:
         auto& fresh = g.Start();
         test::ModalCloser modals;
         QVERIFY(fresh.close());
-        QCOMPARE(modals.seen, QStringList{QStringLiteral("fmQuote")});
+        QCOMPARE(modals.seen, QStringList{QStringLiteral("QuotationWindow")});
         QVERIFY(g.boxes.shown.empty());
     }
 

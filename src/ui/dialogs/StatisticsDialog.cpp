@@ -1,4 +1,4 @@
-#include "fmStats.h"
+#include "StatisticsDialog.h"
 
 #include "core/settings/HighScores.h"
 #include "core/settings/NumericText.h"
@@ -41,47 +41,50 @@ void Emphasise(QLabel* label, bool bold, const QColor& color) {
 
 } // namespace
 
-fmStats::fmStats(SettingsStore& store, MessageBoxes& boxes, Help& help, bool runningGameCounted,
-                 QWidget* parent)
+StatisticsDialog::StatisticsDialog(SettingsStore& store, MessageBoxes& boxes, Help& help,
+                                   bool runningGameCounted, QWidget* parent)
     : HelpDialog(help, HelpTopic::Statistics, parent), store_(store), boxes_(boxes),
       runningGameCounted_(runningGameCounted) {
-    setObjectName(QStringLiteral("fmStats"));
+    setObjectName(QStringLiteral("StatisticsDialog"));
     setFont(LayoutFont());
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     CreateControls();
-    Form_Load();
+    Translate();
+    ShowHighScores();
 }
 
-void fmStats::CreateControls() {
-    lbTotal = Label(this, QStringLiteral("lbTotal"), {120, 120, 4920, 300}, Qt::AlignLeft);
-    Frame1 = Place<QGroupBox>(this, QStringLiteral("Frame1"), {120, 480, 3720, 3300});
+void StatisticsDialog::CreateControls() {
+    gamesWonLine_ =
+        Label(this, QStringLiteral("gamesWonLine"), {120, 120, 4920, 300}, Qt::AlignLeft);
+    highScoreGroup_ =
+        Place<QGroupBox>(this, QStringLiteral("highScoreGroup"), {120, 480, 3720, 3300});
     for (int i = 0; i < HighScoreRanks; ++i) {
         const int top = RowTop + i * RowPitch;
-        lbNums[i] = Label(Frame1, QStringLiteral("lbNums_%1").arg(i), {120, top, 420, RowHeight},
-                          Qt::AlignRight);
-        lbNums[i]->setText(QString::number(i + 1));
-        lbWords[i] = Label(Frame1, QStringLiteral("lbWords_%1").arg(i), {720, top, 1500, RowHeight},
-                           Qt::AlignLeft);
-        lbScore[i] = Label(Frame1, QStringLiteral("lbScore_%1").arg(i),
+        ranks_[i] = Label(highScoreGroup_, QStringLiteral("rank_%1").arg(i),
+                          {120, top, 420, RowHeight}, Qt::AlignRight);
+        ranks_[i]->setText(QString::number(i + 1));
+        words_[i] = Label(highScoreGroup_, QStringLiteral("word_%1").arg(i),
+                          {720, top, 1500, RowHeight}, Qt::AlignLeft);
+        scores_[i] = Label(highScoreGroup_, QStringLiteral("score_%1").arg(i),
                            {2220, top, 1320, RowHeight}, Qt::AlignRight);
     }
-    cbClose = Button(this, QStringLiteral("cbClose"), 570);
-    cbReset = Button(this, QStringLiteral("cbReset"), 1020);
-    cbHelp = Button(this, QStringLiteral("cbHelp"), 1470);
-    connect(cbClose, &QPushButton::clicked, this, &fmStats::reject);
-    connect(cbReset, &QPushButton::clicked, this, &fmStats::cbReset_Click);
-    connect(cbHelp, &QPushButton::clicked, this, &fmStats::ShowHelp);
+    closeButton_ = Button(this, QStringLiteral("closeButton"), 570);
+    resetButton_ = Button(this, QStringLiteral("resetButton"), 1020);
+    helpButton_ = Button(this, QStringLiteral("helpButton"), 1470);
+    connect(closeButton_, &QPushButton::clicked, this, &StatisticsDialog::reject);
+    connect(resetButton_, &QPushButton::clicked, this, &StatisticsDialog::ResetStatistics);
+    connect(helpButton_, &QPushButton::clicked, this, &StatisticsDialog::ShowHelp);
 }
 
-void fmStats::Translate() {
+void StatisticsDialog::Translate() {
     setWindowTitle(tr("Morvane Lexel High Scores"));
-    cbClose->setText(tr("&Close"));
-    cbReset->setText(tr("&Reset"));
-    cbHelp->setText(tr("&Help"));
-    lbTotal->setText(GamesWonLine());
+    closeButton_->setText(tr("&Close"));
+    resetButton_->setText(tr("&Reset"));
+    helpButton_->setText(tr("&Help"));
+    gamesWonLine_->setText(GamesWonLine());
 }
 
-QString fmStats::GamesWonLine() {
+QString StatisticsDialog::GamesWonLine() {
     const auto [played, won] = ReadGameCounts(store_);
     const auto percentage = WonPercentage(WholeValue(won), WholeValue(played));
     const QString suffix =
@@ -91,37 +94,36 @@ QString fmStats::GamesWonLine() {
         .arg(QString::fromStdString(won), QString::fromStdString(played), suffix);
 }
 
-void fmStats::Form_Load() {
-    Translate();
+void StatisticsDialog::ShowHighScores() {
     const QColor text = palette().color(QPalette::ButtonText);
     const auto table = ReadHighScores(store_);
     for (int i = 0; i < HighScoreRanks; ++i) {
         const auto& entry = table[i];
-        lbWords[i]->setText(QString::fromStdString(entry.word));
-        lbScore[i]->setText(QString::fromStdString(entry.score));
-        Emphasise(lbWords[i], false, text);
-        Emphasise(lbScore[i], false, text);
+        words_[i]->setText(QString::fromStdString(entry.word));
+        scores_[i]->setText(QString::fromStdString(entry.score));
+        Emphasise(words_[i], false, text);
+        Emphasise(scores_[i], false, text);
     }
 }
 
-void fmStats::HighLight(const QString& word, const QString& score) {
+void StatisticsDialog::HighLight(const QString& word, const QString& score) {
     for (int i = 0; i < HighScoreRanks; ++i) {
-        if (lbWords[i]->text() == word && lbScore[i]->text() == score) {
-            Emphasise(lbWords[i], true, HighLightBlue);
-            Emphasise(lbScore[i], lbScore[i]->font().bold(), HighLightBlue);
+        if (words_[i]->text() == word && scores_[i]->text() == score) {
+            Emphasise(words_[i], true, HighLightBlue);
+            Emphasise(scores_[i], scores_[i]->font().bold(), HighLightBlue);
             return;
         }
     }
 }
 
-void fmStats::cbReset_Click() {
+void StatisticsDialog::ResetStatistics() {
     const auto answer = boxes_.Show({MessageIcon::Question,
                                      tr("Do you really want to reset the high score information?"),
                                      MessageButtons::YesNo, MessageAnswer::No});
     if (answer != MessageAnswer::Yes) {
         return;
     }
-    ResetStatistics(store_, runningGameCounted_);
+    lexel::ResetStatistics(store_, runningGameCounted_);
     accept();
 }
 

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmStats.h"
+#include "ui/dialogs/StatisticsDialog.h"
 
 #include "core/settings/HighScores.h"
 #include "support/WindowFixture.h"
@@ -22,9 +22,9 @@ QLabel* Row(QWidget& window, const char* array, int row) {
 
 bool IsHighlighted(QWidget& window, int row) {
     const auto blue = QColor(0, 0, 255);
-    return Row(window, "lbWords", row)->font().bold() &&
-           Row(window, "lbWords", row)->palette().color(QPalette::WindowText) == blue &&
-           Row(window, "lbScore", row)->palette().color(QPalette::WindowText) == blue;
+    return Row(window, "word", row)->font().bold() &&
+           Row(window, "word", row)->palette().color(QPalette::WindowText) == blue &&
+           Row(window, "score", row)->palette().color(QPalette::WindowText) == blue;
 }
 
 void Fill(test::WindowFixture& f, const std::vector<std::string>& entries) {
@@ -35,7 +35,7 @@ void Fill(test::WindowFixture& f, const std::vector<std::string>& entries) {
 
 } // namespace
 
-class fmStatsTest : public QObject {
+class StatisticsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -58,15 +58,15 @@ private slots:
             for (const auto& c : cases) {
                 f.store.WriteOption("GamesWon", c.won);
                 f.store.WriteOption("GamesPlayed", c.played);
-                fmStats window(f.store, f.boxes, f.help, false);
-                QCOMPARE(Label(window, "lbTotal")->text(),
+                StatisticsDialog window(f.store, f.boxes, f.help, false);
+                QCOMPARE(Label(window, "gamesWonLine")->text(),
                          QString::fromUtf8(german ? c.german : c.english));
                 QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel High Scores"));
-                QCOMPARE(Child<QPushButton>(window, "cbClose")->text(),
+                QCOMPARE(Child<QPushButton>(window, "closeButton")->text(),
                          QString::fromUtf8(german ? "&Schließen" : "&Close"));
-                QCOMPARE(Child<QPushButton>(window, "cbReset")->text(),
+                QCOMPARE(Child<QPushButton>(window, "resetButton")->text(),
                          QString::fromUtf8(german ? "&Löschen" : "&Reset"));
-                QCOMPARE(Child<QPushButton>(window, "cbHelp")->text(),
+                QCOMPARE(Child<QPushButton>(window, "helpButton")->text(),
                          QString::fromUtf8(german ? "&Hilfe" : "&Help"));
             }
         }
@@ -75,28 +75,28 @@ private slots:
     void tableShowsEntriesAsStored() {
         test::WindowFixture f("E");
         Fill(f, {"PLANET346900", "SHORT", "<b>X</b>99"});
-        fmStats window(f.store, f.boxes, f.help, false);
-        QCOMPARE(Row(window, "lbNums", 9)->text(), QStringLiteral("10"));
-        QVERIFY(Row(window, "lbNums", 0)->alignment() & Qt::AlignRight);
-        QVERIFY(Row(window, "lbScore", 0)->alignment() & Qt::AlignRight);
-        QCOMPARE(Row(window, "lbWords", 0)->text(), QStringLiteral("PLANET"));
-        QCOMPARE(Row(window, "lbScore", 0)->text(), QStringLiteral("346900"));
-        QCOMPARE(Row(window, "lbWords", 1)->text(), QStringLiteral("SHORT"));
-        QCOMPARE(Row(window, "lbScore", 1)->text(), QString());
-        QCOMPARE(Row(window, "lbWords", 2)->text(), QStringLiteral("<b>X</"));
-        QCOMPARE(Row(window, "lbWords", 2)->textFormat(), Qt::PlainText);
-        QCOMPARE(Row(window, "lbWords", 3)->text(), QStringLiteral("??????"));
-        QCOMPARE(Row(window, "lbScore", 3)->text(), QStringLiteral("0"));
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        QCOMPARE(Row(window, "rank", 9)->text(), QStringLiteral("10"));
+        QVERIFY(Row(window, "rank", 0)->alignment() & Qt::AlignRight);
+        QVERIFY(Row(window, "score", 0)->alignment() & Qt::AlignRight);
+        QCOMPARE(Row(window, "word", 0)->text(), QStringLiteral("PLANET"));
+        QCOMPARE(Row(window, "score", 0)->text(), QStringLiteral("346900"));
+        QCOMPARE(Row(window, "word", 1)->text(), QStringLiteral("SHORT"));
+        QCOMPARE(Row(window, "score", 1)->text(), QString());
+        QCOMPARE(Row(window, "word", 2)->text(), QStringLiteral("<b>X</"));
+        QCOMPARE(Row(window, "word", 2)->textFormat(), Qt::PlainText);
+        QCOMPARE(Row(window, "word", 3)->text(), QStringLiteral("??????"));
+        QCOMPARE(Row(window, "score", 3)->text(), QStringLiteral("0"));
     }
 
     void highLightMarksTheFirstMatchOnly() {
         test::WindowFixture f("E");
         Fill(f, {"GARDEN900", "PLANET500", "SILVER400", "PLANET500"});
-        fmStats window(f.store, f.boxes, f.help, false);
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
         window.HighLight(QStringLiteral("PLANET"), QStringLiteral("500"));
         QVERIFY(IsHighlighted(window, 1));
         QVERIFY(!IsHighlighted(window, 3));
-        QVERIFY(!Row(window, "lbWords", 0)->font().bold());
+        QVERIFY(!Row(window, "word", 0)->font().bold());
         window.HighLight(QStringLiteral("planet"), QStringLiteral("400"));
         for (int row : {0, 2, 3}) {
             QVERIFY(!IsHighlighted(window, row));
@@ -108,10 +108,10 @@ private slots:
         Fill(f, {"GARDEN900"});
         f.store.WriteOption("GamesPlayed", "8");
         f.store.WriteOption("GamesWon", "3");
-        fmStats window(f.store, f.boxes, f.help, true);
+        StatisticsDialog window(f.store, f.boxes, f.help, true);
         window.show();
         f.boxes.answers = {MessageAnswer::No};
-        QTest::mouseClick(Child<QPushButton>(window, "cbReset"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
         QCOMPARE(f.boxes.shown.size(), std::size_t{1});
         QCOMPARE(f.boxes.shown[0].text,
                  QStringLiteral("Do you really want to reset the high score information?"));
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(f.Stored("HighScore1"), std::string("GARDEN900"));
 
         f.boxes.answers = {MessageAnswer::Yes};
-        QTest::mouseClick(Child<QPushButton>(window, "cbReset"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
         QVERIFY(!window.isVisible());
         QCOMPARE(f.Stored("GamesPlayed"), std::string("1")); // the running game counts
         QCOMPARE(f.Stored("GamesWon"), std::string("0"));
@@ -131,13 +131,13 @@ private slots:
 
     void germanResetQuestionAndHelp() {
         test::WindowFixture f("D");
-        fmStats window(f.store, f.boxes, f.help, false);
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::mouseClick(Child<QPushButton>(window, "cbReset"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
         QCOMPARE(f.boxes.shown.at(0).text, QStringLiteral("High Scores wirklich löschen?"));
         QTest::keyClick(&window, Qt::Key_F1);
-        QTest::mouseClick(Child<QPushButton>(window, "cbHelp"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(window, "helpButton"), Qt::LeftButton);
         QCOMPARE(f.help.topics.size(), std::size_t{2});
         QVERIFY(f.help.topics[0] == HelpTopic::Statistics &&
                 f.help.topics[1] == HelpTopic::Statistics);
@@ -146,5 +146,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(fmStatsTest)
-#include "fmStatsTest.moc"
+QTEST_MAIN(StatisticsDialogTest)
+#include "StatisticsDialogTest.moc"

@@ -1,4 +1,4 @@
-#include "fmAnagrams.h"
+#include "AnagramWindow.h"
 
 #include "core/store/AnagramSet.h"
 #include "ui/controls/Controls.h"
@@ -43,32 +43,33 @@ QString Capitals(const std::string& word) {
 
 } // namespace
 
-fmAnagrams::fmAnagrams(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent)
+AnagramWindow::AnagramWindow(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent)
     : QDialog(parent), anagrams_(anagrams) {
-    setObjectName(QStringLiteral("fmAnagrams"));
+    setObjectName(QStringLiteral("AnagramWindow"));
     setModal(true);
     setFont(LayoutFont());
     CreateControls();
-    Form_Load(hiddenWord);
+    Start(hiddenWord);
 }
 
-void fmAnagrams::CreateControls() {
+void AnagramWindow::CreateControls() {
     for (int i = 0; i < Letters; ++i) {
-        lbW[i] = Cell(this, QStringLiteral("lbW_%1").arg(i), CellLeft + CellPitch * i, TopRowTop);
-        QPalette palette = lbW[i]->palette();
+        wordCells_[i] =
+            Cell(this, QStringLiteral("wordCell_%1").arg(i), CellLeft + CellPitch * i, TopRowTop);
+        QPalette palette = wordCells_[i]->palette();
         palette.setColor(QPalette::WindowText, WordBlue);
-        lbW[i]->setPalette(palette);
+        wordCells_[i]->setPalette(palette);
     }
     for (int cell = 0; cell < MaxRows * Letters; ++cell) {
         const int row = cell / Letters;
         const int column = cell % Letters;
-        lbA[cell] = Cell(this, QStringLiteral("lbA_%1").arg(cell), CellLeft + CellPitch * column,
-                         GridTop + CellPitch * row);
-        lbA[cell]->hide();
+        anagramCells_[cell] = Cell(this, QStringLiteral("anagramCell_%1").arg(cell),
+                                   CellLeft + CellPitch * column, GridTop + CellPitch * row);
+        anagramCells_[cell]->hide();
     }
-    Timer1 = new QTimer(this);
-    Timer1->setObjectName(QStringLiteral("Timer1"));
-    connect(Timer1, &QTimer::timeout, this, &fmAnagrams::Timer1_Timer);
+    tickTimer_ = new QTimer(this);
+    tickTimer_->setObjectName(QStringLiteral("tickTimer"));
+    connect(tickTimer_, &QTimer::timeout, this, &AnagramWindow::Tick);
     // The pauses between the steps of a tick run on the event loop, so the window keeps
     // painting and answering Esc while the letters move.
     pause_ = new QTimer(this);
@@ -79,46 +80,46 @@ void fmAnagrams::CreateControls() {
     });
 }
 
-void fmAnagrams::Form_Load(const std::string& hiddenWord) {
+void AnagramWindow::Start(const std::string& hiddenWord) {
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     Centre();
     Translate();
     const QString word = Capitals(hiddenWord);
     for (int i = 0; i < Letters; ++i) {
-        lbW[i]->setText(word.mid(i, 1));
+        wordCells_[i]->setText(word.mid(i, 1));
     }
     anagrams_.MoveFirst();
-    k_ = 0;
+    rowsDone_ = 0;
     setCursor(Qt::WaitCursor);
-    Timer1->start(Scaled(TickInterval));
+    tickTimer_->start(Scaled(TickInterval));
 }
 
-void fmAnagrams::Translate() {
+void AnagramWindow::Translate() {
     setWindowTitle(tr("Morvane Lexel Anagrams"));
 }
 
-void fmAnagrams::SpeedUp(int factor) {
+void AnagramWindow::SpeedUp(int factor) {
     speedUp_ = std::max(factor, 1);
-    if (Timer1->isActive()) {
-        Timer1->start(Scaled(TickInterval));
+    if (tickTimer_->isActive()) {
+        tickTimer_->start(Scaled(TickInterval));
     }
 }
 
-int fmAnagrams::Scaled(int ms) const {
+int AnagramWindow::Scaled(int ms) const {
     return ms / speedUp_;
 }
 
 // The grid has six rows; further anagrams are left out.
-int fmAnagrams::Rows() const {
+int AnagramWindow::Rows() const {
     return std::min(anagrams_.RecordCount(), MaxRows);
 }
 
-void fmAnagrams::Timer1_Timer() {
+void AnagramWindow::Tick() {
     if (!beats_.empty()) {
         tickDue_ = true; // played as soon as the previous tick has finished
         return;
     }
-    if (k_ >= Rows()) {
+    if (rowsDone_ >= Rows()) {
         PlanClose();
     } else {
         PlanRow();
@@ -126,35 +127,35 @@ void fmAnagrams::Timer1_Timer() {
     RunDueBeats();
 }
 
-// One tick: the window makes room for row k, the six letters move down one by one, and the
+// One tick: the window makes room for the next row, the six letters move down one by one, and the
 // top row comes back letter by letter. The pauses add up to 1550 ms (1500 for the first row),
 // less than the timer's interval.
-void fmAnagrams::PlanRow() {
+void AnagramWindow::PlanRow() {
     Grow();
     current_ = Capitals(anagrams_.Word());
     for (int i = 0; i < Letters; ++i) {
-        const int pause = i > 0 ? LetterPause : (k_ > 0 ? ShortPause : 0);
+        const int pause = i > 0 ? LetterPause : (rowsDone_ > 0 ? ShortPause : 0);
         beats_.push_back({pause, [this, i] { MoveLetter(i); }});
     }
     beats_.push_back({LetterPause, [this] { RowDone(); }});
     for (int i = 0; i < Letters; ++i) {
-        beats_.push_back({ShortPause, [this, i] { lbW[i]->show(); }});
+        beats_.push_back({ShortPause, [this, i] { wordCells_[i]->show(); }});
     }
 }
 
-void fmAnagrams::PlanClose() {
-    Timer1->stop();
+void AnagramWindow::PlanClose() {
+    tickTimer_->stop();
     beats_.push_back({LetterPause, [this] { accept(); }});
 }
 
 // Centres the window for its present height, then sets the height for the rows to come, so
 // that the window grows downwards from there.
-void fmAnagrams::Grow() {
+void AnagramWindow::Grow() {
     Centre();
-    setFixedSize(width(), Twips(ClientHeight + RowGrowth * k_));
+    setFixedSize(width(), Twips(ClientHeight + RowGrowth * rowsDone_));
 }
 
-void fmAnagrams::Centre() {
+void AnagramWindow::Centre() {
     if (const QScreen* display = screen()) {
         const QRect area = display->availableGeometry();
         const QRect frame = frameGeometry();
@@ -165,31 +166,31 @@ void fmAnagrams::Centre() {
 
 // The letter goes to the first place of the anagram that still wants it, so a letter that
 // occurs twice fills both of its places in turn.
-void fmAnagrams::MoveLetter(int i) {
-    lbW[i]->hide();
-    const QString letter = lbW[i]->text();
+void AnagramWindow::MoveLetter(int i) {
+    wordCells_[i]->hide();
+    const QString letter = wordCells_[i]->text();
     const int place = letter.isEmpty() ? -1 : static_cast<int>(current_.indexOf(letter));
     if (place < 0) {
         return; // a record that is not made of the hidden word's letters has no place for it
     }
-    QLabel* cell = lbA[k_ * Letters + place];
+    QLabel* cell = anagramCells_[rowsDone_ * Letters + place];
     cell->setText(letter);
     cell->show();
     current_[place] = QLatin1Char('?');
 }
 
-void fmAnagrams::RowDone() {
-    ++k_;
+void AnagramWindow::RowDone() {
+    ++rowsDone_;
     anagrams_.MoveNext();
 }
 
-void fmAnagrams::RunFront() {
+void AnagramWindow::RunFront() {
     const Beat beat = std::move(beats_.front());
     beats_.pop_front();
     beat.action();
 }
 
-void fmAnagrams::RunDueBeats() {
+void AnagramWindow::RunDueBeats() {
     while (!beats_.empty() && Scaled(beats_.front().pauseMs) == 0) {
         RunFront();
     }
@@ -197,16 +198,16 @@ void fmAnagrams::RunDueBeats() {
         pause_->start(Scaled(beats_.front().pauseMs));
     } else if (tickDue_) {
         tickDue_ = false;
-        Timer1_Timer();
+        Tick();
     }
 }
 
-bool fmAnagrams::Step() {
+bool AnagramWindow::Step() {
     if (closed_) {
         return false;
     }
     if (beats_.empty()) {
-        Timer1_Timer();
+        Tick();
     } else {
         pause_->stop();
         RunFront();
@@ -216,9 +217,9 @@ bool fmAnagrams::Step() {
 }
 
 // However the window closes (by itself, Esc, the close box), the animation stops with it.
-void fmAnagrams::done(int result) {
+void AnagramWindow::done(int result) {
     closed_ = true;
-    Timer1->stop();
+    tickTimer_->stop();
     pause_->stop();
     beats_.clear();
     tickDue_ = false;

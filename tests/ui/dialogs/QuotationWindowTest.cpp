@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmQuote.h"
+#include "ui/dialogs/QuotationWindow.h"
 
 #include "support/WindowFixture.h"
 #include "ui/controls/Twips.h"
@@ -37,10 +37,10 @@ int Bottom(const QWidget* control) {
 
 // Holds for every quotation: the source follows the text, the button follows the source and
 // lies wholly inside the window, and the window moved its bottom edge as far as the source.
-void VerifyLayout(fmQuote& window) {
-    const auto* text = Label(window, "lbText");
-    const auto* source = Label(window, "lbSource");
-    const auto* button = Child<QPushButton>(window, "Command1");
+void VerifyLayout(QuotationWindow& window) {
+    const auto* text = Label(window, "text");
+    const auto* source = Label(window, "source");
+    const auto* button = Child<QPushButton>(window, "closeButton");
     QCOMPARE(source->y(), Bottom(text) + Twips(105));
     QCOMPARE(text->height(), text->heightForWidth(text->width()));
     QCOMPARE(text->width(), Twips(5370));
@@ -52,48 +52,48 @@ void VerifyLayout(fmQuote& window) {
 
 } // namespace
 
-class fmQuoteTest : public QObject {
+class QuotationWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void captionsAndFontsAreFixed() {
         for (const char* language : {"E", "D"}) {
             test::WindowFixture f(language);
-            fmQuote window(OneLine);
+            QuotationWindow window(OneLine);
             QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel"));
-            QCOMPARE(Child<QPushButton>(window, "Command1")->text(), QStringLiteral("&Close"));
-            QCOMPARE(Label(window, "lbTitle")->text(), QStringLiteral("Patience"));
-            QCOMPARE(Label(window, "lbText")->text(), QStringLiteral("Slow and steady."));
-            QCOMPARE(Label(window, "lbSource")->text(), QStringLiteral("A Proverb"));
+            QCOMPARE(Child<QPushButton>(window, "closeButton")->text(), QStringLiteral("&Close"));
+            QCOMPARE(Label(window, "heading")->text(), QStringLiteral("Patience"));
+            QCOMPARE(Label(window, "text")->text(), QStringLiteral("Slow and steady."));
+            QCOMPARE(Label(window, "source")->text(), QStringLiteral("A Proverb"));
         }
         test::WindowFixture f("E");
-        fmQuote window(OneLine);
-        const QFont title = Label(window, "lbTitle")->font();
+        QuotationWindow window(OneLine);
+        const QFont title = Label(window, "heading")->font();
         QVERIFY(title.bold());
         QCOMPARE(title.pointSizeF(), 18.0);
-        QVERIFY(Label(window, "lbTitle")->alignment() & Qt::AlignHCenter);
-        QCOMPARE(Label(window, "lbText")->font().pointSizeF(), 12.0);
-        QVERIFY(Label(window, "lbText")->wordWrap());
-        QCOMPARE(Label(window, "lbSource")->font(), LayoutFont());
+        QVERIFY(Label(window, "heading")->alignment() & Qt::AlignHCenter);
+        QCOMPARE(Label(window, "text")->font().pointSizeF(), 12.0);
+        QVERIFY(Label(window, "text")->wordWrap());
+        QCOMPARE(Label(window, "source")->font(), LayoutFont());
         QCOMPARE(window.width(), Twips(5625));
     }
 
     void aOneLineQuotationShrinksTheWindow() {
         test::WindowFixture f("E");
-        fmQuote window(OneLine);
+        QuotationWindow window(OneLine);
         VerifyLayout(window);
-        const auto* text = Label(window, "lbText");
+        const auto* text = Label(window, "text");
         QCOMPARE(text->y(), Twips(600));
         QVERIFY(text->height() < Twips(1860) / 3); // one line, not the built-in height
-        QVERIFY(Label(window, "lbSource")->y() < Twips(BuiltInSourceTop));
+        QVERIFY(Label(window, "source")->y() < Twips(BuiltInSourceTop));
         QVERIFY(window.height() < Twips(BuiltInHeight));
     }
 
     void aLongQuotationGrowsTheWindow() {
         test::WindowFixture f("E");
-        fmQuote window(Long());
+        QuotationWindow window(Long());
         VerifyLayout(window);
-        QVERIFY(Label(window, "lbText")->height() > Twips(1860));
+        QVERIFY(Label(window, "text")->height() > Twips(1860));
         QVERIFY(window.height() > Twips(BuiltInHeight));
     }
 
@@ -104,13 +104,13 @@ private slots:
         while (huge.Text.size() < 100000) {
             huge.Text += huge.Text;
         }
-        fmQuote window(huge);
-        const auto* text = Label(window, "lbText");
+        QuotationWindow window(huge);
+        const auto* text = Label(window, "text");
         QCOMPARE(text->height(), text->heightForWidth(text->width())); // all of it, scrolled
         const auto* scroller = Child<QWidget>(window, "textScroller");
-        const auto* source = Label(window, "lbSource");
+        const auto* source = Label(window, "source");
         QCOMPARE(source->y(), Bottom(scroller) + Twips(105));
-        const auto* button = Child<QPushButton>(window, "Command1");
+        const auto* button = Child<QPushButton>(window, "closeButton");
         QVERIFY(button->y() > Bottom(source));
         QVERIFY(window.rect().contains(button->geometry()));
         QVERIFY(window.height() <= window.screen()->availableGeometry().height());
@@ -118,22 +118,23 @@ private slots:
 
     void aLongHeadingWrapsAboveTheText() {
         test::WindowFixture f("E");
-        fmQuote window({"A heading far too long to fit on a single line of this window at all",
-                        "Slow and steady.", "A Proverb"});
+        QuotationWindow window(
+            {"A heading far too long to fit on a single line of this window at all",
+             "Slow and steady.", "A Proverb"});
         VerifyLayout(window);
-        const auto* title = Label(window, "lbTitle");
+        const auto* title = Label(window, "heading");
         QVERIFY(title->height() > Twips(435));
         QCOMPARE(title->height(), title->heightForWidth(title->width()));
-        QVERIFY(Label(window, "lbText")->y() >= Bottom(title));
+        QVERIFY(Label(window, "text")->y() >= Bottom(title));
     }
 
     void theCloseButtonIsShownAndClosesTheWindow() {
         test::WindowFixture f("E");
         for (const auto& quote : {OneLine, Long()}) {
-            fmQuote window(quote);
+            QuotationWindow window(quote);
             window.show();
             QVERIFY(QTest::qWaitForWindowExposed(&window));
-            auto* button = Child<QPushButton>(window, "Command1");
+            auto* button = Child<QPushButton>(window, "closeButton");
             QVERIFY(button->isVisible());
             QVERIFY(!button->autoDefault() && !button->isDefault());
             QTest::keyClick(&window, Qt::Key_Return); // Enter is no way out
@@ -141,7 +142,7 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
             QVERIFY(!window.isVisible());
         }
-        fmQuote window(OneLine);
+        QuotationWindow window(OneLine);
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         QTest::keyClick(&window, Qt::Key_Escape);
@@ -150,15 +151,15 @@ private slots:
 
     void storedTextIsShownLiterally() {
         test::WindowFixture f("E");
-        fmQuote window({"<b>markup</b>", "a &amp; <i>b</i>", "<u>Who</u>"});
-        for (const char* name : {"lbTitle", "lbText", "lbSource"}) {
+        QuotationWindow window({"<b>markup</b>", "a &amp; <i>b</i>", "<u>Who</u>"});
+        for (const char* name : {"heading", "text", "source"}) {
             QCOMPARE(Label(window, name)->textFormat(), Qt::PlainText);
         }
-        QCOMPARE(Label(window, "lbTitle")->text(), QStringLiteral("<b>markup</b>"));
-        QCOMPARE(Label(window, "lbText")->text(), QStringLiteral("a &amp; <i>b</i>"));
-        QCOMPARE(Label(window, "lbSource")->text(), QStringLiteral("<u>Who</u>"));
+        QCOMPARE(Label(window, "heading")->text(), QStringLiteral("<b>markup</b>"));
+        QCOMPARE(Label(window, "text")->text(), QStringLiteral("a &amp; <i>b</i>"));
+        QCOMPARE(Label(window, "source")->text(), QStringLiteral("<u>Who</u>"));
     }
 };
 
-QTEST_MAIN(fmQuoteTest)
-#include "fmQuoteTest.moc"
+QTEST_MAIN(QuotationWindowTest)
+#include "QuotationWindowTest.moc"

@@ -4,7 +4,6 @@
 // in the Language row and accepts; any other way of closing stores nothing and rejects.
 
 #include <QDialog>
-#include <array>
 
 class QGroupBox;
 class QPushButton;
@@ -14,21 +13,22 @@ namespace lexel {
 
 class SettingsStore;
 
-class fmLang : public QDialog {
+class LanguageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit fmLang(SettingsStore& store, QWidget* parent = nullptr);
+    explicit LanguageDialog(SettingsStore& store, QWidget* parent = nullptr);
 
 private:
     void CreateControls();
-    void Command1_Click();
+    void StoreChoice();
 
     SettingsStore& store_;
 
-    QGroupBox* Frame1 = nullptr;
-    std::array<QRadioButton*, 2> Option1{};
-    QPushButton* Command1 = nullptr;
+    QGroupBox* languageGroup_ = nullptr;
+    QRadioButton* englishOption_ = nullptr;
+    QRadioButton* germanOption_ = nullptr;
+    QPushButton* okButton_ = nullptr;
 };
 
 } // namespace lexel

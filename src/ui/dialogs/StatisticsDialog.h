@@ -15,14 +15,14 @@ namespace lexel {
 class MessageBoxes;
 class SettingsStore;
 
-class fmStats : public HelpDialog {
+class StatisticsDialog : public HelpDialog {
     Q_OBJECT
 
 public:
     // `runningGameCounted`: a game is in progress and has an evaluated line, so it already
     // counts as played.
-    fmStats(SettingsStore& store, MessageBoxes& boxes, Help& help, bool runningGameCounted,
-            QWidget* parent = nullptr);
+    StatisticsDialog(SettingsStore& store, MessageBoxes& boxes, Help& help, bool runningGameCounted,
+                     QWidget* parent = nullptr);
 
     // Marks the first row whose word is `word` and score is `score`, both exactly.
     void HighLight(const QString& word, const QString& score);
@@ -30,23 +30,23 @@ public:
 private:
     void CreateControls();
     void Translate();
-    void Form_Load();
+    void ShowHighScores();
     QString GamesWonLine();
 
-    void cbReset_Click();
+    void ResetStatistics();
 
     SettingsStore& store_;
     MessageBoxes& boxes_;
     bool runningGameCounted_;
 
-    QLabel* lbTotal = nullptr;
-    QGroupBox* Frame1 = nullptr;
-    std::array<QLabel*, 10> lbNums{};
-    std::array<QLabel*, 10> lbWords{};
-    std::array<QLabel*, 10> lbScore{};
-    QPushButton* cbClose = nullptr;
-    QPushButton* cbReset = nullptr;
-    QPushButton* cbHelp = nullptr;
+    QLabel* gamesWonLine_ = nullptr;
+    QGroupBox* highScoreGroup_ = nullptr;
+    std::array<QLabel*, 10> ranks_{};
+    std::array<QLabel*, 10> words_{};
+    std::array<QLabel*, 10> scores_{};
+    QPushButton* closeButton_ = nullptr;
+    QPushButton* resetButton_ = nullptr;
+    QPushButton* helpButton_ = nullptr;
 };
 
 } // namespace lexel

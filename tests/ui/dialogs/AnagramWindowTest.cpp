@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmAnagrams.h"
+#include "ui/dialogs/AnagramWindow.h"
 
 #include "core/store/AnagramSet.h"
 #include "core/store/WordStore.h"
@@ -41,7 +41,7 @@ AnagramSet SetOf(std::initializer_list<const char*> anagrams) {
 }
 
 // A row of cells as the player sees it: the letters shown, "." where nothing is.
-QString Shown(fmAnagrams& window, const char* array, int first) {
+QString Shown(AnagramWindow& window, const char* array, int first) {
     QString row;
     for (int i = first; i < first + 6; ++i) {
         const auto* cell = Child<QLabel>(window, QStringLiteral("%1_%2").arg(array).arg(i));
@@ -50,64 +50,65 @@ QString Shown(fmAnagrams& window, const char* array, int first) {
     return row;
 }
 
-QString TopRow(fmAnagrams& window) {
-    return Shown(window, "lbW", 0);
+QString TopRow(AnagramWindow& window) {
+    return Shown(window, "wordCell", 0);
 }
 
-QString Row(fmAnagrams& window, int row) {
-    return Shown(window, "lbA", 6 * row);
+QString Row(AnagramWindow& window, int row) {
+    return Shown(window, "anagramCell", 6 * row);
 }
 
-void PlayTick(fmAnagrams& window) {
+void PlayTick(AnagramWindow& window) {
     while (window.Step()) {
     }
 }
 
-QRect ScreenArea(fmAnagrams& window) {
+QRect ScreenArea(AnagramWindow& window) {
     return window.screen()->availableGeometry();
 }
 
-bool IsCentredAcross(fmAnagrams& window) {
+bool IsCentredAcross(AnagramWindow& window) {
     return std::abs(window.frameGeometry().center().x() - ScreenArea(window).center().x()) <= 1;
 }
 
 } // namespace
 
-class fmAnagramsTest : public QObject {
+class AnagramWindowTest : public QObject {
     Q_OBJECT
 
 private slots:
     void theWindowAsLoaded() {
         {
             SampleAnagrams german("D");
-            fmAnagrams window(german.Of("garden"), "garden");
+            AnagramWindow window(german.Of("garden"), "garden");
             QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel Anagramme"));
         }
         SampleAnagrams f;
-        fmAnagrams window(f.Of("garden"), "garden");
+        AnagramWindow window(f.Of("garden"), "garden");
         QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel Anagrams"));
         QCOMPARE(TopRow(window), QStringLiteral("GARDEN"));
         for (int row = 0; row < 6; ++row) {
             QCOMPARE(Row(window, row), QStringLiteral("......"));
         }
-        for (const char* name : {"lbW_0", "lbW_5", "lbA_0", "lbA_35"}) {
+        for (const char* name : {"wordCell_0", "wordCell_5", "anagramCell_0", "anagramCell_35"}) {
             const auto* cell = Child<QLabel>(window, name);
             QVERIFY(cell->font().bold());
             QCOMPARE(cell->font().pointSizeF(), 12.0);
             QCOMPARE(cell->alignment(), Qt::AlignCenter);
             QCOMPARE(cell->textFormat(), Qt::PlainText);
         }
-        QCOMPARE(Child<QLabel>(window, "lbW_3")->palette().color(QPalette::WindowText),
+        QCOMPARE(Child<QLabel>(window, "wordCell_3")->palette().color(QPalette::WindowText),
                  QColor(0, 0, 255));
-        QCOMPARE(Child<QLabel>(window, "lbW_5")->geometry(), TwipsRect(2220, 120, 375, 375));
-        QCOMPARE(Child<QLabel>(window, "lbA_7")->geometry(), TwipsRect(780, 960, 375, 375));
-        QCOMPARE(Child<QLabel>(window, "lbA_35")->geometry(), TwipsRect(2220, 2400, 375, 375));
-        QVERIFY(window.rect().contains(Child<QLabel>(window, "lbA_5")->geometry()));
+        QCOMPARE(Child<QLabel>(window, "wordCell_5")->geometry(), TwipsRect(2220, 120, 375, 375));
+        QCOMPARE(Child<QLabel>(window, "anagramCell_7")->geometry(), TwipsRect(780, 960, 375, 375));
+        QCOMPARE(Child<QLabel>(window, "anagramCell_35")->geometry(),
+                 TwipsRect(2220, 2400, 375, 375));
+        QVERIFY(window.rect().contains(Child<QLabel>(window, "anagramCell_5")->geometry()));
         QCOMPARE(window.height(), Twips(1040));
         QVERIFY(IsCentredAcross(window));
         QVERIFY(std::abs(window.frameGeometry().center().y() - ScreenArea(window).center().y()) <=
                 1);
-        const auto* timer = Child<QTimer>(window, "Timer1");
+        const auto* timer = Child<QTimer>(window, "tickTimer");
         QVERIFY(timer->isActive());
         QCOMPARE(timer->interval(), 1600);
         QCOMPARE(window.cursor().shape(), Qt::WaitCursor);
@@ -117,7 +118,7 @@ private slots:
     void theFirstTickMovesTheLettersOneByOne() {
         SampleAnagrams f;
         AnagramSet& anagrams = f.Of("garden");
-        fmAnagrams window(anagrams, "garden");
+        AnagramWindow window(anagrams, "garden");
         const struct {
             const char* top;
             const char* row;
@@ -145,7 +146,7 @@ private slots:
     void eachLetterFindsItsPlace() {
         test::WindowFixture f("E");
         AnagramSet anagrams = SetOf({"secure"});
-        fmAnagrams window(anagrams, "rescue");
+        AnagramWindow window(anagrams, "rescue");
         for (const char* row : {"....R.", ".E..R.", "SE..R.", "SEC.R.", "SECUR.", "SECURE"}) {
             window.Step();
             QCOMPARE(Row(window, 0), QLatin1String(row));
@@ -154,7 +155,7 @@ private slots:
         QCOMPARE(TopRow(window), QStringLiteral("RESCUE"));
 
         AnagramSet strays = SetOf({"rented"});
-        fmAnagrams stray(strays, "garden");
+        AnagramWindow stray(strays, "garden");
         PlayTick(stray);
         QCOMPARE(Row(stray, 0), QStringLiteral("REN..D"));
         QCOMPARE(TopRow(stray), QStringLiteral("GARDEN"));
@@ -168,7 +169,7 @@ private slots:
                                "traces", "carets", "cartes"};
         AnagramSet anagrams =
             SetOf({words[0], words[1], words[2], words[3], words[4], words[5], words[6]});
-        fmAnagrams window(anagrams, "crates");
+        AnagramWindow window(anagrams, "crates");
         QSignalSpy accepted(&window, &QDialog::accepted);
         for (int row = 0; row < 6; ++row) {
             const int heightBefore = window.frameGeometry().height();
@@ -187,7 +188,7 @@ private slots:
         QCOMPARE(accepted.count(), 1);
         QCOMPARE(anagrams.Word(), std::string("cartes")); // never read
         QCOMPARE(window.height(), Twips(1040 + 345 * 5));
-        QVERIFY(!Child<QTimer>(window, "Timer1")->isActive());
+        QVERIFY(!Child<QTimer>(window, "tickTimer")->isActive());
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
         QVERIFY(!window.Step());
         QCOMPARE(accepted.count(), 1);
@@ -196,7 +197,7 @@ private slots:
     // The real timers drive the same steps: one anagram, a tick to draw it, one to close.
     void playsByItselfAndClosesAfterTheLast() {
         SampleAnagrams f;
-        fmAnagrams window(f.Of("garden"), "garden");
+        AnagramWindow window(f.Of("garden"), "garden");
         window.SpeedUp(100);
         QTimer::singleShot(10000, &window, &QDialog::reject); // only if it hangs
         QCOMPARE(window.exec(), int(QDialog::Accepted));
@@ -208,7 +209,7 @@ private slots:
 
     void escapeEndsTheAnimationEarly() {
         SampleAnagrams f;
-        fmAnagrams window(f.Of("garden"), "garden");
+        AnagramWindow window(f.Of("garden"), "garden");
         window.show();
         QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.Step();
@@ -216,12 +217,12 @@ private slots:
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible());
         QCOMPARE(window.result(), int(QDialog::Rejected));
-        QVERIFY(!Child<QTimer>(window, "Timer1")->isActive());
+        QVERIFY(!Child<QTimer>(window, "tickTimer")->isActive());
         QVERIFY(!window.Step());
         QCOMPARE(Row(window, 0), QStringLiteral("...G.."));
         QCOMPARE(window.cursor().shape(), Qt::ArrowCursor);
     }
 };
 
-QTEST_MAIN(fmAnagramsTest)
-#include "fmAnagramsTest.moc"
+QTEST_MAIN(AnagramWindowTest)
+#include "AnagramWindowTest.moc"

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmLang.h"
+#include "ui/dialogs/LanguageDialog.h"
 
 #include "support/WindowFixture.h"
 
@@ -13,7 +13,8 @@ using test::Child;
 namespace {
 
 QRadioButton* Option(QWidget& window, int index) {
-    return Child<QRadioButton>(window, QStringLiteral("Option1_%1").arg(index));
+    return Child<QRadioButton>(window, index == 0 ? QStringLiteral("englishOption")
+                                                  : QStringLiteral("germanOption"));
 }
 
 // A radio button answers clicks on its circle and caption only, not on the blank beyond.
@@ -28,27 +29,27 @@ void StartFirstRun(test::WindowFixture& f) {
     f.store.WriteOption("Language", "");
 }
 
-bool Shown(fmLang& window) {
+bool Shown(LanguageDialog& window) {
     window.show();
     return QTest::qWaitForWindowExposed(&window);
 }
 
 } // namespace
 
-class fmLangTest : public QObject {
+class LanguageDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
     void captionsAreTheSameInBothLanguages() {
         for (const char* language : {"E", "D"}) {
             test::WindowFixture f(language);
-            fmLang window(f.store);
+            LanguageDialog window(f.store);
             QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel"));
-            QCOMPARE(Child<QGroupBox>(window, "Frame1")->title(),
+            QCOMPARE(Child<QGroupBox>(window, "languageGroup")->title(),
                      QString::fromUtf8("User Interface / Benutzeroberfläche"));
             QCOMPARE(Option(window, 0)->text(), QStringLiteral("&English"));
             QCOMPARE(Option(window, 1)->text(), QStringLiteral("&Deutsch"));
-            QCOMPARE(Child<QPushButton>(window, "Command1")->text(), QStringLiteral("&OK"));
+            QCOMPARE(Child<QPushButton>(window, "okButton")->text(), QStringLiteral("&OK"));
         }
     }
 
@@ -62,7 +63,7 @@ private slots:
         for (const auto& c : cases) {
             test::WindowFixture f("E");
             StartFirstRun(f);
-            fmLang window(f.store);
+            LanguageDialog window(f.store);
             QVERIFY(Shown(window));
             QVERIFY(Option(window, 0)->isChecked());
             QVERIFY(!Option(window, 1)->isChecked());
@@ -71,7 +72,7 @@ private slots:
             if (c.byEnter) {
                 QTest::keyClick(Option(window, c.option), Qt::Key_Return);
             } else {
-                QTest::mouseClick(Child<QPushButton>(window, "Command1"), Qt::LeftButton);
+                QTest::mouseClick(Child<QPushButton>(window, "okButton"), Qt::LeftButton);
             }
             QCOMPARE(f.Stored("Language"), std::string(c.stored));
             QCOMPARE(window.result(), int(QDialog::Accepted));
@@ -83,7 +84,7 @@ private slots:
         test::WindowFixture f("E");
         StartFirstRun(f);
         {
-            fmLang window(f.store);
+            LanguageDialog window(f.store);
             QVERIFY(Shown(window));
             Choose(window, 1);
             QVERIFY(Option(window, 1)->isChecked());
@@ -92,7 +93,7 @@ private slots:
             QCOMPARE(window.result(), int(QDialog::Rejected));
         }
         {
-            fmLang window(f.store);
+            LanguageDialog window(f.store);
             QVERIFY(Shown(window));
             Choose(window, 1);
             window.close(); // the window's close button
@@ -102,5 +103,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(fmLangTest)
-#include "fmLangTest.moc"
+QTEST_MAIN(LanguageDialogTest)
+#include "LanguageDialogTest.moc"

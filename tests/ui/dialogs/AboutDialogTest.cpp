@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmAbout.h"
+#include "ui/dialogs/AboutDialog.h"
 
 #include "support/WindowFixture.h"
 #include "ui/controls/Twips.h"
@@ -21,9 +21,10 @@ struct About : test::WindowFixture {
     explicit About(const char* language = "E") : WindowFixture(language) {}
 
     QLabel* Line(int index) {
-        return Child<QLabel>(window, QStringLiteral("Label1_%1").arg(index));
+        return Child<QLabel>(window, index == 8 ? QStringLiteral("versionLine")
+                                                : QStringLiteral("makerLine_%1").arg(index));
     }
-    QPushButton* Button() { return Child<QPushButton>(window, "Command1"); }
+    QPushButton* Button() { return Child<QPushButton>(window, "closeButton"); }
     void Type(const QString& keys) { QTest::keyClicks(Button(), keys); }
     void Backspace() { QTest::keyClick(Button(), Qt::Key_Backspace); }
     QStringList Revealed() {
@@ -35,12 +36,12 @@ struct About : test::WindowFixture {
     }
 
     std::string word = "garden";
-    fmAbout window{[this] { return word; }, boxes};
+    AboutDialog window{[this] { return word; }, boxes};
 };
 
 } // namespace
 
-class fmAboutTest : public QObject {
+class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -74,7 +75,7 @@ private slots:
     // The emblem is painted, not loaded: it shows shapes in several colours at any size.
     void thePictureIsDrawnAtAnySize() {
         About f;
-        auto* picture = Child<QWidget>(f.window, "Picture1");
+        auto* picture = Child<QWidget>(f.window, "emblem");
         QVERIFY(f.window.rect().contains(picture->geometry()));
         for (const int side : {40, 300}) {
             picture->resize(side, side);
@@ -155,5 +156,5 @@ private slots:
     }
 };
 
-QTEST_MAIN(fmAboutTest)
-#include "fmAboutTest.moc"
+QTEST_MAIN(AboutDialogTest)
+#include "AboutDialogTest.moc"

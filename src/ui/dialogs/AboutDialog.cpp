@@ -1,4 +1,4 @@
-#include "fmAbout.h"
+#include "AboutDialog.h"
 
 #include "core/startup/MessageBoxes.h"
 #include "ui/controls/Controls.h"
@@ -24,10 +24,9 @@ constexpr int ButtonHeight = 372;
 constexpr int ClientWidth = LinesLeft + LinesWidth + 120;
 constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
 
-constexpr int VersionLine = 8;
 constexpr int CountryLine = 3;
 
-// The maker's lines Label1(0..7); the country line is translated.
+// The maker's lines below the version line; the country line is translated.
 constexpr const char* MakerLines[] = {
     "Morvane Software",     "17 Quillwick Lane",   "0000 Hollowmere",      "",
     "Tel. +00 000 000 000", "Fax +00 000 000 001", "info@morvane.invalid", "www.morvane.invalid",
@@ -90,9 +89,10 @@ private:
 
 } // namespace
 
-fmAbout::fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes, QWidget* parent)
+AboutDialog::AboutDialog(std::function<std::string()> hiddenWord, MessageBoxes& boxes,
+                         QWidget* parent)
     : QDialog(parent), hiddenWord_(std::move(hiddenWord)), boxes_(boxes) {
-    setObjectName(QStringLiteral("fmAbout"));
+    setObjectName(QStringLiteral("AboutDialog"));
     setModal(true);
     setFont(LayoutFont());
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
@@ -100,52 +100,53 @@ fmAbout::fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes, Q
     Translate();
 }
 
-void fmAbout::CreateControls() {
-    Picture1 =
-        Place<Emblem>(this, QStringLiteral("Picture1"), {120, LineTop, PictureSize, PictureSize});
+void AboutDialog::CreateControls() {
+    emblem_ =
+        Place<Emblem>(this, QStringLiteral("emblem"), {120, LineTop, PictureSize, PictureSize});
     CreateLines();
-    Command1 = PlaceButton(this, QStringLiteral("Command1"), {2851, ButtonTop, 972, ButtonHeight});
-    Command1->installEventFilter(this);
-    Command1->setFocus(); // the keys of the access code go to the button
-    connect(Command1, &QPushButton::clicked, this, &fmAbout::reject);
+    closeButton_ =
+        PlaceButton(this, QStringLiteral("closeButton"), {2851, ButtonTop, 972, ButtonHeight});
+    closeButton_->installEventFilter(this);
+    closeButton_->setFocus(); // the keys of the access code go to the button
+    connect(closeButton_, &QPushButton::clicked, this, &AboutDialog::reject);
 }
 
-// The version line Label1(8) stands above the maker's lines Label1(0..7).
-void fmAbout::CreateLines() {
-    for (int i = 0; i < static_cast<int>(Label1.size()); ++i) {
-        const int row = i == VersionLine ? 0 : i + 1;
-        auto* line = PlaceLabel(this, QStringLiteral("Label1_%1").arg(i),
-                                {LinesLeft, LineTop + row * LinePitch, LinesWidth, LineHeight},
-                                Qt::AlignHCenter | Qt::AlignVCenter);
-        if (i != VersionLine) {
-            line->setText(QString::fromLatin1(MakerLines[i]));
-        }
-        Label1[i] = line;
+// The version line stands above the maker's lines.
+void AboutDialog::CreateLines() {
+    const auto line = [this](const QString& name, int row) {
+        return PlaceLabel(this, name,
+                          {LinesLeft, LineTop + row * LinePitch, LinesWidth, LineHeight},
+                          Qt::AlignHCenter | Qt::AlignVCenter);
+    };
+    for (int i = 0; i < static_cast<int>(makerLines_.size()); ++i) {
+        makerLines_[i] = line(QStringLiteral("makerLine_%1").arg(i), i + 1);
+        makerLines_[i]->setText(QString::fromLatin1(MakerLines[i]));
     }
-    Label1[VersionLine]->setText(QStringLiteral("Morvane Lexel - Version 2.00"));
-    QFont bold = Label1[VersionLine]->font();
+    versionLine_ = line(QStringLiteral("versionLine"), 0);
+    versionLine_->setText(QStringLiteral("Morvane Lexel - Version 2.00"));
+    QFont bold = versionLine_->font();
     bold.setBold(true);
-    Label1[VersionLine]->setFont(bold);
+    versionLine_->setFont(bold);
 }
 
-void fmAbout::Translate() {
+void AboutDialog::Translate() {
     setWindowTitle(tr("About Morvane Lexel"));
     //: the country of the maker's address
-    Label1[CountryLine]->setText(tr("Austria"));
-    Command1->setText(tr("&Close"));
+    makerLines_[CountryLine]->setText(tr("Austria"));
+    closeButton_->setText(tr("&Close"));
 }
 
 // Only watches: the keys still reach the button and the box, so Space and Esc close it.
-bool fmAbout::eventFilter(QObject* watched, QEvent* event) {
-    if (watched == Command1 && event->type() == QEvent::KeyPress) {
+bool AboutDialog::eventFilter(QObject* watched, QEvent* event) {
+    if (watched == closeButton_ && event->type() == QEvent::KeyPress) {
         const auto* key = static_cast<QKeyEvent*>(event);
-        Command1_KeyPress(key->key(), key->text());
+        TakeCodeKey(key->key(), key->text());
     }
     return QDialog::eventFilter(watched, event);
 }
 
 // A wrong key leaves the buffer as it is, so the code only works after Backspace.
-void fmAbout::Command1_KeyPress(int key, const QString& text) {
+void AboutDialog::TakeCodeKey(int key, const QString& text) {
     if (key == Qt::Key_Backspace) {
         keyBuffer_.clear();
         return;
@@ -158,7 +159,7 @@ void fmAbout::Command1_KeyPress(int key, const QString& text) {
 }
 
 // Before any game there is no word, and an empty box would only puzzle.
-void fmAbout::RevealHiddenWord() {
+void AboutDialog::RevealHiddenWord() {
     const QString word = QString::fromStdString(hiddenWord_()).toUpper();
     if (!word.isEmpty()) {
         boxes_.Show({MessageIcon::Information, word});

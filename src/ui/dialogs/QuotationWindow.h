@@ -12,22 +12,22 @@ class QPushButton;
 
 namespace lexel {
 
-class fmQuote : public QDialog {
+class QuotationWindow : public QDialog {
     Q_OBJECT
 
 public:
-    explicit fmQuote(const Quote& quote, QWidget* parent = nullptr);
+    explicit QuotationWindow(const Quote& quote, QWidget* parent = nullptr);
 
 private:
     void CreateControls();
-    void Form_Load(const Quote& quote);
-    void FitTitle();
+    void ShowQuote(const Quote& quote);
+    void FitHeading();
     void FitText();
 
-    QLabel* lbTitle = nullptr;
-    QLabel* lbText = nullptr;
-    QLabel* lbSource = nullptr;
-    QPushButton* Command1 = nullptr;
+    QLabel* heading_ = nullptr;
+    QLabel* text_ = nullptr;
+    QLabel* source_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
     QWidget* textBox_ = nullptr; // the scrolling viewport of a text too tall for the screen
 };
 

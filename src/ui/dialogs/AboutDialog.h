@@ -15,14 +15,14 @@ namespace lexel {
 
 class MessageBoxes;
 
-class fmAbout : public QDialog {
+class AboutDialog : public QDialog {
     Q_OBJECT
 
 public:
     // `hiddenWord` gives the current game's word (lower case, "" when there is none), asked
     // for when the access code has been typed.
-    fmAbout(std::function<std::string()> hiddenWord, MessageBoxes& boxes,
-            QWidget* parent = nullptr);
+    AboutDialog(std::function<std::string()> hiddenWord, MessageBoxes& boxes,
+                QWidget* parent = nullptr);
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -31,16 +31,17 @@ private:
     void CreateControls();
     void CreateLines();
     void Translate();
-    void Command1_KeyPress(int key, const QString& text);
+    void TakeCodeKey(int key, const QString& text);
     void RevealHiddenWord();
 
     std::function<std::string()> hiddenWord_;
     MessageBoxes& boxes_;
     QString keyBuffer_;
 
-    QWidget* Picture1 = nullptr;
-    std::array<QLabel*, 9> Label1{};
-    QPushButton* Command1 = nullptr;
+    QWidget* emblem_ = nullptr;
+    QLabel* versionLine_ = nullptr;
+    std::array<QLabel*, 8> makerLines_{};
+    QPushButton* closeButton_ = nullptr;
 };
 
 } // namespace lexel

@@ -1,4 +1,4 @@
-#include "ui/dialogs/fmOptions.h"
+#include "ui/dialogs/OptionsDialog.h"
 
 #include "core/settings/Settings.h"
 #include "support/WindowFixture.h"
@@ -22,30 +22,32 @@ struct Caption {
 };
 
 const Caption Captions[] = {
-    {"Frame1", "Difficulty Level", "Schwierigkeit"},
-    {"Option1_0", "&Beginner", "A&nfänger"},
-    {"Option1_1", "&Advanced", "Fo&rtgeschrittener"},
-    {"Option1_2", "&Expert", "&Experte"},
-    {"Option1_3", "&Guru", "&Guru"},
-    {"Frame2", "Word Selection", "Wortauswahl"},
-    {"Option2_0", "O&nly use words of selected level", "N&ur Wörter der gewählten Schwierigkeit"},
-    {"Option2_1", "A&lso use words of easier levels", "Au&ch Wörter niedrigerer Schwierigkeit"},
-    {"Frame3", "Cheating", "Mogeln"},
-    {"Check1", "Allows you to use 'words' that do not e&xist",
+    {"levelGroup", "Difficulty Level", "Schwierigkeit"},
+    {"levelBeginner", "&Beginner", "A&nfänger"},
+    {"levelAdvanced", "&Advanced", "Fo&rtgeschrittener"},
+    {"levelExpert", "&Expert", "&Experte"},
+    {"levelGuru", "&Guru", "&Guru"},
+    {"wordSelectionGroup", "Word Selection", "Wortauswahl"},
+    {"onlyLevelWords", "O&nly use words of selected level",
+     "N&ur Wörter der gewählten Schwierigkeit"},
+    {"easierLevelWords", "A&lso use words of easier levels",
+     "Au&ch Wörter niedrigerer Schwierigkeit"},
+    {"cheatingGroup", "Cheating", "Mogeln"},
+    {"cheatingCheck", "Allows you to use 'words' that do not e&xist",
      "Eingaben müssen keine &Wörter sein"},
-    {"Frame7", "Automatic coloring", "Automatische Färbung"},
-    {"Check4", "Automatically set the bac&kground color to red or green where appropriate",
+    {"coloringGroup", "Automatic coloring", "Automatische Färbung"},
+    {"coloringCheck", "Automatically set the bac&kground color to red or green where appropriate",
      "Hintergrundfarben automatisch auf rot bzw. grün set&zen"},
-    {"Frame8", "Time", "Zeit"},
-    {"Check5", "Kee&p track of used time", "&Verbrauchte Zeit anzeigen"},
-    {"Frame6", "User Interface", "Benutzeroberfläche"},
-    {"Option3_0", "Engl&ish", "Eng&lisch"},
-    {"Option3_1", "Ge&rman", "Deu&tsch"},
-    {"cbOk", "&OK", "&OK"},
-    {"cbCancel", "&Cancel", "&Abbrechen"},
-    {"cbSave", "&Save", "&Sichern"},
-    {"cbDefaults", "&Defaults", "Stan&dard"},
-    {"cbHelp", "&Help", "&Hilfe"},
+    {"timeGroup", "Time", "Zeit"},
+    {"timerCheck", "Kee&p track of used time", "&Verbrauchte Zeit anzeigen"},
+    {"languageGroup", "User Interface", "Benutzeroberfläche"},
+    {"englishOption", "Engl&ish", "Eng&lisch"},
+    {"germanOption", "Ge&rman", "Deu&tsch"},
+    {"okButton", "&OK", "&OK"},
+    {"cancelButton", "&Cancel", "&Abbrechen"},
+    {"saveButton", "&Save", "&Sichern"},
+    {"defaultsButton", "&Defaults", "Stan&dard"},
+    {"helpButton", "&Help", "&Hilfe"},
 };
 
 QString CaptionOf(QWidget& window, const char* name) {
@@ -72,7 +74,7 @@ void Click(QWidget& window, const char* name) {
 
 } // namespace
 
-class fmOptionsTest : public QObject {
+class OptionsDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
@@ -80,7 +82,7 @@ private slots:
         for (const bool german : {false, true}) {
             test::WindowFixture f(german ? "D" : "E");
             Settings settings = DefaultSettings();
-            fmOptions dialog(settings, f.store, f.help);
+            OptionsDialog dialog(settings, f.store, f.help);
             QCOMPARE(dialog.windowTitle(), german ? QStringLiteral("Morvane Lexel Einstellungen")
                                                   : QStringLiteral("Morvane Lexel Options"));
             for (const auto& c : Captions) {
@@ -94,22 +96,22 @@ private slots:
         test::WindowFixture f("E");
         Settings settings = DefaultSettings();
         settings.Cheating = true;
-        fmOptions dialog(settings, f.store, f.help);
+        OptionsDialog dialog(settings, f.store, f.help);
         dialog.show();
-        QVERIFY(Checked(dialog, "Option1_1"));
-        QVERIFY(Shown(dialog, "Frame2") && Shown(dialog, "Frame3"));
-        QVERIFY(Checked(dialog, "Check1"));
+        QVERIFY(Checked(dialog, "levelAdvanced"));
+        QVERIFY(Shown(dialog, "wordSelectionGroup") && Shown(dialog, "cheatingGroup"));
+        QVERIFY(Checked(dialog, "cheatingCheck"));
 
-        Click(dialog, "Option1_0");
-        QVERIFY(!Shown(dialog, "Frame2"));
-        QVERIFY(Shown(dialog, "Frame3"));
-        QVERIFY(Checked(dialog, "Check1"));
+        Click(dialog, "levelBeginner");
+        QVERIFY(!Shown(dialog, "wordSelectionGroup"));
+        QVERIFY(Shown(dialog, "cheatingGroup"));
+        QVERIFY(Checked(dialog, "cheatingCheck"));
 
-        Click(dialog, "Option1_3");
-        QVERIFY(Shown(dialog, "Frame2"));
-        QVERIFY(!Shown(dialog, "Frame3"));
-        QVERIFY(!Checked(dialog, "Check1"));
-        Click(dialog, "cbOk");
+        Click(dialog, "levelGuru");
+        QVERIFY(Shown(dialog, "wordSelectionGroup"));
+        QVERIFY(!Shown(dialog, "cheatingGroup"));
+        QVERIFY(!Checked(dialog, "cheatingCheck"));
+        Click(dialog, "okButton");
         QCOMPARE(settings.Class, Level::Guru);
         QVERIFY(!settings.Cheating);
     }
@@ -117,20 +119,20 @@ private slots:
     void storedExpertWithCheatingOpensWithoutCheating() {
         test::WindowFixture f("E");
         Settings settings{InterfaceLanguage::English, Level::Expert, false, true, true, true};
-        fmOptions dialog(settings, f.store, f.help);
-        QVERIFY(!Shown(dialog, "Frame3"));
-        QVERIFY(!Checked(dialog, "Check1"));
-        Click(dialog, "cbOk");
+        OptionsDialog dialog(settings, f.store, f.help);
+        QVERIFY(!Shown(dialog, "cheatingGroup"));
+        QVERIFY(!Checked(dialog, "cheatingCheck"));
+        Click(dialog, "okButton");
         QVERIFY(!settings.Cheating);
     }
 
     void beginnerStillTakesTheWordSelection() {
         test::WindowFixture f("E");
         Settings settings = DefaultSettings();
-        fmOptions dialog(settings, f.store, f.help);
-        Click(dialog, "Option2_0");
-        Click(dialog, "Option1_0");
-        Click(dialog, "cbOk");
+        OptionsDialog dialog(settings, f.store, f.help);
+        Click(dialog, "onlyLevelWords");
+        Click(dialog, "levelBeginner");
+        Click(dialog, "okButton");
         QCOMPARE(settings.Class, Level::Beginner);
         QVERIFY(settings.Only);
     }
@@ -142,10 +144,10 @@ private slots:
         f.store.WriteOption("Timer", "y"); // reads as on; Save rewrites it all the same
         Settings settings = original;
         {
-            fmOptions dialog(settings, f.store, f.help);
-            Click(dialog, "Option1_2");
-            Click(dialog, "Option3_1");
-            Click(dialog, "cbOk");
+            OptionsDialog dialog(settings, f.store, f.help);
+            Click(dialog, "levelExpert");
+            Click(dialog, "germanOption");
+            Click(dialog, "okButton");
             QCOMPARE(dialog.result(), int(QDialog::Accepted));
         }
         const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, true, true};
@@ -154,9 +156,9 @@ private slots:
         QCOMPARE(f.Stored("Language"), std::string(""));
 
         {
-            fmOptions dialog(settings, f.store, f.help);
-            Click(dialog, "Check4");
-            Click(dialog, "cbSave");
+            OptionsDialog dialog(settings, f.store, f.help);
+            Click(dialog, "coloringCheck");
+            Click(dialog, "saveButton");
         }
         QVERIFY(!settings.Colors);
         QCOMPARE(f.Stored("Class"), std::string("3"));
@@ -168,11 +170,11 @@ private slots:
 
         const Settings saved = settings;
         {
-            fmOptions dialog(settings, f.store, f.help);
-            Click(dialog, "cbDefaults");
-            QVERIFY(Checked(dialog, "Option1_1") && Checked(dialog, "Option2_1"));
-            QVERIFY(Checked(dialog, "Option3_0") && Checked(dialog, "Check4"));
-            Click(dialog, "cbCancel");
+            OptionsDialog dialog(settings, f.store, f.help);
+            Click(dialog, "defaultsButton");
+            QVERIFY(Checked(dialog, "levelAdvanced") && Checked(dialog, "easierLevelWords"));
+            QVERIFY(Checked(dialog, "englishOption") && Checked(dialog, "coloringCheck"));
+            Click(dialog, "cancelButton");
             QCOMPARE(dialog.result(), int(QDialog::Rejected));
         }
         QCOMPARE(settings, saved);
@@ -182,14 +184,14 @@ private slots:
     void keysEscCancelsEnterDoesNothingF1Helps() {
         test::WindowFixture f("E");
         Settings settings = DefaultSettings();
-        fmOptions dialog(settings, f.store, f.help);
+        OptionsDialog dialog(settings, f.store, f.help);
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        Click(dialog, "Option1_3");
+        Click(dialog, "levelGuru");
         QTest::keyClick(&dialog, Qt::Key_Return);
         QVERIFY(dialog.isVisible());
         QTest::keyClick(&dialog, Qt::Key_F1);
-        Click(dialog, "cbHelp");
+        Click(dialog, "helpButton");
         QCOMPARE(f.help.topics, (std::vector<HelpTopic>{HelpTopic::Options, HelpTopic::Options}));
         QTest::keyClick(&dialog, Qt::Key_Escape);
         QVERIFY(!dialog.isVisible());
@@ -207,21 +209,21 @@ private slots:
                 Click(*dialog, button);
             });
         };
-        answerDialog("Option3_1", "cbCancel");
+        answerDialog("germanOption", "cancelButton");
         QVERIFY(!SetOptions(nullptr, settings, f.store, f.help, f.languageSwitch));
         QVERIFY(!f.languageSwitch.IsGerman());
 
-        answerDialog("Option3_1", "cbOk");
+        answerDialog("germanOption", "okButton");
         QVERIFY(SetOptions(nullptr, settings, f.store, f.help, f.languageSwitch));
         QVERIFY(f.languageSwitch.IsGerman());
-        QCOMPARE(QCoreApplication::translate("lexel::fmOptions", "&Cancel"),
+        QCOMPARE(QCoreApplication::translate("lexel::OptionsDialog", "&Cancel"),
                  QStringLiteral("&Abbrechen"));
         QCOMPARE(f.Stored("Language"), std::string("")); // OK stores nothing
 
-        answerDialog("Option3_1", "cbOk"); // unchanged: nothing to re-caption
+        answerDialog("germanOption", "okButton"); // unchanged: nothing to re-caption
         QVERIFY(!SetOptions(nullptr, settings, f.store, f.help, f.languageSwitch));
     }
 };
 
-QTEST_MAIN(fmOptionsTest)
-#include "fmOptionsTest.moc"
+QTEST_MAIN(OptionsDialogTest)
+#include "OptionsDialogTest.moc"

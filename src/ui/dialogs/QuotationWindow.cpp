@@ -1,4 +1,4 @@
-#include "fmQuote.h"
+#include "QuotationWindow.h"
 
 #include "ui/controls/Controls.h"
 
@@ -37,67 +37,68 @@ int WrappedHeight(const QLabel* label) {
 
 } // namespace
 
-fmQuote::fmQuote(const Quote& quote, QWidget* parent) : QDialog(parent) {
-    setObjectName(QStringLiteral("fmQuote"));
+QuotationWindow::QuotationWindow(const Quote& quote, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("QuotationWindow"));
     setModal(true);
     setFont(LayoutFont());
     // The same caption in both languages, so it bypasses the translation.
     setWindowTitle(QStringLiteral("Morvane Lexel"));
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     CreateControls();
-    Form_Load(quote);
+    ShowQuote(quote);
 }
 
-void fmQuote::CreateControls() {
-    lbTitle = PlaceLabel(this, QStringLiteral("lbTitle"), {120, 60, 5355, 435},
-                         Qt::AlignHCenter | Qt::AlignVCenter);
-    lbTitle->setFont(SizedFont(18, true));
-    lbTitle->setWordWrap(true);
-    lbText = PlaceLabel(this, QStringLiteral("lbText"), {120, 600, 5370, TextHeight},
-                        Qt::AlignLeft | Qt::AlignTop);
-    lbText->setFont(SizedFont(12, false));
-    lbText->setWordWrap(true);
-    lbSource = PlaceLabel(this, QStringLiteral("lbSource"), {120, 2520, 5355, 255},
-                          Qt::AlignLeft | Qt::AlignVCenter);
+void QuotationWindow::CreateControls() {
+    heading_ = PlaceLabel(this, QStringLiteral("heading"), {120, 60, 5355, 435},
+                          Qt::AlignHCenter | Qt::AlignVCenter);
+    heading_->setFont(SizedFont(18, true));
+    heading_->setWordWrap(true);
+    text_ = PlaceLabel(this, QStringLiteral("text"), {120, 600, 5370, TextHeight},
+                       Qt::AlignLeft | Qt::AlignTop);
+    text_->setFont(SizedFont(12, false));
+    text_->setWordWrap(true);
+    source_ = PlaceLabel(this, QStringLiteral("source"), {120, 2520, 5355, 255},
+                         Qt::AlignLeft | Qt::AlignVCenter);
 
     // Enter closes nothing; Esc does, as the dialog's reject.
-    Command1 = PlaceButton(this, QStringLiteral("Command1"), {180, ButtonTop, 972, ButtonHeight});
-    Command1->setText(QStringLiteral("&Close"));
-    connect(Command1, &QPushButton::clicked, this, &fmQuote::reject);
+    closeButton_ =
+        PlaceButton(this, QStringLiteral("closeButton"), {180, ButtonTop, 972, ButtonHeight});
+    closeButton_->setText(QStringLiteral("&Close"));
+    connect(closeButton_, &QPushButton::clicked, this, &QuotationWindow::reject);
 }
 
 // The text decides the height: the source line follows it at a fixed gap, and the button and
 // the window's bottom edge move by the same distance.
-void fmQuote::Form_Load(const Quote& quote) {
-    lbSource->setText(QString::fromStdString(quote.Source));
-    lbText->setText(QString::fromStdString(quote.Text));
-    lbTitle->setText(QString::fromStdString(quote.Title));
-    FitTitle();
+void QuotationWindow::ShowQuote(const Quote& quote) {
+    source_->setText(QString::fromStdString(quote.Source));
+    text_->setText(QString::fromStdString(quote.Text));
+    heading_->setText(QString::fromStdString(quote.Title));
+    FitHeading();
     FitText();
-    const QWidget* text = textBox_ ? textBox_ : lbText;
+    const QWidget* text = textBox_ ? textBox_ : text_;
     const int newTop = text->y() + text->height() + Twips(SourceGap);
-    const int delta = lbSource->y() - newTop;
-    lbSource->move(lbSource->x(), newTop);
-    Command1->move(Command1->x(), Command1->y() - delta);
+    const int delta = source_->y() - newTop;
+    source_->move(source_->x(), newTop);
+    closeButton_->move(closeButton_->x(), closeButton_->y() - delta);
     setFixedSize(width(), height() - delta);
 }
 
 // A heading too long for one line wraps; the text moves down rather than cover it.
-void fmQuote::FitTitle() {
-    const int growth = WrappedHeight(lbTitle) - lbTitle->height();
+void QuotationWindow::FitHeading() {
+    const int growth = WrappedHeight(heading_) - heading_->height();
     if (growth > 0) {
-        lbTitle->resize(lbTitle->width(), lbTitle->height() + growth);
-        lbText->move(lbText->x(), lbText->y() + growth);
+        heading_->resize(heading_->width(), heading_->height() + growth);
+        text_->move(text_->x(), text_->y() + growth);
     }
 }
 
 // A text taller than the screen leaves can hold scrolls in a viewport of what fits, so the close
 // button stays on the screen.
-void fmQuote::FitText() {
-    lbText->resize(lbText->width(), WrappedHeight(lbText));
+void QuotationWindow::FitText() {
+    text_->resize(text_->width(), WrappedHeight(text_));
     const int rest = height() - Twips(TextHeight) + FrameAllowance;
     const int fits = screen()->availableGeometry().height() - rest;
-    if (lbText->height() <= fits) {
+    if (text_->height() <= fits) {
         return;
     }
     auto* scroller = new QScrollArea(this);
@@ -105,11 +106,11 @@ void fmQuote::FitText() {
     scroller->setFrameShape(QFrame::NoFrame);
     scroller->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The viewport takes the text's place; the text gives up the scroll bar's width.
-    scroller->setGeometry(lbText->x(), lbText->y(), lbText->width(), fits);
+    scroller->setGeometry(text_->x(), text_->y(), text_->width(), fits);
     const int scrollBar = scroller->verticalScrollBar()->sizeHint().width();
-    lbText->resize(lbText->width() - scrollBar, 0);
-    lbText->resize(lbText->width(), WrappedHeight(lbText));
-    scroller->setWidget(lbText);
+    text_->resize(text_->width() - scrollBar, 0);
+    text_->resize(text_->width(), WrappedHeight(text_));
+    scroller->setWidget(text_);
     scroller->show();
     textBox_ = scroller;
 }

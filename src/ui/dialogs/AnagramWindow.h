@@ -1,7 +1,7 @@
 #pragma once
 
 // The anagram window shown after a win: the hidden word stands in the top row, and on each
-// tick of Timer1 its letters move one at a time into a new row, each to its place in the next
+// tick its letters move one at a time into a new row, each to its place in the next
 // anagram. After the last anagram (at most six, one per row) the window closes itself; Esc
 // closes it earlier.
 
@@ -18,20 +18,20 @@ namespace lexel {
 
 class AnagramSet;
 
-class fmAnagrams : public QDialog {
+class AnagramWindow : public QDialog {
     Q_OBJECT
 
 public:
     // `anagrams` must hold at least one record and outlive the window; it is read from its
     // first record on.
-    fmAnagrams(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent = nullptr);
+    AnagramWindow(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent = nullptr);
 
     // Runs the animation's next step now instead of at its time: ends the pause that is
-    // running, or, between ticks, brings the next tick of Timer1. Returns whether the tick has
+    // running, or, between ticks, brings the next tick. Returns whether the tick has
     // steps left, so `while (Step()) {}` plays a whole tick. For tests.
     bool Step();
 
-    // Makes Timer1 and every pause `factor` times shorter. For tests.
+    // Makes the ticks and every pause `factor` times shorter. For tests.
     void SpeedUp(int factor);
 
     void done(int result) override;
@@ -44,9 +44,9 @@ private:
     };
 
     void CreateControls();
-    void Form_Load(const std::string& hiddenWord);
+    void Start(const std::string& hiddenWord);
     void Translate();
-    void Timer1_Timer();
+    void Tick();
     void PlanRow();
     void PlanClose();
     void Grow();
@@ -59,16 +59,16 @@ private:
     int Rows() const;
 
     AnagramSet& anagrams_;
-    int k_ = 0;              // anagrams shown so far
+    int rowsDone_ = 0;       // anagrams shown so far
     QString current_;        // the anagram being built, its placed letters replaced by "?"
     std::deque<Beat> beats_; // the rest of the current tick
     bool tickDue_ = false;   // a tick came while the previous one was still playing
     bool closed_ = false;
     int speedUp_ = 1;
 
-    std::array<QLabel*, 6> lbW{};
-    std::array<QLabel*, 36> lbA{};
-    QTimer* Timer1 = nullptr;
+    std::array<QLabel*, 6> wordCells_{};
+    std::array<QLabel*, 36> anagramCells_{};
+    QTimer* tickTimer_ = nullptr;
     QTimer* pause_ = nullptr;
 };
 
