@@ -12,6 +12,9 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang libclang-rt-14-dev xvfb xauth xdotool imagemagick
     desktop-file-utils appstream libxml2-utils lintian
+    # data/make-word-lists: SCOWL's word lists and the fortune files (it brings its
+    # frequency counts itself, with npm)
+    scowl fortunes fortunes-min
 )
 
 missing=()
