@@ -10,9 +10,9 @@ void BM_EvaluateGuess(benchmark::State& state) {
     const std::string guesses[] = {"ten",  "lan",   "ane",   "net",   "anet",
                                    "lane", "lanet", "plane", "pellet"};
     for (auto _ : state) {
-        for (int line = 1; line <= lexel::LineCount; ++line) {
+        for (int line = 0; line < lexel::LineCount; ++line) {
             benchmark::DoNotOptimize(
-                lexel::EvaluateGuess(hidden, guesses[line - 1], lexel::OF(line)));
+                lexel::EvaluateGuess(hidden, guesses[line], lexel::WindowOffset(line)));
         }
     }
     state.SetItemsProcessed(state.iterations() * lexel::LineCount);

@@ -23,7 +23,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 13) {
         return 0;
     }
-    const int line = 1 + data[0] % lexel::LineCount;
+    const int line = data[0] % lexel::LineCount;
     std::string hidden;
     for (int i = 0; i < 6; ++i) {
         hidden += Letter(data[1 + i], false);
@@ -32,11 +32,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int i = 0; i < lexel::LineLength(line); ++i) {
         guess += Letter(data[7 + i], true);
     }
-    const int code = std::stoi(lexel::EvaluateGuess(hidden, guess, lexel::OF(line)));
-    const int black = code / 1000;
-    const int white = code % 1000 / 100;
-    if (code % 100 != 0 || black > lexel::LineLength(line) ||
-        black + white > lexel::LineLength(line)) {
+    const auto [black, white] = lexel::EvaluateGuess(hidden, guess, lexel::WindowOffset(line));
+    if (black > lexel::LineLength(line) || black + white > lexel::LineLength(line)) {
         std::abort();
     }
     int common = 0;

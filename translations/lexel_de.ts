@@ -2,22 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>lexel::GuessGrid</name>
-    <message>
-        <source>Line %1, letter %2</source>
-        <translation>Zeile %1, Buchstabe %2</translation>
-    </message>
-    <message>
-        <source>Solution, letter %1</source>
-        <translation>Lösung, Buchstabe %1</translation>
-    </message>
-    <message>
-        <source>%1, revealed</source>
-        <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
-        <translation>%1, aufgedeckt</translation>
-    </message>
-</context>
-<context>
     <name>lexel::HelpViewer</name>
     <message>
         <source>Morvane Lexel Help</source>
@@ -78,191 +62,6 @@ Alles zuvor Gespeicherte bleibt erhalten.</translation>
     <message>
         <source>Morvane Lexel Anagrams</source>
         <translation>Morvane Lexel Anagramme</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::fmMain</name>
-    <message>
-        <source>Do you really want to abort this game?</source>
-        <translation>Dieses Spiel wirklich abbrechen?</translation>
-    </message>
-    <message>
-        <source>The hidden word was &apos;%1&apos;.</source>
-        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid English word.
-Should it be accepted nevertheless?</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
-Soll es trotzdem akzeptiert werden?</translation>
-    </message>
-    <message>
-        <source>Congratulations!  You found the hidden word.</source>
-        <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
-    </message>
-    <message>
-        <source>Great!  You found the hidden word ahead of time.</source>
-        <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
-    </message>
-    <message>
-        <source>You scored %1 points.</source>
-        <extracomment>%1 is the score; the German text has no words before it</extracomment>
-        <translation>%1 Punkte wurden erzielt.</translation>
-    </message>
-    <message>
-        <source>Sorry, this is not the correct solution. Please play on!</source>
-        <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
-    </message>
-    <message>
-        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
-        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
-    </message>
-    <message>
-        <source>No matching word found.</source>
-        <translation>Kein passendes Wort gefunden.</translation>
-    </message>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Neues Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>&amp;Lösen</translation>
-    </message>
-    <message>
-        <source>&amp;Evaluate</source>
-        <translation>&amp;Auswerten</translation>
-    </message>
-    <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Tipp</translation>
-    </message>
-    <message>
-        <source>S&amp;uggest Word</source>
-        <translation>Wort &amp;vorschlagen</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Einstellungen...</translation>
-    </message>
-    <message>
-        <source>High Sco&amp;res...</source>
-        <translation>&amp;High Scores...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Reset To &amp;Gray</source>
-        <translation>Alles auf &amp;grau setzen</translation>
-    </message>
-    <message>
-        <source>Save Anal&amp;ysis</source>
-        <translation>Anal&amp;yse sichern</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <source>&amp;About Lexel...</source>
-        <translation>Über &amp;Lexel...</translation>
-    </message>
-    <message>
-        <source>&amp;Red</source>
-        <translation>&amp;Rot</translation>
-    </message>
-    <message>
-        <source>&amp;Blue</source>
-        <translation>&amp;Blau</translation>
-    </message>
-    <message>
-        <source>&amp;Yellow</source>
-        <translation>&amp;Gelb</translation>
-    </message>
-    <message>
-        <source>Gr&amp;een</source>
-        <translation>Grü&amp;n</translation>
-    </message>
-    <message>
-        <source>&amp;Gray</source>
-        <translation>Gr&amp;au</translation>
-    </message>
-    <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Suggest Word</source>
-        <translation>Wort vorschlagen</translation>
-    </message>
-    <message>
-        <source>Reset To Gray</source>
-        <translation>Alles auf grau setzen</translation>
-    </message>
-    <message>
-        <source>Save Analysis</source>
-        <translation>Analyse sichern</translation>
-    </message>
-    <message>
-        <source>Results</source>
-        <translation>Punkte</translation>
-    </message>
-    <message>
-        <source>Used Letters</source>
-        <translation>Benutzte Buchstaben</translation>
-    </message>
-    <message>
-        <source>Unused Letters</source>
-        <translation>Nicht benutzte Buchstaben</translation>
-    </message>
-    <message>
-        <source>Used Time</source>
-        <translation>Verbrauchte Zeit</translation>
-    </message>
-    <message>
-        <source>Used time</source>
-        <translation>Verbrauchte Zeit</translation>
-    </message>
-    <message>
-        <source>Line %1: not evaluated</source>
-        <translation>Zeile %1: nicht ausgewertet</translation>
-    </message>
-    <message>
-        <source>Line %1: %2 black, %3 white</source>
-        <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-    <message>
-        <source>%1, used</source>
-        <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
-        <translation>%1, benutzt</translation>
-    </message>
-    <message>
-        <source>%1, unused</source>
-        <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
-        <translation>%1, nicht benutzt</translation>
     </message>
 </context>
 <context>
@@ -386,6 +185,218 @@ Soll es trotzdem akzeptiert werden?</translation>
     <message>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::BoardView</name>
+    <message>
+        <source>Line %1, letter %2</source>
+        <translation>Zeile %1, Buchstabe %2</translation>
+    </message>
+    <message>
+        <source>Solution, letter %1</source>
+        <translation>Lösung, Buchstabe %1</translation>
+    </message>
+    <message>
+        <source>%1, revealed</source>
+        <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
+        <translation>%1, aufgedeckt</translation>
+    </message>
+    <message>
+        <source>%1, %2</source>
+        <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::CommandBar</name>
+    <message>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <source>Suggest Word</source>
+        <translation>Wort vorschlagen</translation>
+    </message>
+    <message>
+        <source>Reset To Gray</source>
+        <translation>Alles auf grau setzen</translation>
+    </message>
+    <message>
+        <source>Save Analysis</source>
+        <translation>Analyse sichern</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::DotColumn</name>
+    <message>
+        <source>Line %1: not evaluated</source>
+        <translation>Zeile %1: nicht ausgewertet</translation>
+    </message>
+    <message>
+        <source>Line %1: %2 black, %3 white</source>
+        <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::GameMenus</name>
+    <message>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <source>&amp;Evaluate</source>
+        <translation>&amp;Auswerten</translation>
+    </message>
+    <message>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <source>S&amp;uggest Word</source>
+        <translation>Wort &amp;vorschlagen</translation>
+    </message>
+    <message>
+        <source>&amp;Options...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <source>High Sco&amp;res...</source>
+        <translation>&amp;High Scores...</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <source>Reset To &amp;Gray</source>
+        <translation>Alles auf &amp;grau setzen</translation>
+    </message>
+    <message>
+        <source>Save Anal&amp;ysis</source>
+        <translation>Anal&amp;yse sichern</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <source>&amp;About Lexel...</source>
+        <translation>Über &amp;Lexel...</translation>
+    </message>
+    <message>
+        <source>&amp;Red</source>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <source>Gr&amp;een</source>
+        <translation>Grü&amp;n</translation>
+    </message>
+    <message>
+        <source>&amp;Gray</source>
+        <translation>Gr&amp;au</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::GameMessages</name>
+    <message>
+        <source>Do you really want to abort this game?</source>
+        <translation>Dieses Spiel wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <source>The hidden word was &apos;%1&apos;.</source>
+        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a valid English word.
+Should it be accepted nevertheless?</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
+Soll es trotzdem akzeptiert werden?</translation>
+    </message>
+    <message>
+        <source>Congratulations!  You found the hidden word.</source>
+        <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
+    </message>
+    <message>
+        <source>Great!  You found the hidden word ahead of time.</source>
+        <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
+    </message>
+    <message>
+        <source>You scored %1 points.</source>
+        <extracomment>%1 is the score; the German text has no words before it</extracomment>
+        <translation>%1 Punkte wurden erzielt.</translation>
+    </message>
+    <message>
+        <source>Sorry, this is not the correct solution. Please play on!</source>
+        <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
+    </message>
+    <message>
+        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
+        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
+    </message>
+    <message>
+        <source>No matching word found.</source>
+        <translation>Kein passendes Wort gefunden.</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::LetterPanels</name>
+    <message>
+        <source>Used Letters</source>
+        <translation>Benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <source>Unused Letters</source>
+        <translation>Nicht benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <source>%1, used</source>
+        <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
+        <translation>%1, benutzt</translation>
+    </message>
+    <message>
+        <source>%1, unused</source>
+        <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
+        <translation>%1, nicht benutzt</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::TimerBox</name>
+    <message>
+        <source>Used Time</source>
+        <translation>Verbrauchte Zeit</translation>
+    </message>
+    <message>
+        <source>Used time</source>
+        <translation>Verbrauchte Zeit</translation>
     </message>
 </context>
 </TS>

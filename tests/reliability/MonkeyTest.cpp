@@ -4,8 +4,9 @@
 
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
-#include "ui/board/GuessGrid.h"
+#include "ui/board/BoardView.h"
 #include "ui/controls/LetterButtonView.h"
+#include "ui/controls/LetterField.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -43,21 +44,9 @@ void CloseWhatOpens() {
     }
 }
 
-bool ValidResultCode(const QString& code, int line) {
-    if (code.isEmpty()) {
-        return true;
-    }
-    bool ok = false;
-    const int value = code.toInt(&ok);
-    const int black = value / 1000;
-    const int white = value % 1000 / 100;
-    return ok && value % 100 == 0 && black + white <= LineLength(line) &&
-           code == QString::number(value);
-}
-
 class Monkey {
 public:
-    Monkey(test::MainWindowFixture& f, fmMain& w) : f_(f), w_(w) {
+    Monkey(test::MainWindowFixture& f, MainWindow& w) : f_(f), w_(w) {
         for (auto* widget : w.findChildren<QWidget*>()) {
             if (!qobject_cast<QMenu*>(widget)) {
                 targets_.push_back(widget);
@@ -101,32 +90,45 @@ public:
 
     // What must hold after every event; "" when it does.
     QString Broken() {
-        const auto& game = w_.Game();
+        const auto& game = w_.Model().State();
+        const auto& cells = w_.Model().Cells();
         // Only a new game takes the line back: to line 1, with nothing evaluated.
-        const bool newGame = game.iLine == 1 && w_.ResultCode(1).isEmpty();
-        if (game.iLine < lastLine_ && !newGame) {
-            return QStringLiteral("iLine went back from %1 to %2").arg(lastLine_).arg(game.iLine);
+        const bool newGame = game.currentLine == 0 && !cells.Result(0);
+        if (game.currentLine < lastLine_ && !newGame) {
+            return QStringLiteral("the line went back from %1 to %2")
+                .arg(lastLine_ + 1)
+                .arg(game.currentLine + 1);
         }
-        lastLine_ = game.iLine;
-        deepestLine = std::max(deepestLine, game.iLine);
+        lastLine_ = game.currentLine;
+        deepestLine = std::max(deepestLine, game.currentLine + 1);
         hints = std::max(hints, game.HintCount);
         if (game.HintCount > 3) {
             return QStringLiteral("%1 hints").arg(game.HintCount);
         }
         for (int i = 0; i < AlphabetSize; ++i) {
-            auto* used = w_.findChild<LetterButtonView*>(QStringLiteral("picUsed_%1").arg(i));
-            auto* unused = w_.findChild<LetterButtonView*>(QStringLiteral("picUnused_%1").arg(i));
+            auto* used = w_.findChild<LetterButtonView*>(QStringLiteral("usedLetter_%1").arg(i));
+            auto* unused =
+                w_.findChild<LetterButtonView*>(QStringLiteral("unusedLetter_%1").arg(i));
             if (used->isHidden() == unused->isHidden()) {
                 return QStringLiteral("letter %1 shows %2 buttons")
                     .arg(QChar('A' + i))
                     .arg(used->isHidden() ? 0 : 2);
             }
         }
-        for (int line = 1; line <= LineCount; ++line) {
-            if (!ValidResultCode(w_.ResultCode(line), line)) {
-                return QStringLiteral("line %1 holds the result %2")
-                    .arg(line)
-                    .arg(w_.ResultCode(line));
+        for (int line = 0; line < LineCount; ++line) {
+            if (const auto& result = cells.Result(line);
+                result && result->Good() > LineLength(line)) {
+                return QStringLiteral("line %1 earned %2 dots").arg(line + 1).arg(result->Good());
+            }
+        }
+        // The screen shows the game: every field that takes letters holds the game's letter.
+        for (int k = 0; k < FieldCount; ++k) {
+            auto* field = w_.Board().GuessField(k);
+            if (!field->isHidden() && field->text() != QChar::fromLatin1(cells.Guess(k).content)) {
+                return QStringLiteral("field %1 shows '%2', the game holds '%3'")
+                    .arg(k)
+                    .arg(field->text())
+                    .arg(QChar::fromLatin1(cells.Guess(k).content));
             }
         }
         return {};
@@ -235,11 +237,11 @@ public:
 
 private:
     test::MainWindowFixture& f_;
-    fmMain& w_;
+    MainWindow& w_;
     std::mt19937 random_{Seed};
     std::vector<QWidget*> targets_;
     QList<QAction*> actions_;
-    int lastLine_ = 1;
+    int lastLine_ = 0;
 };
 
 } // namespace

@@ -8,7 +8,7 @@
 #include "WindowFixture.h"
 #include "core/settings/Settings.h"
 #include "core/store/WordStore.h"
-#include "ui/main/fmMain.h"
+#include "ui/main/MainWindow.h"
 
 #include <QAction>
 #include <QApplication>
@@ -26,10 +26,10 @@ struct MainWindowFixture : WindowFixture {
     }
 
     // Creates the window and runs its start-up steps, as the program does.
-    fmMain& Start() {
-        window = std::make_unique<fmMain>(
+    MainWindow& Start() {
+        window = std::make_unique<MainWindow>(
             GameServices{db, store, words, settings, boxes, help, random, clock, languageSwitch});
-        window->Form_Load();
+        window->Start();
         window->show();
         QApplication::setActiveWindow(window.get());
         if (!QTest::qWaitForWindowActive(window.get())) {
@@ -42,7 +42,7 @@ struct MainWindowFixture : WindowFixture {
     FakeClock clock;
     Settings settings = DefaultSettings();
     WordStore words{db, random};
-    std::unique_ptr<fmMain> window;
+    std::unique_ptr<MainWindow> window;
 };
 
 // Types `text` into whatever field has the focus, one key at a time, as a player does.

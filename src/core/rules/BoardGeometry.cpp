@@ -24,34 +24,34 @@ constexpr std::array<LineGeometry, LineCount> Lines{{
 }};
 
 constexpr bool ValidLine(int line) {
-    return line >= 1 && line <= LineCount;
+    return line >= 0 && line < LineCount;
 }
 
 } // namespace
 
-int BL(int line) {
-    return ValidLine(line) ? Lines[line - 1].first : 0;
+int FirstField(int line) {
+    return ValidLine(line) ? Lines[line].first : 0;
 }
 
-int BH(int line) {
-    return ValidLine(line) ? Lines[line - 1].last : 0;
+int LastField(int line) {
+    return ValidLine(line) ? Lines[line].last : 0;
 }
 
-int OF(int line) {
-    return ValidLine(line) ? Lines[line - 1].offset : 0;
+int WindowOffset(int line) {
+    return ValidLine(line) ? Lines[line].offset : 0;
 }
 
 int LineLength(int line) {
-    return ValidLine(line) ? BH(line) - BL(line) + 1 : 0;
+    return ValidLine(line) ? LastField(line) - FirstField(line) + 1 : 0;
 }
 
 int LineOfField(int field) {
-    for (int line = 1; line <= LineCount; ++line) {
-        if (field >= BL(line) && field <= BH(line)) {
+    for (int line = 0; line < LineCount; ++line) {
+        if (field >= FirstField(line) && field <= LastField(line)) {
             return line;
         }
     }
-    return 0;
+    return -1;
 }
 
 } // namespace lexel

@@ -29,6 +29,11 @@ public:
 
     void TimerStart();
     void TimerStop() { running_ = false; }
+    // A new game: stopped at 0.
+    void Reset() {
+        running_ = false;
+        elapsed_ = 0;
+    }
     // One tick: recomputes the elapsed seconds; stops at 24 hours.
     void TimerUpdate();
     // The elapsed seconds as of the last tick (0 before the first tick after TimerStart).

@@ -47,20 +47,20 @@ void LetterMarking::Reset() {
     UnusedAll();
 }
 
-void LetterMarking::ShowGridLetter(int label, char caption) {
-    if (IsGridLetter(label)) {
-        grid_[Index(label - 1)] = {caption, marks_.ColorOf(caption)};
+void LetterMarking::ShowCellLetter(int cell, char caption) {
+    if (IsCell(cell)) {
+        grid_[Index(cell)] = {caption, marks_.ColorOf(caption)};
     }
 }
 
-const GridLetter& LetterMarking::Grid(int label) const {
+const GridLetter& LetterMarking::Cell(int cell) const {
     static const GridLetter none;
-    return IsGridLetter(label) ? grid_[Index(label - 1)] : none;
+    return IsCell(cell) ? grid_[Index(cell)] : none;
 }
 
-void LetterMarking::SetGridColor(int label, LetterColor color) {
-    if (IsGridLetter(label)) {
-        grid_[Index(label - 1)].color = color;
+void LetterMarking::SetCellColor(int cell, LetterColor color) {
+    if (IsCell(cell)) {
+        grid_[Index(cell)].color = color;
     }
 }
 
@@ -71,19 +71,19 @@ void LetterMarking::ButtonColor(Panel panel, int i, LetterColor color) {
     Buttons(panel)[Index(i)] = {color, false};
 }
 
-void LetterMarking::PaintGrid(char letter, LetterColor color, int lastLabel) {
-    for (int label = 1; label <= lastLabel; ++label) {
-        if (grid_[Index(label - 1)].caption == letter) {
-            grid_[Index(label - 1)].color = color;
+void LetterMarking::PaintGrid(char letter, LetterColor color, int reached) {
+    for (int cell = 0; cell < reached && IsCell(cell); ++cell) {
+        if (grid_[Index(cell)].caption == letter) {
+            grid_[Index(cell)].color = color;
         }
     }
 }
 
-void LetterMarking::GuessColor(int label, LetterColor color, int lastLabel) {
-    if (!IsGridLetter(label)) {
+void LetterMarking::GuessColor(int cell, LetterColor color, int reached) {
+    if (!IsCell(cell)) {
         return; // no grid letter's menu was opened
     }
-    const auto& letter = grid_[Index(label - 1)];
+    const auto& letter = grid_[Index(cell)];
     const char caption = letter.caption;
     if (auto* old = ColorSet(marks_, letter.color); old && color != letter.color) {
         Remove(*old, caption);
@@ -91,14 +91,14 @@ void LetterMarking::GuessColor(int label, LetterColor color, int lastLabel) {
     if (auto* set = ColorSet(marks_, color)) {
         Add(*set, caption);
     }
-    PaintGrid(caption, color, lastLabel);
+    PaintGrid(caption, color, reached);
     const int i = LetterIndex(caption);
     if (i >= 0 && i < AlphabetSize) {
         ButtonColor(VisiblePanel(i), i, color);
     }
 }
 
-void LetterMarking::SyncColors(int lastLabel) {
+void LetterMarking::SyncColors(int reached) {
     marks_.GreenLetters.clear();
     marks_.RedLetters.clear();
     marks_.YellowLetters.clear();
@@ -109,11 +109,11 @@ void LetterMarking::SyncColors(int lastLabel) {
         if (auto* set = ColorSet(marks_, color)) {
             Add(*set, letter);
         }
-        PaintGrid(letter, color, lastLabel);
+        PaintGrid(letter, color, reached);
     }
 }
 
-void LetterMarking::AutoColor(std::string_view word, int good, int lastLabel) {
+void LetterMarking::AutoColor(std::string_view word, int good, int reached) {
     const bool absent = good == 0;
     if (!absent && good != static_cast<int>(word.size())) {
         return;
@@ -121,9 +121,9 @@ void LetterMarking::AutoColor(std::string_view word, int good, int lastLabel) {
     for (const char raw : word) {
         const char c = Capital(raw);
         Add(absent ? marks_.SavedRed : marks_.SavedGreen, c);
-        for (int label = 1; label <= lastLabel; ++label) {
-            if (grid_[Index(label - 1)].caption == c) {
-                GuessColor(label, absent ? LetterColor::Red : LetterColor::Green, lastLabel);
+        for (int cell = 0; cell < reached && IsCell(cell); ++cell) {
+            if (grid_[Index(cell)].caption == c) {
+                GuessColor(cell, absent ? LetterColor::Red : LetterColor::Green, reached);
             }
         }
     }
@@ -147,7 +147,7 @@ void LetterMarking::Used(std::string_view word, int good, bool colorsOn) {
     }
 }
 
-void LetterMarking::GrayAll(int lastLabel) {
+void LetterMarking::GrayAll(int reached) {
     marks_.GreenLetters = marks_.SavedGreen;
     marks_.RedLetters = marks_.SavedRed;
     marks_.YellowLetters.clear();
@@ -155,9 +155,9 @@ void LetterMarking::GrayAll(int lastLabel) {
     const auto saved = [this](char c) {
         return Contains(marks_.SavedRed, c) || Contains(marks_.SavedGreen, c);
     };
-    for (int label = 1; label <= lastLabel; ++label) {
-        if (!saved(grid_[Index(label - 1)].caption)) {
-            grid_[Index(label - 1)].color = LetterColor::Gray;
+    for (int cell = 0; cell < reached && IsCell(cell); ++cell) {
+        if (!saved(grid_[Index(cell)].caption)) {
+            grid_[Index(cell)].color = LetterColor::Gray;
         }
     }
     for (int i = 0; i < AlphabetSize; ++i) {
@@ -171,6 +171,40 @@ void LetterMarking::UnusedAll() {
     used_buttons_ = {};
     unused_buttons_ = {};
     used_ = {};
+}
+
+void LetterMarking::FixHintLetter(char letter, int cell, int reached) {
+    Add(marks_.GreenLetters, letter);
+    Add(marks_.SavedGreen, letter);
+    PaintGrid(letter, LetterColor::Green, reached);
+    ShowCellLetter(cell, letter);
+    SetCellColor(cell, LetterColor::Green);
+    const int i = LetterIndex(letter);
+    ButtonColor(Panel::Used, i, LetterColor::Green);
+    ButtonColor(Panel::Unused, i, LetterColor::Green);
+}
+
+void LetterMarking::SaveButtonColors() {
+    marks_.SavedGreen.clear();
+    marks_.SavedRed.clear();
+    for (int i = 0; i < AlphabetSize; ++i) {
+        const auto color = Button(VisiblePanel(i), i).color;
+        const char letter = static_cast<char>('A' + i);
+        if (color == LetterColor::Red) {
+            marks_.SavedRed += letter;
+        } else if (color == LetterColor::Green) {
+            marks_.SavedGreen += letter;
+        }
+    }
+}
+
+void LetterMarking::FixSolutionLetter(char letter, int reached) {
+    Add(marks_.SavedGreen, letter);
+    if (!Contains(marks_.GreenLetters, letter)) {
+        const int i = LetterIndex(letter);
+        ButtonColor(VisiblePanel(i), i, LetterColor::Green);
+        SyncColors(reached);
+    }
 }
 
 bool LetterMarking::IsLocked(char letter, bool colorsOn) const {

@@ -22,7 +22,7 @@ struct LetterButton {
 };
 
 struct GridLetter {
-    char caption = ' '; // ' ' while the field's line is not evaluated
+    char caption = ' '; // ' ' while the field's cell is not evaluated
     LetterColor color = LetterColor::Gray;
 };
 
@@ -34,12 +34,12 @@ public:
     // Game start: every letter unused and gray, the sets empty.
     void Reset();
 
-    // `lastLabel` below is the last grid letter of the line being edited (BH(iLine) + 1):
-    // the operations reach the grid letters 1..lastLabel.
-    // Grid letters are numbered 1..36; any other number stands for no letter.
-    void ShowGridLetter(int label, char caption); // an evaluated field becomes a letter
-    const GridLetter& Grid(int label) const;
-    void SetGridColor(int label, LetterColor color);
+    // `reached` below is the number of cells up to the end of the line being edited: the
+    // operations reach the cells 0..reached - 1. Cells are numbered 0..35; any other number
+    // stands for no letter.
+    void ShowCellLetter(int cell, char caption); // an evaluated field becomes a letter
+    const GridLetter& Cell(int cell) const;
+    void SetCellColor(int cell, LetterColor color);
 
     const LetterButton& Button(Panel panel, int i) const { return Buttons(panel)[Index(i)]; }
     bool IsUsed(int i) const { return used_[Index(i)]; }
@@ -49,31 +49,39 @@ public:
     void ButtonDown(Panel panel, int i) { Buttons(panel)[Index(i)].sunken = true; }
     void ButtonUp(Panel panel, int i) { Buttons(panel)[Index(i)].sunken = false; }
 
-    void GuessColor(int label, LetterColor color, int lastLabel);
-    void SyncColors(int lastLabel);
-    void AutoColor(std::string_view word, int good, int lastLabel);
+    void GuessColor(int cell, LetterColor color, int reached);
+    void SyncColors(int reached);
+    void AutoColor(std::string_view word, int good, int reached);
     void Used(std::string_view word, int good, bool colorsOn);
-    void GrayAll(int lastLabel);
+    void GrayAll(int reached);
     void UnusedAll();
+
+    // A hinted letter is green and saved, on the board and on both of its buttons; `cell` is
+    // the field of line 9 that takes it.
+    void FixHintLetter(char letter, int cell, int reached);
+    // Save Analysis: the red and green buttons become binding.
+    void SaveButtonColors();
+    // A letter of the solution line fixed by Save Analysis: saved green, and green where it
+    // was not green yet.
+    void FixSolutionLetter(char letter, int reached);
 
     // A locked letter cannot be repainted through the colour menus while automatic colouring
     // is on.
     bool IsLocked(char letter, bool colorsOn) const;
 
-    LetterMarks& Marks() { return marks_; }
     const LetterMarks& Marks() const { return marks_; }
 
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
-    static bool IsGridLetter(int label) { return label >= 1 && label <= GridLetters; }
+    static bool IsCell(int cell) { return cell >= 0 && cell < GridLetters; }
     std::array<LetterButton, AlphabetSize>& Buttons(Panel panel) {
         return panel == Panel::Used ? used_buttons_ : unused_buttons_;
     }
     const std::array<LetterButton, AlphabetSize>& Buttons(Panel panel) const {
         return panel == Panel::Used ? used_buttons_ : unused_buttons_;
     }
-    // Paints every grid letter 1..lastLabel that shows `letter`.
-    void PaintGrid(char letter, LetterColor color, int lastLabel);
+    // Paints every cell 0..reached - 1 that shows `letter`.
+    void PaintGrid(char letter, LetterColor color, int reached);
 
     LetterMarks marks_;
     std::array<GridLetter, GridLetters> grid_{};

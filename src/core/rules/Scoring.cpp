@@ -1,7 +1,5 @@
 #include "Scoring.h"
 
-#include "core/settings/NumericText.h"
-
 #include <algorithm>
 
 namespace lexel {
@@ -14,14 +12,14 @@ using Points = std::int64_t;
 
 Points CollectedDots(const ScoreInput& game) {
     Points sum = 0;
-    for (const auto& code : game.resultCodes) {
-        sum += WholeValue(code);
+    for (const auto& line : game.lines) {
+        sum += line.Points();
     }
     return sum;
 }
 
 bool IsWon(const ScoreInput& game) {
-    return game.resultCodes[LineCount - 1] == "6000" || game.solvedEarly;
+    return game.lines[LastLine].black == HiddenWordLength || game.solvedEarly;
 }
 
 Points TimeBonus(std::int32_t seconds) {
@@ -45,7 +43,7 @@ Score ComputeScore(const ScoreInput& game) {
         p += TimeBonus(game.elapsedSeconds);
     }
     if (game.solvedEarly) {
-        p += (11 - Points{game.iLine}) * 10000 - (Points{game.hintCount} * 20000) / 2;
+        p += (10 - Points{game.currentLine}) * 10000 - (Points{game.hintCount} * 20000) / 2;
     }
     p -= Points{game.nonWordCount} * 10000 + Points{game.wrongSolutionCount} * 10000;
     if (game.hintCount > 0) {

@@ -2,19 +2,19 @@
 
 #include "BoardGeometry.h"
 #include "Level.h"
+#include "LineResult.h"
 
 #include <array>
 #include <cstdint>
-#include <string>
 
 namespace lexel {
 
 // What a finished (or abandoned) game's score is made of.
 struct ScoreInput {
-    std::array<std::string, LineCount> resultCodes; // "" for a line not evaluated
-    Level level = DefaultLevel;                     // of this game
+    std::array<LineResult, LineCount> lines; // no dots for a line not evaluated
+    Level level = DefaultLevel;              // of this game
     bool solvedEarly = false;
-    int iLine = 1;
+    int currentLine = 0; // the line being edited when the game ended, 0..8
     int nonWordCount = 0;
     int hintCount = 0;
     bool firstLetterHinted = false;

@@ -56,7 +56,7 @@ LetterButtonView::LetterButtonView(Panel panel, int index, QWidget* parent)
     : QWidget(parent), panel_(panel), index_(index) {
     setObjectName(
         QStringLiteral("%1_%2")
-            .arg(panel == Panel::Used ? QLatin1String("picUsed") : QLatin1String("picUnused"))
+            .arg(panel == Panel::Used ? QLatin1String("usedLetter") : QLatin1String("unusedLetter"))
             .arg(index));
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);

@@ -1,17 +1,26 @@
 #include "LetterField.h"
 
-#include "ui/board/GuessGrid.h"
+#include "ui/board/BoardInput.h"
 
 #include <QKeyEvent>
+#include <QSignalBlocker>
 
 namespace lexel {
 
-LetterField::LetterField(GuessGrid& grid, Kind kind, int index, QWidget* parent)
-    : QLineEdit(parent), grid_(grid), kind_(kind), index_(index) {
+LetterField::LetterField(BoardInput& input, Kind kind, int index, QWidget* parent)
+    : QLineEdit(parent), input_(input), kind_(kind), index_(index) {
     setAlignment(Qt::AlignCenter);
     // Only the game's own popup menus may open on a right click.
     setContextMenuPolicy(Qt::PreventContextMenu);
-    connect(this, &QLineEdit::textChanged, this, [this] { grid_.Change(*this); });
+    // Text that arrives other than by typing (pasted, dropped) goes to the game as well.
+    connect(this, &QLineEdit::textChanged, this,
+            [this](const QString& content) { input_.ContentArrived(*this, content); });
+}
+
+void LetterField::ShowContent(const QString& content) {
+    const QSignalBlocker quiet(this);
+    setText(content);
+    SelectCharacter();
 }
 
 // The window's shortcuts (F2, Ctrl+S, ...) win over the field's own editing keys; only paste
@@ -29,13 +38,13 @@ bool LetterField::event(QEvent* event) {
 
 void LetterField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit grid_.enterPressed();
+        emit input_.enterPressed();
         return;
     }
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         if (text().size() == 1) {
-            emit grid_.letterMenuRequested(text()[0], mapToGlobal(rect().center()));
+            emit input_.letterMenuRequested(text()[0], mapToGlobal(rect().center()));
         }
         return;
     }
@@ -43,11 +52,11 @@ void LetterField::keyPressEvent(QKeyEvent* event) {
         QLineEdit::keyPressEvent(event);
         return;
     }
-    const bool consumed = grid_.KeyDown(*this, event->key());
+    const bool consumed = input_.KeyDown(*this, event->key());
     // The key's character goes to this field, even when the key moved the focus away.
     const QString text = event->text();
     if (!text.isEmpty() && (text[0].isPrint() || text[0] == QChar(0x08))) {
-        grid_.KeyPress(*this, text[0]);
+        input_.KeyPress(*this, text[0]);
     } else if (!consumed && text.isEmpty()) {
         QLineEdit::keyPressEvent(event); // keys without a character: Home, End, ...
     }
@@ -55,17 +64,17 @@ void LetterField::keyPressEvent(QKeyEvent* event) {
 
 void LetterField::focusInEvent(QFocusEvent* event) {
     QLineEdit::focusInEvent(event);
-    grid_.GotFocus(*this);
+    input_.GotFocus(*this);
 }
 
 void LetterField::focusOutEvent(QFocusEvent* event) {
     QLineEdit::focusOutEvent(event);
-    grid_.LostFocus(*this);
+    input_.LostFocus(*this);
 }
 
 void LetterField::mousePressEvent(QMouseEvent* event) {
     if (event->button() == Qt::RightButton) {
-        grid_.RightButtonDown(*this, event->globalPosition().toPoint());
+        input_.RightButtonDown(*this, event->globalPosition().toPoint());
         return;
     }
     QLineEdit::mousePressEvent(event);

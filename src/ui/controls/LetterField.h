@@ -1,13 +1,14 @@
 #pragma once
 
 // One one-letter field of the board. It hands its key, focus, mouse and content events to the
-// grid, which decides what the field holds and where the focus goes.
+// board's input, which tells the game what the field should hold and moves the focus; the field
+// shows what the game holds.
 
 #include <QLineEdit>
 
 namespace lexel {
 
-class GuessGrid;
+class BoardInput;
 
 class LetterField : public QLineEdit {
     Q_OBJECT
@@ -15,10 +16,13 @@ class LetterField : public QLineEdit {
 public:
     enum class Kind { Guess, Solution };
 
-    LetterField(GuessGrid& grid, Kind kind, int index, QWidget* parent);
+    LetterField(BoardInput& input, Kind kind, int index, QWidget* parent);
 
     Kind kind() const { return kind_; }
     int index() const { return index_; }
+    // Shows `content` as the game holds it; no content event follows.
+    void ShowContent(const QString& content);
+
     // Selects the character while the field has the focus; a field the focus left shows none,
     // so only one field ever looks active.
     void SelectCharacter() {
@@ -38,7 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    GuessGrid& grid_;
+    BoardInput& input_;
     Kind kind_;
     int index_;
 };

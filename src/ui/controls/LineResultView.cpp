@@ -1,7 +1,7 @@
 #include "LineResultView.h"
 
 #include "Twips.h"
-#include "core/rules/ResultDots.h"
+#include "core/rules/LineResult.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

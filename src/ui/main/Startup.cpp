@@ -1,14 +1,14 @@
 #include "Startup.h"
 
 #include "GameApplication.h"
-#include "StorageMessages.h"
+#include "MainWindow.h"
 #include "TerminationSignals.h"
+#include "core/game/StorageMessages.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/CrashReport.h"
 #include "core/startup/DatabaseStartup.h"
 #include "core/store/WordStore.h"
-#include "fmMain.h"
 #include "ui/controls/QtMessageBoxes.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/LanguageDialog.h"
@@ -58,7 +58,7 @@ void ReleaseFiles(sql::Database& db, GameFiles& files) {
 // without questions; a failing database ends it after telling the player.
 int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes& boxes,
               const std::function<void()>& releaseFiles) {
-    fmMain window(services);
+    MainWindow window(services);
     // However the window's run ends, nothing that outlives it may still reach the window:
     // the message boxes' parent, the error handler, the exit handler.
     struct WindowScope {
@@ -74,7 +74,7 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
     static const bool registered = std::atexit(RunForcedEnd) == 0;
     if (registered) {
         forcedEnd = [&] {
-            window.SaveRunningScore();
+            window.Model().SaveRunningScore();
             releaseFiles();
         };
     }
@@ -84,7 +84,7 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
         window.EndWithoutQuestions(false);
         app.exit(EXIT_FAILURE);
     };
-    window.Form_Load();
+    window.Start();
     window.show();
     return app.exec();
 }

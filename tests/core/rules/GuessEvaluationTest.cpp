@@ -1,7 +1,6 @@
 #include "core/rules/GuessEvaluation.h"
 
 #include "core/rules/BoardGeometry.h"
-#include "core/rules/ResultDots.h"
 
 #include <gtest/gtest.h>
 #include <random>
@@ -10,42 +9,43 @@ namespace lexel {
 namespace {
 
 TEST(EvaluateGuess, WhitesCountAgainstTheWholeWordBlacksOnlyInTheWindow) {
-    EXPECT_EQ(EvaluateGuess("planet", "ten", OF(1)), "300");
-    EXPECT_EQ(EvaluateGuess("planet", "planet", OF(9)), "6000");
+    EXPECT_EQ(EvaluateGuess("planet", "ten", WindowOffset(0)), (LineResult{0, 3}));
+    EXPECT_EQ(EvaluateGuess("planet", "planet", WindowOffset(LastLine)), (LineResult{6, 0}));
     // "pla" matched on line 4 (window "net") is all white.
-    EXPECT_EQ(EvaluateGuess("planet", "pla", OF(4)), "300");
-    EXPECT_EQ(EvaluateGuess("planet", "net", OF(4)), "3000");
-    EXPECT_EQ(EvaluateGuess("planet", "xyz", OF(1)), "0");
+    EXPECT_EQ(EvaluateGuess("planet", "pla", WindowOffset(3)), (LineResult{0, 3}));
+    EXPECT_EQ(EvaluateGuess("planet", "net", WindowOffset(3)), (LineResult{3, 0}));
+    EXPECT_EQ(EvaluateGuess("planet", "xyz", WindowOffset(0)), (LineResult{0, 0}));
 }
 
 TEST(EvaluateGuess, EachHiddenLetterIsMatchedOnceBlacksFirst) {
     // Blacks p, e, t; the guess's first e finds no e left, the first l takes the only l.
-    EXPECT_EQ(EvaluateGuess("planet", "pellet", OF(9)), "3100");
+    EXPECT_EQ(EvaluateGuess("planet", "pellet", WindowOffset(LastLine)), (LineResult{3, 1}));
     // Blacks at 1 and 3; the middle b takes the b at hidden position 4.
-    EXPECT_EQ(EvaluateGuess("bobbin", "bbb", OF(1)), "2100");
+    EXPECT_EQ(EvaluateGuess("bobbin", "bbb", WindowOffset(0)), (LineResult{2, 1}));
     // A letter guessed three times earns only as many dots as the word has of it.
-    EXPECT_EQ(EvaluateGuess("planet", "eee", OF(1)), "100");
+    EXPECT_EQ(EvaluateGuess("planet", "eee", WindowOffset(0)), (LineResult{0, 1}));
     // A black later in the line is settled before an earlier white could take its letter.
-    EXPECT_EQ(EvaluateGuess("abcdef", "bb", 0), "1000");
+    EXPECT_EQ(EvaluateGuess("abcdef", "bb", 0), (LineResult{1, 0}));
 }
 
 TEST(EvaluateGuess, OpenFieldsEarnNothingAndInputsStayUnchanged) {
     const std::string hidden = "planet";
     const std::string guess = "p.a.";
-    EXPECT_EQ(EvaluateGuess(hidden, guess, OF(5)), "200");
-    EXPECT_EQ(EvaluateGuess(hidden, "...", OF(1)), "0");
+    EXPECT_EQ(EvaluateGuess(hidden, guess, WindowOffset(4)), (LineResult{0, 2}));
+    EXPECT_EQ(EvaluateGuess(hidden, "...", WindowOffset(0)), (LineResult{0, 0}));
     EXPECT_EQ(hidden, "planet");
     EXPECT_EQ(guess, "p.a.");
     // A guess longer than its window never reads past the hidden word.
-    EXPECT_EQ(EvaluateGuess("planet", "tenxxx", 3), "1200");
+    EXPECT_EQ(EvaluateGuess("planet", "tenxxx", 3), (LineResult{1, 2}));
 }
 
 TEST(EvaluateGuess, EveryLineFindsItsOwnWindowAllBlack) {
     const std::string hidden = "silver";
-    for (int line = 1; line <= LineCount; ++line) {
-        const auto window = hidden.substr(static_cast<std::size_t>(OF(line)),
+    for (int line = 0; line < LineCount; ++line) {
+        const auto window = hidden.substr(static_cast<std::size_t>(WindowOffset(line)),
                                           static_cast<std::size_t>(LineLength(line)));
-        EXPECT_EQ(EvaluateGuess(hidden, window, OF(line)), std::to_string(1000 * LineLength(line)))
+        EXPECT_EQ(EvaluateGuess(hidden, window, WindowOffset(line)),
+                  (LineResult{LineLength(line), 0}))
             << "line " << line;
     }
 }
@@ -62,12 +62,9 @@ TEST(EvaluateGuess, DotsNeverExceedTheLineOrTheHiddenLetters) {
     };
     for (int round = 0; round < 5000; ++round) {
         const std::string hidden = word(6);
-        const int line = 1 + round % LineCount;
+        const int line = round % LineCount;
         const std::string guess = word(LineLength(line));
-        const int code = std::stoi(EvaluateGuess(hidden, guess, OF(line)));
-        const int black = code / 1000;
-        const int white = code % 1000 / 100;
-        ASSERT_EQ(code % 100, 0);
+        const auto [black, white] = EvaluateGuess(hidden, guess, WindowOffset(line));
         ASSERT_LE(black + white, LineLength(line)) << hidden << " " << guess;
         // Every letter earns as many dots as it occurs in both words, wherever they stand.
         int common = 0;
@@ -77,27 +74,6 @@ TEST(EvaluateGuess, DotsNeverExceedTheLineOrTheHiddenLetters) {
         }
         ASSERT_EQ(black + white, common) << hidden << " " << guess;
     }
-}
-
-TEST(CountGoodLetters, AddsBlacksAndWhites) {
-    EXPECT_EQ(CountGoodLetters("2100"), 3);
-    EXPECT_EQ(CountGoodLetters("600"), 6);
-    EXPECT_EQ(CountGoodLetters("6000"), 6);
-    EXPECT_EQ(CountGoodLetters("0"), 0);
-    EXPECT_EQ(CountGoodLetters(""), 0);
-    EXPECT_EQ(CountGoodLetters("junk"), 0);
-}
-
-TEST(DotsForResult, PicksPicturesByTheCodesShape) {
-    EXPECT_EQ(DotsForResult("2100"), (ResultDots{2, 1}));
-    EXPECT_EQ(DotsForResult("3000"), (ResultDots{3, 0}));
-    EXPECT_EQ(DotsForResult("6000"), (ResultDots{6, 0}));
-    EXPECT_EQ(DotsForResult("300"), (ResultDots{0, 3}));
-    EXPECT_EQ(DotsForResult("0"), (ResultDots{0, 0}));
-    EXPECT_EQ(DotsForResult(""), (ResultDots{0, 0}));
-    // Never a picture index outside 0..6.
-    EXPECT_EQ(DotsForResult("9900"), (ResultDots{6, 6}));
-    EXPECT_EQ(DotsForResult("x1y0"), (ResultDots{0, 1}));
 }
 
 } // namespace

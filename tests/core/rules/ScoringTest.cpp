@@ -7,9 +7,9 @@ namespace {
 
 ScoreInput WonOnLineNine() {
     ScoreInput game;
-    game.resultCodes = {"100", "1100", "200", "1000", "2100", "1200", "3100", "4000", "6000"};
+    game.lines = {{{0, 1}, {1, 1}, {0, 2}, {1, 0}, {2, 1}, {1, 2}, {3, 1}, {4, 0}, {6, 0}}};
     game.level = Level::Expert;
-    game.iLine = 9;
+    game.currentLine = 8;
     game.suggestionCount = 1;
     game.elapsedSeconds = 330;
     return game;
@@ -17,10 +17,10 @@ ScoreInput WonOnLineNine() {
 
 ScoreInput SolvedOnLineFour() {
     ScoreInput game;
-    game.resultCodes = {"1000", "200", "1100", "", "", "", "", "", ""};
+    game.lines = {{{1, 0}, {0, 2}, {1, 1}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}, {0, 0}}};
     game.level = Level::Beginner;
     game.solvedEarly = true;
-    game.iLine = 4;
+    game.currentLine = 3;
     game.hintCount = 1;
     game.elapsedSeconds = 45;
     return game;
@@ -48,9 +48,9 @@ TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
 
 TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {
     ScoreInput lost;
-    lost.resultCodes = {"100", "0", "200", "1000", "100", "1100", "2000", "3100", "4100"};
+    lost.lines = {{{0, 1}, {0, 0}, {0, 2}, {1, 0}, {0, 1}, {1, 1}, {2, 0}, {3, 1}, {4, 1}}};
     lost.level = Level::Guru;
-    lost.iLine = 9;
+    lost.currentLine = 8;
     lost.elapsedSeconds = 10;
     EXPECT_EQ(ComputeScore(lost), 11700); // no level, clean or time bonus
     lost.nonWordCount = 1;
@@ -80,7 +80,7 @@ TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
     game.level = Level::Guru;
     game.suggestionCount = 0;
     game.solvedEarly = true;
-    game.iLine = 1;
+    game.currentLine = 0;
     game.elapsedSeconds = 5;
     EXPECT_EQ(ComputeScore(game), 500000);
     game.suggestionCount = 2000000000; // would wrap around in 32 bits

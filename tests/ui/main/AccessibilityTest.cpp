@@ -1,7 +1,8 @@
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
-#include "ui/board/GuessGrid.h"
+#include "ui/board/BoardView.h"
 #include "ui/controls/LetterButtonView.h"
+#include "ui/controls/LetterField.h"
 
 #include <QAbstractButton>
 #include <QAccessible>
@@ -23,13 +24,13 @@ QString Description(QWidget* widget) {
     return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Description);
 }
 
-QWidget* Named(fmMain& w, const QString& name) {
+QWidget* Named(MainWindow& w, const QString& name) {
     return test::Child<QWidget>(w, name);
 }
-QWidget* Button(fmMain& w, const char* panel, char letter) {
+QWidget* Button(MainWindow& w, const char* panel, char letter) {
     return Named(w, QStringLiteral("%1_%2").arg(QLatin1String(panel)).arg(letter - 'A'));
 }
-QWidget* LineResult(fmMain& w, int line) {
+QWidget* LineDots(MainWindow& w, int line) {
     return Named(w, QStringLiteral("lineResult_%1").arg(line - 1));
 }
 
@@ -39,7 +40,7 @@ void Guess(const char* word) {
 }
 
 // The options window, opened with F5, switched to German.
-void SwitchToGerman(fmMain& w) {
+void SwitchToGerman(MainWindow& w) {
     QTimer::singleShot(0, [] {
         auto* options = QApplication::activeModalWidget();
         options->findChild<QAbstractButton*>("germanOption")->click();
@@ -120,16 +121,17 @@ private slots:
             test::MainWindowFixture f(t.language);
             auto& w = f.Start();
             const QString cell = QString::fromUtf8(t.cell);
-            QCOMPARE(Name(w.Grid().tbL1(BL(3) + 1)), cell);
-            QCOMPARE(Name(w.Grid().lbGuess(BL(3) + 2)), cell); // the label over that field
-            QCOMPARE(Name(w.Grid().tbL1(BH(9))), QString::fromUtf8(t.lastCell));
-            QCOMPARE(Name(w.Grid().Text1(3)), QString::fromUtf8(t.solution));
-            QCOMPARE(Name(w.Grid().lbHint(3)), QString::fromUtf8(t.solution));
-            QCOMPARE(Name(Named(w, "lbTime")), QString::fromUtf8(t.time));
-            QCOMPARE(Description(Named(w, "lbTime")), QStringLiteral("00:00:00"));
-            QCOMPARE(Name(Button(w, "picUnused", 'E')), QStringLiteral("E"));
-            QCOMPARE(Description(Button(w, "picUnused", 'E')), QString::fromUtf8(t.grayUnused));
-            QCOMPARE(Name(LineResult(w, 5)), QString::fromUtf8(t.notEvaluated));
+            QCOMPARE(Name(w.Board().GuessField(FirstField(2) + 1)), cell);
+            QCOMPARE(Name(w.Board().GuessLetter(FirstField(2) + 1)),
+                     cell); // the label over that field
+            QCOMPARE(Name(w.Board().GuessField(LastField(8))), QString::fromUtf8(t.lastCell));
+            QCOMPARE(Name(w.Board().SolutionField(3)), QString::fromUtf8(t.solution));
+            QCOMPARE(Name(w.Board().RevealedLetter(3)), QString::fromUtf8(t.solution));
+            QCOMPARE(Name(Named(w, "timeLabel")), QString::fromUtf8(t.time));
+            QCOMPARE(Description(Named(w, "timeLabel")), QStringLiteral("00:00:00"));
+            QCOMPARE(Name(Button(w, "unusedLetter", 'E')), QStringLiteral("E"));
+            QCOMPARE(Description(Button(w, "unusedLetter", 'E')), QString::fromUtf8(t.grayUnused));
+            QCOMPARE(Name(LineDots(w, 5)), QString::fromUtf8(t.notEvaluated));
         }
     }
 
@@ -138,37 +140,39 @@ private slots:
         auto& w = f.Start();
         Guess("ten");
         SwitchToGerman(w);
-        QCOMPARE(Name(w.Grid().tbL1(BL(3) + 1)), QStringLiteral("Zeile 3, Buchstabe 2"));
-        QCOMPARE(Name(LineResult(w, 1)), QString::fromUtf8("Zeile 1: 0 schwarz, 2 weiß"));
-        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, grau"));
-        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("grau, benutzt"));
-        QCOMPARE(Name(Named(w, "lbTime")), QStringLiteral("Verbrauchte Zeit"));
+        QCOMPARE(Name(w.Board().GuessField(FirstField(2) + 1)),
+                 QStringLiteral("Zeile 3, Buchstabe 2"));
+        QCOMPARE(Name(LineDots(w, 1)), QString::fromUtf8("Zeile 1: 0 schwarz, 2 weiß"));
+        QCOMPARE(Description(w.Board().GuessLetter(0)), QStringLiteral("T, grau"));
+        QCOMPARE(Description(Button(w, "usedLetter", 'T')), QStringLiteral("grau, benutzt"));
+        QCOMPARE(Name(Named(w, "timeLabel")), QStringLiteral("Verbrauchte Zeit"));
     }
 
     void eachEvaluatedLineTellsItsOutcomeUntilTheNextGame() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten"); // against the window "gar": E and N elsewhere in "garden"
-        QCOMPARE(Name(LineResult(w, 1)), QStringLiteral("Line 1: 0 black, 2 white"));
+        QCOMPARE(Name(LineDots(w, 1)), QStringLiteral("Line 1: 0 black, 2 white"));
         // One object per line: a screen reader announces each outcome once.
-        const auto* dots = QAccessible::queryAccessibleInterface(Named(w, "frDots"));
+        const auto* dots = QAccessible::queryAccessibleInterface(Named(w, "dotColumn"));
         int named = 0;
         for (int i = 0; i < dots->childCount(); ++i) {
             named += dots->child(i)->text(QAccessible::Name).startsWith(QLatin1String("Line 1:"));
         }
         QCOMPARE(named, 1);
-        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, gray"));
-        QCOMPARE(Description(w.Grid().lbGuess(3)), QStringLiteral("N, gray"));
-        QCOMPARE(Name(LineResult(w, 2)), QStringLiteral("Line 2: not evaluated"));
-        QCOMPARE(Description(w.Grid().lbGuess(4)), QString()); // line 2 is not evaluated
+        QCOMPARE(Description(w.Board().GuessLetter(0)), QStringLiteral("T, gray"));
+        QCOMPARE(Description(w.Board().GuessLetter(2)), QStringLiteral("N, gray"));
+        QCOMPARE(Name(LineDots(w, 2)), QStringLiteral("Line 2: not evaluated"));
+        QCOMPARE(Description(w.Board().GuessLetter(3)), QString()); // line 2 is not evaluated
 
         f.boxes.answers = {MessageAnswer::Yes}; // abort the game
         QTest::keyClick(&w, Qt::Key_F2);
         test::Reactivate(&w);
-        QCOMPARE(w.Game().iLine, 1);
-        QCOMPARE(Name(LineResult(w, 1)), QStringLiteral("Line 1: not evaluated"));
-        QCOMPARE(Description(w.Grid().lbGuess(1)), QString());
-        QCOMPARE(Description(w.Grid().lbHint(0)), QString()); // the solution shown at the abort
+        QCOMPARE(w.Model().State().currentLine, 0);
+        QCOMPARE(Name(LineDots(w, 1)), QStringLiteral("Line 1: not evaluated"));
+        QCOMPARE(Description(w.Board().GuessLetter(0)), QString());
+        QCOMPARE(Description(w.Board().RevealedLetter(0)),
+                 QString()); // the solution shown at the abort
     }
 
     void theLastLineAndTheSolutionAreToldWhenTheGameIsLost() {
@@ -178,36 +182,36 @@ private slots:
             Guess(word);
         }
         Guess("danger"); // against "garden": A and E in place, D, N, G, R elsewhere
-        QVERIFY(!w.Game().GameRunning);
-        QCOMPARE(Name(LineResult(w, 9)), QStringLiteral("Line 9: 2 black, 4 white"));
-        QCOMPARE(Description(w.Grid().lbGuess(BL(9) + 1)), QStringLiteral("D, gray"));
-        QCOMPARE(Description(w.Grid().lbHint(0)), QStringLiteral("G, revealed"));
-        QCOMPARE(Description(w.Grid().lbHint(5)), QStringLiteral("N, revealed"));
+        QVERIFY(!w.Model().State().GameRunning);
+        QCOMPARE(Name(LineDots(w, 9)), QStringLiteral("Line 9: 2 black, 4 white"));
+        QCOMPARE(Description(w.Board().GuessLetter(FirstField(8))), QStringLiteral("D, gray"));
+        QCOMPARE(Description(w.Board().RevealedLetter(0)), QStringLiteral("G, revealed"));
+        QCOMPARE(Description(w.Board().RevealedLetter(5)), QStringLiteral("N, revealed"));
     }
 
     void letterButtonsTellTheirColourAndPanel() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        QCOMPARE(Description(Button(w, "picUnused", 'E')), QStringLiteral("gray, unused"));
+        QCOMPARE(Description(Button(w, "unusedLetter", 'E')), QStringLiteral("gray, unused"));
         Guess("ten");
-        QVERIFY(Button(w, "picUnused", 'E')->isHidden());
-        QCOMPARE(Name(Button(w, "picUsed", 'E')), QStringLiteral("E"));
-        QCOMPARE(Description(Button(w, "picUsed", 'E')), QStringLiteral("gray, used"));
+        QVERIFY(Button(w, "unusedLetter", 'E')->isHidden());
+        QCOMPARE(Name(Button(w, "usedLetter", 'E')), QStringLiteral("E"));
+        QCOMPARE(Description(Button(w, "usedLetter", 'E')), QStringLiteral("gray, used"));
 
-        ChooseFromPopup(Button(w, "picUsed", 'T'), "mn2Red");
-        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("red, used"));
-        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, red"));
+        ChooseFromPopup(Button(w, "usedLetter", 'T'), "buttonRed");
+        QCOMPARE(Description(Button(w, "usedLetter", 'T')), QStringLiteral("red, used"));
+        QCOMPARE(Description(w.Board().GuessLetter(0)), QStringLiteral("T, red"));
         QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier); // Reset To Gray
-        QCOMPARE(Description(Button(w, "picUsed", 'T')), QStringLiteral("gray, used"));
-        QCOMPARE(Description(w.Grid().lbGuess(1)), QStringLiteral("T, gray"));
+        QCOMPARE(Description(Button(w, "usedLetter", 'T')), QStringLiteral("gray, used"));
+        QCOMPARE(Description(w.Board().GuessLetter(0)), QStringLiteral("T, gray"));
 
-        w.Grid().Text1(4)->setFocus(); // the E of "garden"
+        w.Board().SolutionField(4)->setFocus(); // the E of "garden"
         QTest::keyClick(&w, Qt::Key_F3);
-        QCOMPARE(Description(Button(w, "picUsed", 'E')), QStringLiteral("green, used"));
-        QCOMPARE(Description(w.Grid().lbGuess(2)), QStringLiteral("E, green"));
-        QCOMPARE(Name(w.Grid().lbHint(4)), QStringLiteral("Solution, letter 5"));
-        QCOMPARE(Description(w.Grid().lbHint(4)), QStringLiteral("E, revealed"));
-        QCOMPARE(Description(w.Grid().lbHint(3)), QString());
+        QCOMPARE(Description(Button(w, "usedLetter", 'E')), QStringLiteral("green, used"));
+        QCOMPARE(Description(w.Board().GuessLetter(1)), QStringLiteral("E, green"));
+        QCOMPARE(Name(w.Board().RevealedLetter(4)), QStringLiteral("Solution, letter 5"));
+        QCOMPARE(Description(w.Board().RevealedLetter(4)), QStringLiteral("E, revealed"));
+        QCOMPARE(Description(w.Board().RevealedLetter(3)), QString());
     }
 
     // A screen reader offers the letter buttons as buttons; pressing one types its letter as a
@@ -215,34 +219,34 @@ private slots:
     void letterButtonsAreButtonsWithAPressAction() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        auto* button = QAccessible::queryAccessibleInterface(Button(w, "picUnused", 'D'));
+        auto* button = QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'D'));
         QCOMPARE(button->role(), QAccessible::Button);
         auto* actions = button->actionInterface();
         QVERIFY(actions != nullptr);
         QCOMPARE(actions->actionNames(), QStringList{QAccessibleActionInterface::pressAction()});
         actions->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(w.Grid().tbL1(0)->text(), QStringLiteral("D"));
-        QCOMPARE(test::Focused(), QStringLiteral("tbL1_1"));
+        QCOMPARE(w.Board().GuessField(0)->text(), QStringLiteral("D"));
+        QCOMPARE(test::Focused(), QStringLiteral("guessField_1"));
     }
 
     void lettersAreMarkedFromTheKeyboardToo() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
-        w.Grid().tbL1(BL(2))->setFocus();
+        w.Board().GuessField(FirstField(1))->setFocus();
         test::Type("e");
-        w.Grid().tbL1(BL(2))->setFocus(); // back on the E just typed
+        w.Board().GuessField(FirstField(1))->setFocus(); // back on the E just typed
         QTimer::singleShot(0, [] {
             if (auto* popup = QApplication::activePopupWidget()) {
-                popup->findChild<QAction*>(QStringLiteral("mn2Yellow"))->trigger();
+                popup->findChild<QAction*>(QStringLiteral("buttonYellow"))->trigger();
                 popup->close();
             }
         });
         test::Press(Qt::Key_Menu);
         test::Reactivate(&w);
-        QCOMPARE(Description(w.findChild<LetterButtonView*>(QStringLiteral("picUsed_4"))),
+        QCOMPARE(Description(w.findChild<LetterButtonView*>(QStringLiteral("usedLetter_4"))),
                  QStringLiteral("yellow, used"));
-        QCOMPARE(test::PopupAfterPress(w.Grid().lbGuess(2)), QStringLiteral("mnColors"));
+        QCOMPARE(test::PopupAfterPress(w.Board().GuessLetter(1)), QStringLiteral("cellColorMenu"));
         const auto opened = std::make_shared<QString>();
         QTimer::singleShot(0, [opened] {
             if (auto* popup = QApplication::activePopupWidget()) {
@@ -250,9 +254,9 @@ private slots:
                 popup->close();
             }
         });
-        QTest::keyClick(w.Grid().tbL1(BL(2)), Qt::Key_F10, Qt::ShiftModifier);
+        QTest::keyClick(w.Board().GuessField(FirstField(1)), Qt::Key_F10, Qt::ShiftModifier);
         QTest::qWait(5);
-        QCOMPARE(*opened, QStringLiteral("mn2Colors"));
+        QCOMPARE(*opened, QStringLiteral("buttonColorMenu"));
     }
 
     void aDarkPaletteKeepsTheBoardReadable() {
@@ -260,22 +264,22 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("pan"); // against the window "gar": A in place, N elsewhere
-        QCOMPARE(Name(LineResult(w, 1)), QStringLiteral("Line 1: 1 black, 1 white"));
+        QCOMPARE(Name(LineDots(w, 1)), QStringLiteral("Line 1: 1 black, 1 white"));
 
-        auto* letter = w.Grid().lbGuess(1);
+        auto* letter = w.Board().GuessLetter(0);
         QVERIFY(Lightness(letter->palette().color(QPalette::WindowText)) < 0.3);
         QVERIFY(Lightness(letter->palette().color(QPalette::Window)) > 0.7);
-        auto* entered = w.Grid().tbL1(BL(2));
+        auto* entered = w.Board().GuessField(FirstField(1));
         QVERIFY(Lightness(entered->palette().color(QPalette::Text)) < 0.3);
         QCOMPARE(entered->palette().color(QPalette::Base), QColor(Qt::white));
-        auto* later = w.Grid().tbL1(BL(5)); // its "." shows where line 5 lies
+        auto* later = w.Board().GuessField(FirstField(4)); // its "." shows where line 5 lies
         for (const auto group : {QPalette::Active, QPalette::Disabled}) {
             const auto& palette = later->palette();
             QVERIFY(qAbs(Lightness(palette.color(group, QPalette::Text)) -
                          Lightness(palette.color(group, QPalette::Base))) > 0.5);
         }
-        QVERIFY(HasLightPixel(LineResult(w, 1)));  // the black dot's outline
-        QVERIFY(!HasLightPixel(LineResult(w, 2))); // no dots, nothing drawn on the dark frame
+        QVERIFY(HasLightPixel(LineDots(w, 1)));  // the black dot's outline
+        QVERIFY(!HasLightPixel(LineDots(w, 2))); // no dots, nothing drawn on the dark frame
     }
 };
 

@@ -1,12 +1,16 @@
+// The analysis aids on the main window: the letter buttons, the colour menus, hints, Suggest
+// Word, Save Analysis and Reset To Gray reach the game, and their results reach the screen and
+// leave the focus where the player types. What each aid does to the game is tested on the model.
+
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
-#include "ui/board/GuessGrid.h"
+#include "ui/board/BoardPalette.h"
+#include "ui/board/BoardView.h"
 #include "ui/controls/LetterButtonView.h"
+#include "ui/controls/LetterField.h"
 
 #include <QAction>
 #include <QLabel>
-#include <QLineEdit>
-#include <QMenu>
 #include <QPushButton>
 
 using namespace lexel;
@@ -18,29 +22,26 @@ using test::Type;
 
 namespace {
 
-LetterButtonView* Button(fmMain& w, const char* panel, char letter) {
-    return w.findChild<LetterButtonView*>(
-        QStringLiteral("%1_%2").arg(QLatin1String(panel)).arg(letter - 'A'));
+LetterButtonView* Button(MainWindow& w, const char* panel, char letter) {
+    return test::Child<LetterButtonView>(
+        w, QStringLiteral("%1_%2").arg(QLatin1String(panel)).arg(letter - 'A'));
 }
 
 // The visible button of `letter`.
-LetterButtonView* Visible(fmMain& w, char letter) {
-    auto* used = Button(w, "picUsed", letter);
-    return used->isHidden() ? Button(w, "picUnused", letter) : used;
+LetterButtonView* Visible(MainWindow& w, char letter) {
+    auto* used = Button(w, "usedLetter", letter);
+    return used->isHidden() ? Button(w, "unusedLetter", letter) : used;
 }
 
 QColor LabelColor(QLabel* label) {
     return label->palette().color(QPalette::Window);
 }
 QColor Of(LetterColor color) {
-    return GuessGrid::ToColor(ColorValue(color));
+    return ToColor(ColorValue(color));
 }
 
-void Cheat(test::MainWindowFixture& f, const char* word) {
-    f.settings.Cheating = true;
-    f.boxes.answers = {MessageAnswer::Yes};
-    Type(QLatin1String(word));
-    Press(Qt::Key_Return);
+QPushButton* CommandButton(MainWindow& w, const char* name) {
+    return test::Child<QPushButton>(w, QLatin1String(name));
 }
 
 } // namespace
@@ -53,137 +54,98 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         for (char c = 'A'; c <= 'Z'; ++c) {
-            QVERIFY(Button(w, "picUsed", c)->isHidden() != Button(w, "picUnused", c)->isHidden());
+            QVERIFY(Button(w, "usedLetter", c)->isHidden() !=
+                    Button(w, "unusedLetter", c)->isHidden());
         }
-        QTest::mouseClick(Button(w, "picUnused", 'T'), Qt::LeftButton);
+        QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
         QCoreApplication::processEvents();
-        QCOMPARE(w.Grid().tbL1(0)->text(), QStringLiteral("T"));
-        QCOMPARE(w.Grid().tbL1(1)->text(), QStringLiteral("_"));
-        QCOMPARE(Focused(), QStringLiteral("tbL1_1"));
-        QTest::mousePress(Button(w, "picUnused", 'E'), Qt::LeftButton);
-        QVERIFY(Button(w, "picUnused", 'E')->look().sunken);
-        QTest::mouseRelease(Button(w, "picUnused", 'E'), Qt::LeftButton);
-        QVERIFY(!Button(w, "picUnused", 'E')->look().sunken);
+        QCOMPARE(w.Board().GuessField(0)->text(), QStringLiteral("T"));
+        QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("_"));
+        QCOMPARE(Focused(), QStringLiteral("guessField_1"));
+        QTest::mousePress(Button(w, "unusedLetter", 'E'), Qt::LeftButton);
+        QVERIFY(Button(w, "unusedLetter", 'E')->look().sunken);
+        QTest::mouseRelease(Button(w, "unusedLetter", 'E'), Qt::LeftButton);
+        QVERIFY(!Button(w, "unusedLetter", 'E')->look().sunken);
         QCoreApplication::processEvents();
-        QCOMPARE(w.Grid().tbL1(1)->text(), QStringLiteral("E"));
+        QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("E"));
         Type("n");
         Press(Qt::Key_Return);
         for (const char c : {'T', 'E', 'N'}) {
-            QVERIFY(!Button(w, "picUsed", c)->isHidden());
-            QVERIFY(Button(w, "picUnused", c)->isHidden());
+            QVERIFY(!Button(w, "usedLetter", c)->isHidden());
+            QVERIFY(Button(w, "unusedLetter", c)->isHidden());
         }
     }
 
-    void allAbsentAndAllPresentGuessesColourThemselves() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Cheat(f, "xyz"); // nothing of "garden"
-        QCOMPARE(LabelColor(w.Grid().lbGuess(1)), Of(LetterColor::Red));
-        QCOMPARE(Visible(w, 'Y')->look().color, LetterColor::Red);
-        Cheat(f, "ran"); // line 2, window "ard": all three present
-        QCOMPARE(LabelColor(w.Grid().lbGuess(4)), Of(LetterColor::Green));
-        QCOMPARE(Visible(w, 'N')->look().color, LetterColor::Green);
-        // Locked: neither colour menu opens for these letters.
-        QCOMPARE(PopupAfterPress(w.Grid().lbGuess(1)), QString());
-        QCOMPARE(PopupAfterPress(Visible(w, 'X')), QString());
-        QCOMPARE(PopupAfterPress(Visible(w, 'B')), QStringLiteral("mn2Colors"));
-    }
-
-    void aColourChosenOnALetterButtonReachesTheGrid() {
+    void coloursChosenInEitherMenuReachTheBoardAndTheButtons() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Type("ten");
         Press(Qt::Key_Return);
         Type("dog");
         Press(Qt::Key_Return);
-        ChooseFromPopup(Button(w, "picUsed", 'E'), "mn2Yellow");
-        QCOMPARE(LabelColor(w.Grid().lbGuess(2)), Of(LetterColor::Yellow));
-        ChooseFromPopup(w.Grid().lbGuess(2), "mnBlue"); // the grid letter's own menu
+        ChooseFromPopup(Button(w, "usedLetter", 'E'), "buttonYellow");
+        QCOMPARE(LabelColor(w.Board().GuessLetter(1)), Of(LetterColor::Yellow));
+        ChooseFromPopup(w.Board().GuessLetter(1), "cellBlue"); // the grid letter's own menu
         QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Blue);
-        QCOMPARE(PopupAfterPress(Button(w, "picUnused", 'B'), Qt::MiddleButton),
-                 QStringLiteral("mn2Colors"));
-        QCOMPARE(PopupAfterPress(w.Grid().lbGuess(2), Qt::MiddleButton), QString());
-        QCOMPARE(Focused(), QStringLiteral("tbL1_6"));
+        QCOMPARE(PopupAfterPress(Button(w, "unusedLetter", 'B'), Qt::MiddleButton),
+                 QStringLiteral("buttonColorMenu"));
+        QCOMPARE(PopupAfterPress(w.Board().GuessLetter(1), Qt::MiddleButton), QString());
+        QCOMPARE(Focused(), QStringLiteral("guessField_6"));
     }
 
-    void hintsRevealUpToThreeLetters() {
+    void lockedLettersOpenNoColourMenu() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        auto* hint = w.findChild<QAction*>("mnHint");
-        w.Grid().Text1(2)->setFocus();
+        f.settings.Cheating = true;
+        f.boxes.answers = {MessageAnswer::Yes};
+        Type("xyz"); // nothing of "garden": red and locked
+        Press(Qt::Key_Return);
+        QCOMPARE(LabelColor(w.Board().GuessLetter(0)), Of(LetterColor::Red));
+        QCOMPARE(PopupAfterPress(w.Board().GuessLetter(0)), QString());
+        QCOMPARE(PopupAfterPress(Visible(w, 'X')), QString());
+        QCOMPARE(PopupAfterPress(Visible(w, 'B')), QStringLiteral("buttonColorMenu"));
+    }
+
+    void aHintIsShownInTheSolutionLineAndLineNineAndTheFocusMovesOn() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        auto* hint = w.findChild<QAction*>("hintAction");
+        QVERIFY(!hint->isEnabled());
+        w.Board().SolutionField(2)->setFocus();
         QVERIFY(hint->isEnabled());
         QTest::keyClick(&w, Qt::Key_F3);
-        QCOMPARE(w.Grid().lbHint(2)->text(), QStringLiteral("R"));
-        QVERIFY(w.Grid().Text1(2)->isHidden());
-        QVERIFY(w.Grid().tbL1(BL(9) + 2)->isHidden());
-        QCOMPARE(w.Grid().lbGuess(BL(9) + 3)->text(), QStringLiteral("R"));
-        QCOMPARE(LabelColor(w.Grid().lbGuess(BL(9) + 3)), Of(LetterColor::Green));
-        QCOMPARE(Button(w, "picUnused", 'R')->look().color, LetterColor::Green);
-        QCOMPARE(Button(w, "picUsed", 'R')->look().color, LetterColor::Green);
-        QCOMPARE(Focused(), QStringLiteral("Text1_3"));
-        QCOMPARE(w.Game().HintCount, 1);
-        QVERIFY(!w.Game().FirstLetterHinted);
-
-        w.Grid().Text1(0)->setFocus();
-        QTest::keyClick(&w, Qt::Key_F3);
-        QVERIFY(w.Game().FirstLetterHinted);
-        Type("dxn"); // fill the free places 1, 3 and 4, 5 via the change rule
-        w.Grid().Text1(1)->setFocus();
-        QTest::keyClick(&w, Qt::Key_F3); // the third hint, on place 1
-        QCOMPARE(w.Game().HintCount, 3);
-        QVERIFY(!w.findChild<QAction*>("mnPopHint")->isEnabled());
+        QCOMPARE(w.Board().RevealedLetter(2)->text(), QStringLiteral("R"));
+        QVERIFY(w.Board().SolutionField(2)->isHidden());
+        const int cell = FirstField(LastLine) + 2;
+        QVERIFY(w.Board().GuessField(cell)->isHidden());
+        QCOMPARE(w.Board().GuessLetter(cell)->text(), QStringLiteral("R"));
+        QCOMPARE(LabelColor(w.Board().GuessLetter(cell)), Of(LetterColor::Green));
+        QCOMPARE(Button(w, "unusedLetter", 'R')->look().color, LetterColor::Green);
+        QCOMPARE(Focused(), QStringLiteral("solutionField_3"));
         Press(Qt::Key_Escape); // to the grid: the Game-menu entry goes off
         QVERIFY(!hint->isEnabled());
-        Press(Qt::Key_Escape); // back to the solution line: no hint is offered any more
-        QVERIFY(!hint->isEnabled());
-        QTest::keyClick(&w, Qt::Key_F3); // a fourth: nothing
-        QCOMPARE(w.Game().HintCount, 3);
-        QVERIFY(!w.Grid().Text1(3)->isHidden());
+        for (const int position : {0, 1}) {
+            w.Board().SolutionField(position)->setFocus();
+            QTest::keyClick(&w, Qt::Key_F3);
+        }
+        QVERIFY(!hint->isEnabled()); // no hint is offered any more
+        QVERIFY(!w.findChild<QAction*>("hintPopupAction")->isEnabled());
     }
 
-    void aHintOnTheLastFreePlaceEnablesSolve() {
+    void suggestionsFillTheLineAndTheFocusMovesOn() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        Press(Qt::Key_Escape);
-        Type("garde?");
-        QVERIFY(!w.findChild<QPushButton*>("cbSolve")->isEnabled());
-        w.Grid().Text1(5)->setFocus();
-        QTest::keyClick(&w, Qt::Key_F3);
-        QVERIFY(w.findChild<QPushButton*>("cbSolve")->isEnabled());
-    }
-
-    void suggestionsFillTheLineAndCostPoints() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        auto* suggest = w.findChild<QPushButton*>("cmdSuggest");
-        Type("?"); // no guess letter: discarded
-        w.Grid().tbL1(1)->setFocus();
+        w.Board().GuessField(1)->setFocus();
         Type("a"); // the pattern is now "?A?"
-        QTest::mouseClick(suggest, Qt::LeftButton);
-        QCOMPARE(w.Grid().tbL1(0)->text() + w.Grid().tbL1(1)->text() + w.Grid().tbL1(2)->text(),
+        QTest::mouseClick(CommandButton(w, "suggestButton"), Qt::LeftButton);
+        QCOMPARE(w.Board().GuessField(0)->text() + w.Board().GuessField(1)->text() +
+                     w.Board().GuessField(2)->text(),
                  QStringLiteral("PAN"));
-        QCOMPARE(w.Game().SuggestionCount, 1);
-        QTest::keyClick(&w, Qt::Key_F4); // again on line 1: one unit
-        QCOMPARE(w.Game().SuggestionCount, 2);
-
-        for (int k = 0; k < 3; ++k) {
-            w.Grid().tbL1(k)->setText(QString(QChar("QZX"[k])));
-        }
-        QTest::mouseClick(suggest, Qt::LeftButton);
-        QCOMPARE(f.boxes.shown.back().text, QStringLiteral("No matching word found."));
-        QCOMPARE(w.Game().SuggestionCount, 3);
-        QCOMPARE(w.Grid().tbL1(0)->text(), QStringLiteral("Q"));
-
-        for (int k = 0; k < 3; ++k) {
-            w.Grid().tbL1(k)->setText(QStringLiteral("_"));
-        }
-        QTest::mouseClick(suggest, Qt::LeftButton);
-        // DOG is never suggested; of abc, pan and ten, TEN scores best.
-        QCOMPARE(w.Grid().tbL1(0)->text() + w.Grid().tbL1(1)->text() + w.Grid().tbL1(2)->text(),
-                 QStringLiteral("TEN"));
-        Press(Qt::Key_Return);
-        QTest::mouseClick(suggest, Qt::LeftButton); // the first on line 2: two units
-        QCOMPARE(w.Game().SuggestionCount, 6);
+        QCOMPARE(Focused(), QStringLiteral("guessField_0")); // on from the last letter
+        QVERIFY(CommandButton(w, "evaluateButton")->isEnabled());
+        QTest::keyClick(&w, Qt::Key_F4); // the same word again: nothing changes, nothing moves
+        QCOMPARE(w.Model().State().SuggestionCount, 2);
+        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
     }
 
     // After either button the typing goes on in the field that had the focus: a letter lands
@@ -192,39 +154,32 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         Type("t");
-        for (const char* button : {"cmdGray", "cmdSave", "cmdGray"}) {
-            QTest::mouseClick(w.findChild<QPushButton*>(button), Qt::LeftButton);
-            QCOMPARE(Focused(), QStringLiteral("tbL1_1"));
+        for (const char* button :
+             {"resetToGrayButton", "saveAnalysisButton", "resetToGrayButton"}) {
+            QTest::mouseClick(CommandButton(w, button), Qt::LeftButton);
+            QCOMPARE(Focused(), QStringLiteral("guessField_1"));
         }
         Type("e");
-        QCOMPARE(w.Grid().tbL1(1)->text(), QStringLiteral("E"));
-        w.Grid().Text1(2)->setFocus();
-        QTest::mouseClick(w.findChild<QPushButton*>("cmdGray"), Qt::LeftButton);
-        QCOMPARE(Focused(), QStringLiteral("Text1_2"));
+        QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("E"));
+        w.Board().SolutionField(2)->setFocus();
+        QTest::mouseClick(CommandButton(w, "resetToGrayButton"), Qt::LeftButton);
+        QCOMPARE(Focused(), QStringLiteral("solutionField_2"));
     }
 
-    void resetToGrayAfterSavingKeepsTheSavedLetters() {
+    void saveAnalysisFixesTheSolutionLettersAndResetToGrayKeepsThem() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        Cheat(f, "xyz");
         Type("ten");
         Press(Qt::Key_Return);
-        ChooseFromPopup(w.Grid().lbGuess(5), "mnYellow"); // the E of line 2
-        w.Grid().Text1(0)->setFocus();
+        ChooseFromPopup(w.Board().GuessLetter(1), "cellYellow"); // the E of line 1
+        w.Board().SolutionField(0)->setFocus();
         Type("g");
-        QCOMPARE(w.Grid().Text1(0)->text(), QStringLiteral("G"));
-        QVERIFY(w.findChild<QPushButton*>("cmdSave")->isEnabled());
-        QTest::mouseClick(w.findChild<QPushButton*>("cmdSave"), Qt::LeftButton);
-        QCOMPARE(w.Grid().lbHint(0)->text(), QStringLiteral("G"));
-        QVERIFY(w.Grid().Text1(0)->isHidden());
+        QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier); // Save Analysis
+        QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
+        QVERIFY(w.Board().SolutionField(0)->isHidden());
         QCOMPARE(Visible(w, 'G')->look().color, LetterColor::Green);
-        QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Yellow);
-
         QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier); // Reset To Gray
-        QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Gray);
-        QCOMPARE(LabelColor(w.Grid().lbGuess(5)), Of(LetterColor::Gray));
-        QCOMPARE(Visible(w, 'X')->look().color, LetterColor::Red);
-        QCOMPARE(LabelColor(w.Grid().lbGuess(1)), Of(LetterColor::Red));
+        QCOMPARE(LabelColor(w.Board().GuessLetter(1)), Of(LetterColor::Gray));
         QCOMPARE(Visible(w, 'G')->look().color, LetterColor::Green);
     }
 };

@@ -1,0 +1,69 @@
+#include "GameMessages.h"
+
+#include <QCoreApplication>
+
+namespace lexel::GameMessages {
+namespace {
+
+QString Text(const char* english) {
+    return QCoreApplication::translate("lexel::GameMessages", english);
+}
+
+} // namespace
+
+QString AbortQuestion() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Do you really want to abort this game?"));
+}
+
+QString Reveal(const QString& word) {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "The hidden word was '%1'.")).arg(word);
+}
+
+QString NotAWordRefused(const QString& guess) {
+    return Text(QT_TRANSLATE_NOOP(
+                    "lexel::GameMessages",
+                    "'%1' is not a valid English word. If you want to be allowed to use invalid "
+                    "'words', you must enable the Cheating option."))
+        .arg(guess);
+}
+
+QString NotAWordQuestion(const QString& guess) {
+    return Text(QT_TRANSLATE_NOOP(
+                    "lexel::GameMessages",
+                    "'%1' is not a valid English word.\nShould it be accepted nevertheless?"))
+        .arg(guess);
+}
+
+QString WonOnLastLine() {
+    return Text(
+        QT_TRANSLATE_NOOP("lexel::GameMessages", "Congratulations!  You found the hidden word."));
+}
+
+QString WonEarly() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages",
+                                  "Great!  You found the hidden word ahead of time."));
+}
+
+QString ScoreLine(long long score) {
+    //: %1 is the score; the German text has no words before it
+    return QCoreApplication::translate("lexel::GameMessages", "You scored %1 points.").arg(score);
+}
+
+QString WrongSolution() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages",
+                                  "Sorry, this is not the correct solution. Please play on!"));
+}
+
+QString Lost(const QString& word) {
+    return Text(QT_TRANSLATE_NOOP(
+                    "lexel::GameMessages",
+                    "Sorry, this is not the correct solution. The hidden word was '%1'.  Better "
+                    "luck next time!"))
+        .arg(word);
+}
+
+QString NoMatchingWord() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "No matching word found."));
+}
+
+} // namespace lexel::GameMessages

@@ -1,0 +1,21 @@
+#pragma once
+
+// What the game tells the player in its message boxes, in the player's language. "%1" stands
+// for the hidden word, the guess or the score.
+
+#include <QString>
+
+namespace lexel::GameMessages {
+
+QString AbortQuestion();
+QString Reveal(const QString& word);
+QString NotAWordRefused(const QString& guess);
+QString NotAWordQuestion(const QString& guess);
+QString WonOnLastLine();
+QString WonEarly();
+QString ScoreLine(long long score);
+QString WrongSolution();
+QString Lost(const QString& word);
+QString NoMatchingWord();
+
+} // namespace lexel::GameMessages

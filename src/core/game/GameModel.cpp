@@ -1,0 +1,307 @@
+#include "GameModel.h"
+
+#include "GameMessages.h"
+#include "StorageMessages.h"
+#include "core/rules/GuessEvaluation.h"
+#include "core/settings/HighScores.h"
+#include "core/settings/Settings.h"
+#include "core/startup/MessageBoxes.h"
+#include "core/store/AsciiCase.h"
+#include "core/store/WordStore.h"
+
+#include <QtGlobal>
+#include <algorithm>
+
+namespace lexel {
+namespace {
+
+constexpr int MaxHints = 3;
+
+std::string Lower(std::string text) {
+    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
+        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+    });
+    return text;
+}
+
+QString Text(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+} // namespace
+
+GameModel::GameModel(const GameModelServices& services, QObject* parent)
+    : QObject(parent), services_(services), timer_(services.clock), suggestions_(services.db) {}
+
+std::string GameModel::HiddenWordCapitals() const {
+    return AsciiUpper(game_.HiddenWord);
+}
+
+bool GameModel::CanEvaluate() const {
+    return game_.GameRunning && board_.LineComplete(game_.currentLine);
+}
+
+bool GameModel::CanSolve() const {
+    return game_.GameRunning && board_.SolutionComplete();
+}
+
+bool GameModel::CanHint() const {
+    return game_.GameRunning && game_.HintCount < MaxHints;
+}
+
+bool GameModel::CanSuggest() const {
+    return game_.GameRunning && game_.currentLine < LastLine;
+}
+
+bool GameModel::IsLetterLocked(char letter) const {
+    return marking_.IsLocked(letter, services_.settings.Colors);
+}
+
+void GameModel::StartGame() {
+    timer_.Reset();
+    game_ = GameState();
+    game_.GameRunning = true;
+    game_.level = services_.settings.Class;
+    game_.HiddenWord =
+        services_.words.PickHiddenWord(services_.settings.Class, services_.settings.Only);
+    board_.Reset();
+    board_.OpenLine(0);
+    marking_.Reset();
+    emit timeChanged();
+    emit marksChanged();
+    emit boardChanged();
+}
+
+bool GameModel::AbortGame() {
+    const auto answer = services_.boxes.Show({MessageIcon::Question, GameMessages::AbortQuestion(),
+                                              MessageButtons::YesNo, MessageAnswer::No});
+    if (answer != MessageAnswer::Yes) {
+        return false;
+    }
+    if (game_.currentLine > 0) {
+        RecordEnd({.word = game_.HiddenWord, .score = ComputeScore()});
+    }
+    StopGame();
+    ShowSolution();
+    services_.boxes.Show(
+        {MessageIcon::Information, GameMessages::Reveal(Text(HiddenWordCapitals()))});
+    return true;
+}
+
+bool GameModel::NewGame() {
+    if (game_.GameRunning && !AbortGame()) {
+        return false;
+    }
+    StartGame();
+    return true;
+}
+
+void GameModel::SetGuessCell(int cell, char content) {
+    if (board_.TakesInput(cell) && board_.SetGuess(cell, content)) {
+        emit boardChanged();
+    }
+}
+
+void GameModel::SetSolutionCell(int position, char content) {
+    if (game_.GameRunning && board_.SolutionTakesInput(position) &&
+        board_.SetSolution(position, content)) {
+        emit boardChanged();
+    }
+}
+
+void GameModel::TryGuess() {
+    if (!CanEvaluate()) {
+        return;
+    }
+    const std::string guess = board_.LineText(game_.currentLine);
+    if (game_.currentLine == LastLine) {
+        EvaluateLastLine();
+        return;
+    }
+    if (!AcceptGuess(guess)) {
+        return;
+    }
+    if (!game_.GameCounted) {
+        if (!CountGame()) {
+            return;
+        }
+        StartClock();
+    }
+    EvaluateLine(guess);
+}
+
+// Lines 1 to 8 must be words, unless the player allows cheating and accepts this one.
+bool GameModel::AcceptGuess(const std::string& guess) {
+    if (services_.words.IsKnownWord(Lower(guess))) {
+        return true;
+    }
+    if (!services_.settings.Cheating) {
+        services_.boxes.Show({MessageIcon::Critical, GameMessages::NotAWordRefused(Text(guess))});
+        return false;
+    }
+    const auto answer =
+        services_.boxes.Show({MessageIcon::Question, GameMessages::NotAWordQuestion(Text(guess)),
+                              MessageButtons::YesNo, MessageAnswer::Yes});
+    if (answer != MessageAnswer::Yes) {
+        return false;
+    }
+    ++game_.NonWordCount;
+    return true;
+}
+
+void GameModel::EvaluateLine(const std::string& guess) {
+    const int line = game_.currentLine;
+    const int reached = ReachedCells();
+    for (int k = FirstField(line); k <= LastField(line); ++k) {
+        marking_.ShowCellLetter(k, board_.Guess(k).content);
+    }
+    const auto result = EvaluateGuess(game_.HiddenWord, Lower(guess), WindowOffset(line));
+    board_.Evaluate(line, result);
+    if (services_.settings.Colors) {
+        marking_.AutoColor(guess, result.Good(), reached);
+    }
+    marking_.Used(guess, result.Good(), services_.settings.Colors);
+    game_.currentLine = line + 1;
+    board_.OpenLine(game_.currentLine);
+    emit marksChanged();
+    emit boardChanged();
+}
+
+void GameModel::EvaluateLastLine() {
+    const std::string guess = board_.LineText(LastLine);
+    for (int k = FirstField(LastLine); k <= LastField(LastLine); ++k) {
+        marking_.ShowCellLetter(k, board_.Guess(k).content);
+    }
+    const auto result = EvaluateGuess(game_.HiddenWord, Lower(guess), WindowOffset(LastLine));
+    board_.Evaluate(LastLine, result);
+    emit marksChanged();
+    emit boardChanged();
+    const Score score = ComputeScore();
+    const bool won = result.black == HiddenWordLength;
+    const bool entered = RecordEnd({.word = game_.HiddenWord, .score = score, .won = won});
+    ShowSolution();
+    StopGame();
+    if (!won) {
+        services_.boxes.Show(
+            {MessageIcon::Critical, GameMessages::Lost(Text(HiddenWordCapitals()))});
+        return;
+    }
+    WinEnding(GameMessages::WonOnLastLine(), entered, score);
+}
+
+void GameModel::Solve() {
+    if (!CanSolve()) {
+        return;
+    }
+    if (!timer_.IsRunning()) {
+        StartClock();
+    }
+    if (game_.currentLine == LastLine) {
+        for (int i = 0; i < HiddenWordLength; ++i) {
+            board_.SetGuess(FirstField(LastLine) + i, board_.Solution(i).content);
+        }
+        TryGuess();
+        return;
+    }
+    if (Lower(board_.SolutionText()) != game_.HiddenWord) {
+        if (!game_.GameCounted && !CountGame()) {
+            return;
+        }
+        ++game_.WrongSolutionCount;
+        services_.boxes.Show({MessageIcon::Critical, GameMessages::WrongSolution()});
+        return;
+    }
+    board_.CloseLine(game_.currentLine);
+    game_.SolvedEarly = true;
+    ShowSolution();
+    StopGame();
+    const Score score = ComputeScore();
+    const bool entered = RecordEnd({.word = game_.HiddenWord,
+                                    .score = score,
+                                    .countAsPlayed = !game_.GameCounted,
+                                    .won = true});
+    WinEnding(GameMessages::WonEarly(), entered, score);
+}
+
+void GameModel::WinEnding(const QString& message, bool entered, Score score) {
+    services_.boxes.Show({MessageIcon::Exclamation,
+                          entered ? message : message + u'\n' + GameMessages::ScoreLine(score)});
+    emit gameWon(entered, score);
+}
+
+// A write that fails (a full disk) changes nothing, so the player may simply try again.
+bool GameModel::CountGame() {
+    try {
+        CountPlayedGame(services_.store);
+    } catch (const sql::Error& e) {
+        services_.boxes.Show(
+            {MessageIcon::Critical, NothingWrittenMessage(QString::fromUtf8(e.what()))});
+        return false;
+    }
+    game_.GameCounted = true;
+    return true;
+}
+
+// The game ends whether or not its end could be written; only the record is missing then.
+bool GameModel::RecordEnd(const FinishedGame& game) {
+    try {
+        return RecordFinishedGame(services_.store, game);
+    } catch (const sql::Error& e) {
+        services_.boxes.Show(
+            {MessageIcon::Critical, ResultNotSavedMessage(QString::fromUtf8(e.what()))});
+        return false;
+    }
+}
+
+void GameModel::StartClock() {
+    timer_.TimerStart();
+    emit timeChanged();
+}
+
+void GameModel::StopGame() {
+    timer_.TimerStop();
+    game_.GameRunning = false;
+    emit timeChanged();
+    emit boardChanged();
+}
+
+void GameModel::ShowSolution() {
+    board_.Reveal(HiddenWordCapitals());
+    emit boardChanged();
+}
+
+void GameModel::Tick() {
+    timer_.TimerUpdate();
+    emit timeChanged();
+}
+
+void GameModel::SaveRunningScore() {
+    if (!HasEvaluatedLine()) {
+        return;
+    }
+    game_.GameRunning = false; // offered once
+    try {                      // no message box: nobody may be there to close it
+        RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = ComputeScore()});
+    } catch (const sql::Error& e) {
+        qWarning("Lexel: the score of the running game was not saved: %s", e.what());
+    }
+}
+
+Score GameModel::ComputeScore() const {
+    ScoreInput input;
+    for (int line = 0; line < LineCount; ++line) {
+        input.lines[static_cast<std::size_t>(line)] = board_.Result(line).value_or(LineResult{});
+    }
+    input.level = game_.level;
+    input.solvedEarly = game_.SolvedEarly;
+    input.currentLine = game_.currentLine;
+    input.nonWordCount = game_.NonWordCount;
+    input.hintCount = game_.HintCount;
+    input.firstLetterHinted = game_.FirstLetterHinted;
+    input.suggestionCount = game_.SuggestionCount;
+    input.wrongSolutionCount = game_.WrongSolutionCount;
+    input.elapsedSeconds = timer_.TimerGet();
+    return lexel::ComputeScore(input);
+}
+
+} // namespace lexel

@@ -1,0 +1,130 @@
+#pragma once
+
+// One game of Lexel: the hidden word, the board, the letter marking, the clock and the
+// player's aids, with the player's operations on them. It tells what changed through its
+// signals and asks the player its questions through the injected message boxes; the windows
+// draw it and forward input to it.
+
+#include "Board.h"
+#include "GameState.h"
+#include "core/rules/GameTimer.h"
+#include "core/rules/LetterMarking.h"
+#include "core/rules/Scoring.h"
+#include "core/store/SuggestionTable.h"
+
+#include <QObject>
+#include <vector>
+
+namespace lexel {
+
+class MessageBoxes;
+class RandomSource;
+class SettingsStore;
+class WordStore;
+struct FinishedGame;
+struct Settings;
+namespace sql {
+class Database;
+}
+
+// What a game works with; every piece outlives it.
+struct GameModelServices {
+    sql::Database& db;
+    SettingsStore& store;
+    WordStore& words;
+    const Settings& settings;
+    MessageBoxes& boxes;
+    RandomSource& random;
+    Clock& clock;
+};
+
+class GameModel : public QObject {
+    Q_OBJECT
+
+public:
+    explicit GameModel(const GameModelServices& services, QObject* parent = nullptr);
+
+    const GameState& State() const { return game_; }
+    const Board& Cells() const { return board_; }
+    const LetterMarking& Marking() const { return marking_; }
+    std::int32_t ElapsedSeconds() const { return timer_.TimerGet(); }
+    bool ClockRunning() const { return timer_.IsRunning(); }
+    // The hidden word in capitals, as the player is told it.
+    std::string HiddenWordCapitals() const;
+    // A line was evaluated in the running game: leaving it offers its score.
+    bool HasEvaluatedLine() const { return game_.GameRunning && game_.currentLine > 0; }
+    // The cells the marking reaches: every line up to the one being edited.
+    int ReachedCells() const { return LastField(game_.currentLine) + 1; }
+
+    // What the player may do now.
+    bool CanEvaluate() const;
+    bool CanSolve() const;
+    bool CanHint() const;
+    bool CanSuggest() const;
+    bool CanMark() const { return game_.GameRunning; } // Reset To Gray, Save Analysis
+    // A letter whose colour automatic colouring keeps.
+    bool IsLetterLocked(char letter) const;
+
+    // A new game at once: the word is drawn, the board and the marking start afresh.
+    void StartGame();
+    // Asks before a running game is given up; false when the player keeps playing. A game
+    // given up with an evaluated line offers its score; the hidden word is told.
+    bool AbortGame();
+    // New Game: a running game is given up first (false when the player keeps it).
+    bool NewGame();
+
+    // Typing: `content` is what a field takes (A-Z, "_", " " or "?" in the solution line).
+    // Only a cell that takes input changes.
+    void SetGuessCell(int cell, char content);
+    void SetSolutionCell(int position, char content);
+
+    // Evaluate: the line being edited, when it is complete.
+    void TryGuess();
+    // The solution line: a win ahead of time, a wrong solution, or on line 9 its evaluation.
+    void Solve();
+    // Reveals the letter of solution position `position`, while hints are left.
+    void TakeHint(int position);
+    // Suggest Word: fills the line being edited; returns the cells that changed.
+    std::vector<int> SuggestWord();
+    void SaveAnalysis();
+    void ResetMarks();
+
+    // The colour menus and the letter buttons.
+    void PaintCell(int cell, LetterColor color);
+    void PaintButton(Panel panel, int index, LetterColor color);
+    void PressButton(Panel panel, int index, bool down);
+
+    // One tick of the clock.
+    void Tick();
+    // The score of a counted game offered to the table without a word to the player (the
+    // program ends where nobody can answer); the game is over then.
+    void SaveRunningScore();
+    Score ComputeScore() const;
+
+signals:
+    void boardChanged();
+    void marksChanged();
+    void timeChanged();
+    // A won game; its score entered the table when `entered`.
+    void gameWon(bool entered, Score score);
+
+private:
+    bool AcceptGuess(const std::string& guess);
+    void EvaluateLine(const std::string& guess);
+    void EvaluateLastLine();
+    void WinEnding(const QString& message, bool entered, Score score);
+    bool CountGame();
+    bool RecordEnd(const FinishedGame& game);
+    void StartClock();
+    void StopGame();
+    void ShowSolution();
+
+    GameModelServices services_;
+    GameState game_;
+    Board board_;
+    LetterMarking marking_;
+    GameTimer timer_;
+    SuggestionTables suggestions_;
+};
+
+} // namespace lexel

@@ -1,0 +1,27 @@
+#pragma once
+
+// Where a game stands: its word, its level, its line and what the player has spent on it.
+
+#include "core/rules/Level.h"
+
+#include <cstdint>
+#include <string>
+
+namespace lexel {
+
+struct GameState {
+    std::string HiddenWord;     // six letters a-z
+    Level level = DefaultLevel; // copied from the settings at the game's start
+    bool GameRunning = false;
+    int currentLine = 0;      // the guess line being edited, 0..8
+    bool GameCounted = false; // already added to GamesPlayed
+    bool SolvedEarly = false; // won through the solution line before line 9
+    int NonWordCount = 0;
+    int HintCount = 0;
+    bool FirstLetterHinted = false;
+    std::int32_t SuggestionCount = 0; // in units: a line's first suggestion costs its number
+    int WrongSolutionCount = 0;
+    int lastSuggestedLine = -1; // where the last suggestion went
+};
+
+} // namespace lexel

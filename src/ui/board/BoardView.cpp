@@ -1,0 +1,198 @@
+#include "BoardView.h"
+
+#include "BoardPalette.h"
+#include "core/game/GameModel.h"
+#include "ui/controls/LetterField.h"
+#include "ui/controls/Twips.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <algorithm>
+
+namespace lexel {
+namespace {
+
+constexpr int FieldSize = 420;
+constexpr int Pitch = 480;
+constexpr int GridLeft = 120;
+constexpr int GridTop = 300;
+constexpr int SolutionTop = 180;
+
+QFont LetterFont() {
+    QFont font = LayoutFont();
+    font.setPointSizeF(11.0);
+    font.setBold(true);
+    return font;
+}
+
+// A label lying exactly over `field`, shown in its place once the letter is fixed.
+QLabel* LabelOver(QWidget* field, const QString& name) {
+    auto* label = new QLabel(field->parentWidget());
+    label->setObjectName(name);
+    label->setGeometry(field->geometry());
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextFormat(Qt::PlainText);
+    label->setFont(field->font());
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAutoFillBackground(true);
+    label->hide();
+    return label;
+}
+
+void SetText(QWidget* widget, const QString& text) {
+    if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() != text) {
+        label->setText(text);
+    } else if (auto* field = qobject_cast<LetterField*>(widget); field && field->text() != text) {
+        field->ShowContent(text);
+    }
+}
+
+} // namespace
+
+BoardView::BoardView(const GameModel& model, BoardInput& input, QWidget* guessFrame,
+                     QWidget* solutionFrame)
+    : QObject(guessFrame), model_(model) {
+    for (int line = 0; line < LineCount; ++line) {
+        for (int k = FirstField(line); k <= LastField(line); ++k) {
+            auto* field = new LetterField(input, LetterField::Kind::Guess, k, guessFrame);
+            field->setObjectName(QStringLiteral("guessField_%1").arg(k));
+            field->setFont(LetterFont());
+            const int column = WindowOffset(line) + k - FirstField(line);
+            field->setGeometry(
+                TwipsRect(GridLeft + Pitch * column, GridTop + Pitch * line, FieldSize, FieldSize));
+            guessFields_[Index(k)] = field;
+            guessLetters_[Index(k)] = LabelOver(field, QStringLiteral("guessLetter_%1").arg(k));
+        }
+    }
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        auto* field = new LetterField(input, LetterField::Kind::Solution, i, solutionFrame);
+        field->setObjectName(QStringLiteral("solutionField_%1").arg(i));
+        field->setFont(LetterFont());
+        field->setGeometry(TwipsRect(GridLeft + Pitch * i, SolutionTop, FieldSize, FieldSize));
+        solutionFields_[Index(i)] = field;
+        revealed_[Index(i)] = LabelOver(field, QStringLiteral("revealedLetter_%1").arg(i));
+        SetLabelColor(revealed_[Index(i)], RevealedGreen);
+    }
+    for (auto* label : guessLetters_) {
+        label->installEventFilter(this);
+    }
+}
+
+bool BoardView::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::MouseButtonPress) {
+        auto* mouse = static_cast<QMouseEvent*>(event);
+        const auto label = std::find(guessLetters_.begin(), guessLetters_.end(), watched);
+        if (mouse->button() == Qt::RightButton && label != guessLetters_.end()) {
+            emit cellMenuRequested(static_cast<int>(label - guessLetters_.begin()),
+                                   mouse->globalPosition().toPoint());
+            return true;
+        }
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void BoardView::Draw() {
+    for (int k = 0; k < FieldCount; ++k) {
+        DrawGuessCell(k);
+    }
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        DrawSolutionCell(i);
+    }
+    DrawColors();
+}
+
+void BoardView::DrawGuessCell(int cell) {
+    const auto& guess = model_.Cells().Guess(cell);
+    auto* field = GuessField(cell);
+    auto* label = GuessLetter(cell);
+    const QString text(QChar::fromLatin1(guess.content));
+    const bool onLabel = guess.state == CellState::Evaluated || guess.state == CellState::Hinted;
+    if (onLabel) {
+        SetText(label, text);
+        label->show();
+        field->hide();
+        return;
+    }
+    label->hide();
+    SetText(field, text);
+    field->setEnabled(guess.state == CellState::Open);
+    // A field of a later line follows the palette; only the line being entered is white.
+    if (guess.state == CellState::Waiting) {
+        SetFieldColor(field, field->parentWidget()->palette().color(QPalette::Button),
+                      field->parentWidget()->palette().color(QPalette::ButtonText));
+    } else {
+        SetFieldColor(field, ToColor(FieldWhite));
+    }
+    field->show();
+}
+
+void BoardView::DrawSolutionCell(int position) {
+    const auto& solution = model_.Cells().Solution(position);
+    auto* field = SolutionField(position);
+    auto* label = RevealedLetter(position);
+    const QString text(QChar::fromLatin1(solution.content));
+    if (solution.fixed) {
+        SetText(label, text);
+        label->show();
+        field->hide();
+        return;
+    }
+    label->hide();
+    SetText(label, QString());
+    SetText(field, text);
+    field->setEnabled(true);
+    field->show();
+}
+
+void BoardView::DrawColors() {
+    for (int k = 0; k < FieldCount; ++k) {
+        const auto& letter = model_.Marking().Cell(k);
+        if (letter.caption != ' ') {
+            SetLabelColor(GuessLetter(k), ToColor(ColorValue(letter.color)));
+        }
+    }
+}
+
+// A label has the name of the field it covers: a screen reader finds the letter where the
+// field was.
+void BoardView::Translate() {
+    for (int line = 0; line < LineCount; ++line) {
+        for (int k = FirstField(line); k <= LastField(line); ++k) {
+            const QString name =
+                tr("Line %1, letter %2").arg(line + 1).arg(k - FirstField(line) + 1);
+            GuessField(k)->setAccessibleName(name);
+            GuessLetter(k)->setAccessibleName(name);
+        }
+    }
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        const QString name = tr("Solution, letter %1").arg(i + 1);
+        SolutionField(i)->setAccessibleName(name);
+        RevealedLetter(i)->setAccessibleName(name);
+    }
+}
+
+void BoardView::Describe(const QStringList& colorNames) {
+    for (int k = 0; k < FieldCount; ++k) {
+        const auto& letter = model_.Marking().Cell(k);
+        const auto description =
+            letter.caption == ' '
+                ? QString()
+                //: an evaluated letter of the board: the letter, then its colour
+                : tr("%1, %2").arg(QChar::fromLatin1(letter.caption),
+                                   colorNames.value(static_cast<int>(letter.color)));
+        if (GuessLetter(k)->accessibleDescription() != description) {
+            GuessLetter(k)->setAccessibleDescription(description);
+        }
+    }
+    for (auto* label : revealed_) {
+        //: %1 is a letter of the hidden word shown by a hint or at the end of the game
+        const auto description =
+            label->text().isEmpty() ? QString() : tr("%1, revealed").arg(label->text());
+        if (label->accessibleDescription() != description) {
+            label->setAccessibleDescription(description);
+        }
+    }
+}
+
+} // namespace lexel

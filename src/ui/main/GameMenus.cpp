@@ -1,0 +1,96 @@
+#include "GameMenus.h"
+
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+
+namespace lexel {
+namespace {
+
+constexpr const char* ColorItems[] = {"Red", "Blue", "Yellow", "Green", "Gray"};
+
+QAction* Action(QMenu* menu, const char* name, const QKeySequence& key = {}) {
+    auto* action = menu->addAction(QString());
+    action->setObjectName(QLatin1String(name));
+    action->setShortcut(key);
+    return action;
+}
+
+QMenu* Menu(QWidget* parent, const char* name) {
+    auto* menu = new QMenu(parent);
+    menu->setObjectName(QLatin1String(name));
+    return menu;
+}
+
+QMenu* ColorMenu(QWidget* parent, const char* name, const char* itemPrefix) {
+    auto* menu = Menu(parent, name);
+    for (const auto* colour : ColorItems) {
+        auto* action = menu->addAction(QString());
+        action->setObjectName(QLatin1String(itemPrefix) + QLatin1String(colour));
+    }
+    return menu;
+}
+
+} // namespace
+
+GameMenus::GameMenus(QMainWindow* window)
+    : game(window->menuBar()->addMenu(QString())),
+      newGame(Action(game, "newGameAction", Qt::Key_F2)),
+      solve(Action(game, "solveAction", Qt::CTRL | Qt::Key_S)),
+      evaluate(Action(game, "evaluateAction")),
+      hint((game->addSeparator(), Action(game, "hintAction", Qt::Key_F3))),
+      suggest(Action(game, "suggestAction", Qt::Key_F4)),
+      options((game->addSeparator(), Action(game, "optionsAction", Qt::Key_F5))),
+      highScores(Action(game, "highScoresAction", Qt::Key_F6)),
+      exit((game->addSeparator(), Action(game, "exitAction"))),
+      edit(window->menuBar()->addMenu(QString())),
+      resetToGray(Action(edit, "resetToGrayAction", Qt::CTRL | Qt::Key_G)),
+      saveAnalysis(Action(edit, "saveAnalysisAction", Qt::CTRL | Qt::Key_Y)),
+      help(window->menuBar()->addMenu(QString())), contents(Action(help, "contentsAction")),
+      about((help->addSeparator(), Action(help, "aboutAction"))),
+      cellColors(ColorMenu(window, "cellColorMenu", "cell")),
+      buttonColors(ColorMenu(window, "buttonColorMenu", "button")),
+      hintPopup(Menu(window, "hintPopup")), hintPopupAction(Action(hintPopup, "hintPopupAction")),
+      suggestPopup(Menu(window, "suggestPopup")),
+      suggestPopupAction(Action(suggestPopup, "suggestPopupAction")) {
+    game->setObjectName(QStringLiteral("gameMenu"));
+    edit->setObjectName(QStringLiteral("editMenu"));
+    help->setObjectName(QStringLiteral("helpMenu"));
+}
+
+void GameMenus::Translate() {
+    game->setTitle(tr("&Game"));
+    newGame->setText(tr("&New Game"));
+    solve->setText(tr("&Solve"));
+    evaluate->setText(tr("&Evaluate"));
+    hint->setText(tr("&Hint"));
+    suggest->setText(tr("S&uggest Word"));
+    options->setText(tr("&Options..."));
+    highScores->setText(tr("High Sco&res..."));
+    exit->setText(tr("E&xit"));
+    edit->setTitle(tr("&Edit"));
+    resetToGray->setText(tr("Reset To &Gray"));
+    saveAnalysis->setText(tr("Save Anal&ysis"));
+    help->setTitle(tr("&Help"));
+    contents->setText(tr("&Contents"));
+    about->setText(tr("&About Lexel..."));
+    const QString colours[] = {tr("&Red"), tr("&Blue"), tr("&Yellow"), tr("Gr&een"), tr("&Gray")};
+    for (int i = 0; i < 5; ++i) {
+        cellColors->actions()[i]->setText(colours[i]);
+        buttonColors->actions()[i]->setText(colours[i]);
+    }
+    hintPopupAction->setText(hint->text());
+    suggestPopupAction->setText(suggest->text());
+}
+
+// A screen reader names a colour as the colour menus do, so what it says is what the player
+// picks there.
+QStringList GameMenus::ColorNames() const {
+    QStringList names;
+    for (auto* action : cellColors->actions()) {
+        names.append(action->text().remove(QLatin1Char('&')).toLower());
+    }
+    return names;
+}
+
+} // namespace lexel

@@ -1,0 +1,54 @@
+#pragma once
+
+// The main window's menus: Game, Edit and Help in the menu bar, and the popup menus of the
+// board (a letter's colours, a hint, a suggestion). Each item has a stable object name that
+// tests and shortcuts find.
+
+#include "core/rules/LetterMarks.h"
+
+#include <QCoreApplication>
+#include <QStringList>
+
+class QAction;
+class QMainWindow;
+class QMenu;
+
+namespace lexel {
+
+class GameMenus {
+    Q_DECLARE_TR_FUNCTIONS(lexel::GameMenus)
+
+public:
+    explicit GameMenus(QMainWindow* window);
+
+    void Translate();
+    // The colours as the colour menus name them, lower case, in the order of LetterColor.
+    QStringList ColorNames() const;
+    // The colour of item `item` of a colour menu.
+    static LetterColor ColorOfItem(int item) { return static_cast<LetterColor>(item); }
+
+    QMenu* game;
+    QAction* newGame;
+    QAction* solve;
+    QAction* evaluate;
+    QAction* hint;
+    QAction* suggest;
+    QAction* options;
+    QAction* highScores;
+    QAction* exit;
+    QMenu* edit;
+    QAction* resetToGray;
+    QAction* saveAnalysis;
+    QMenu* help;
+    QAction* contents;
+    QAction* about;
+
+    QMenu* cellColors;   // an evaluated letter of the board
+    QMenu* buttonColors; // a letter button
+    QMenu* hintPopup;
+    QAction* hintPopupAction;
+    QMenu* suggestPopup;
+    QAction* suggestPopupAction;
+};
+
+} // namespace lexel

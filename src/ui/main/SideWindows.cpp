@@ -1,0 +1,52 @@
+#include "SideWindows.h"
+
+#include "core/settings/Quotes.h"
+#include "core/store/AsciiCase.h"
+#include "core/store/WordStore.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/QuotationWindow.h"
+#include "ui/dialogs/SetOptions.h"
+#include "ui/dialogs/StatisticsDialog.h"
+
+namespace lexel {
+
+bool SideWindows::ShowOptions() {
+    return SetOptions(parent_, services_.settings, services_.store, services_.help,
+                      services_.language);
+}
+
+void SideWindows::ShowHighScores(bool runningGameCounted) {
+    StatisticsDialog window(services_.store, services_.boxes, services_.help, runningGameCounted,
+                            parent_);
+    window.exec();
+}
+
+void SideWindows::ShowAbout(std::function<std::string()> hiddenWord) {
+    AboutDialog window(std::move(hiddenWord), services_.boxes, parent_);
+    window.exec();
+}
+
+void SideWindows::ShowWin(const std::string& word, bool entered, Score score) {
+    if (entered) {
+        StatisticsDialog window(services_.store, services_.boxes, services_.help, false, parent_);
+        window.HighLight(QString::fromStdString(AsciiUpper(word)), QString::number(score));
+        window.exec();
+    }
+    if (!services_.words.FindAnagrams(word)) {
+        return;
+    }
+    if (auto* anagrams = services_.words.Anagrams()) {
+        AnagramWindow window(*anagrams, word, parent_);
+        window.exec();
+    }
+}
+
+void SideWindows::ShowQuotation() {
+    if (const auto quote = PickQuote(services_.db, services_.random)) {
+        QuotationWindow window(*quote, parent_);
+        window.exec();
+    }
+}
+
+} // namespace lexel

@@ -1,0 +1,113 @@
+#pragma once
+
+// A game of the sample file played through the model by a short script of moves.
+
+#include "core/game/GameModel.h"
+#include "core/settings/Settings.h"
+#include "core/settings/SettingsStore.h"
+#include "core/store/WordStore.h"
+#include "support/FakeClock.h"
+#include "support/FakeMessageBoxes.h"
+#include "support/SampleLexelFile.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace lexel::test {
+
+// A game of the sample file: "garden" (level 2, that level only), English texts.
+struct PlayedGame {
+    PlayedGame() {
+        settings.Class = Level::Advanced;
+        settings.Only = true;
+        model.StartGame();
+    }
+
+    // Plays `moves`, separated by blanks:
+    //   word!   types the word into the line being edited and evaluates it ("!" alone
+    //           evaluates the line as it stands)
+    //   word    types the word into the line being edited
+    //   =word   types the word into the solution line and solves
+    //   h3      a hint at solution position 3 (0-based)
+    //   s       Suggest Word
+    //   a       Save Analysis
+    //   +30     30 seconds pass (one tick of the clock)
+    //   y n     the answer to the next question
+    //   N       New Game
+    void Play(const std::string& moves) {
+        std::istringstream in(moves);
+        for (std::string move; in >> move;) {
+            Move(move);
+        }
+    }
+
+    void Move(const std::string& move) {
+        if (move == "y" || move == "n") {
+            boxes.answers.push_back(move == "y" ? MessageAnswer::Yes : MessageAnswer::No);
+        } else if (move == "s") {
+            model.SuggestWord();
+        } else if (move == "a") {
+            model.SaveAnalysis();
+        } else if (move == "N") {
+            model.NewGame();
+        } else if (move[0] == '+') {
+            clock.now += std::stoi(move.substr(1));
+            model.Tick();
+        } else if (move[0] == 'h') {
+            model.TakeHint(move[1] - '0');
+        } else if (move[0] == '=') {
+            for (int i = 0; i < HiddenWordLength; ++i) {
+                model.SetSolutionCell(i, Capital(move[static_cast<std::size_t>(i) + 1]));
+            }
+            model.Solve();
+        } else {
+            const bool evaluate = move.back() == '!';
+            const int first = FirstField(model.State().currentLine);
+            for (std::size_t i = 0; i < move.size() - (evaluate ? 1 : 0); ++i) {
+                model.SetGuessCell(first + static_cast<int>(i), Capital(move[i]));
+            }
+            if (evaluate) {
+                model.TryGuess();
+            }
+        }
+    }
+
+    static char Capital(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
+
+    // The dots of the evaluated lines, "black/white" each.
+    std::string Dots() const {
+        std::string dots;
+        for (int line = 0; line < LineCount; ++line) {
+            if (const auto& result = model.Cells().Result(line)) {
+                dots += (dots.empty() ? "" : " ") + std::to_string(result->black) + "/" +
+                        std::to_string(result->white);
+            }
+        }
+        return dots;
+    }
+
+    std::vector<std::string> Messages() const {
+        std::vector<std::string> texts;
+        for (const auto& message : boxes.shown) {
+            texts.push_back(message.text.toStdString());
+        }
+        return texts;
+    }
+
+    std::string Stored(const std::string& key) { return StoredOption(db, key); }
+
+    TempDir dir;
+    sql::Database db = OpenSampleFile(dir / "Lexel.lxl");
+    SettingsStore store{db};
+    FakeMessageBoxes boxes;
+    ScriptedRandom random{{0.3f}}; // key 2 of the sample: garden
+    FakeClock clock;
+    Settings settings = DefaultSettings();
+    WordStore words{db, random};
+    GameModel model{{db, store, words, settings, boxes, random, clock}};
+};
+
+} // namespace lexel::test

@@ -1,0 +1,145 @@
+// Whole games played through the model, as a player plays them, with no window: the moves go
+// in; the messages, the dots of every line, the counters and the exact score come out.
+
+#include "PlayedGame.h"
+
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+const std::string Won = "Congratulations!  You found the hidden word.";
+const std::string WonEarly = "Great!  You found the hidden word ahead of time.";
+const std::string Wrong = "Sorry, this is not the correct solution. Please play on!";
+const std::string Abort = "Do you really want to abort this game?";
+const std::string Reveal = "The hidden word was 'GARDEN'.";
+const std::string EightLines = "ten! dog! pan! abc! plan! tale! plane! petal!";
+const std::string EightDots = "0/2 0/2 0/2 0/1 1/1 1/1 0/3 0/2";
+
+struct WholeGame {
+    const char* name;
+    bool cheating;
+    std::string moves;
+    std::vector<std::string> messages;
+    std::string dots;
+    std::string played;
+    std::string won;
+    std::string highScore; // the best entry of the table afterwards
+};
+
+// Scores: 1000 a black and 100 a white dot; a win adds 40000 a level above the first, 225000
+// for a clean game (150000 with a non-word or a hint) and a time bonus (60000 in the first
+// minute, then 30 a second short of 20 minutes); an early win 10000 a line left, less half the
+// hints' charge; charges: 10000 a non-word or wrong solution, 20000 a hint, 20000 more for the
+// first letter, 12500 a hint after the first, 3000 a suggestion unit.
+const WholeGame Games[] = {
+    {"won on line nine after 5:30",
+     false,
+     EightLines + " +330 garden!",
+     {Won},
+     EightDots + " 6/0",
+     "1",
+     "1",
+     "GARDEN300500"}, // 9400 + 40000 + 225000 + 26100
+    {"lost on line nine",
+     false,
+     EightLines + " xxxxxx!",
+     {"Sorry, this is not the correct solution. The hidden word was 'GARDEN'.  Better luck next "
+      "time!"},
+     EightDots + " 0/0",
+     "1",
+     "0",
+     "GARDEN3400"},
+    {"early with a wrong solution first",
+     false,
+     "=danger +30 =garden",
+     {Wrong, WonEarly},
+     "",
+     "1",
+     "1",
+     "GARDEN415000"}, // 40000 + 225000 + 60000 + 100000 - 10000
+    {"early after hints with the first letter",
+     false,
+     "ten! h0 h3 =garden",
+     {WonEarly},
+     "0/2",
+     "1",
+     "1",
+     "GARDEN247700"}, // 200 + 40000 + 150000 + 60000 + 70000 - 40000 - 20000 - 12500
+    {"early after hints without the first letter",
+     false,
+     "ten! h2 h4 =garden",
+     {WonEarly},
+     "0/2",
+     "1",
+     "1",
+     "GARDEN267700"},
+    {"a non-word refused without cheating",
+     false,
+     "xyz! ten!",
+     {"'XYZ' is not a valid English word. If you want to be allowed to use invalid 'words', you "
+      "must enable the Cheating option."},
+     "0/2",
+     "1",
+     "0",
+     "??????0"},
+    {"a non-word accepted costs 10000 and the clean bonus",
+     true,
+     "y xyz! =garden",
+     {"'XYZ' is not a valid English word.\nShould it be accepted nevertheless?", WonEarly},
+     "0/0",
+     "1",
+     "1",
+     "GARDEN330000"}, // 40000 + 150000 + 60000 + 90000 - 10000
+    // PAN for "?A?" (1 unit), again (1), none for "QZX" (1), TEN for an empty line (1), the
+    // first on line 2 (2): 200 + 40000 + 225000 + 60000 + 90000 - 6 * 3000.
+    {"suggestions cost their units",
+     false,
+     "_a_ s s qzx s ___ s ! s =garden",
+     {"No matching word found.", WonEarly},
+     "0/2",
+     "1",
+     "1",
+     "GARDEN397200"},
+    {"abandoned after a line: the dots still score",
+     false,
+     "ten! y N",
+     {Abort, Reveal},
+     "",
+     "1",
+     "0",
+     "GARDEN200"},
+    {"kept after No to the abort question", false, "ten n N", {Abort}, "", "0", "0", "??????0"},
+};
+
+// Names the case in test listings instead of its bytes.
+void PrintTo(const WholeGame& game, std::ostream* out) {
+    *out << game.name;
+}
+
+class WholeGames : public testing::TestWithParam<WholeGame> {};
+
+TEST_P(WholeGames, ScoreMessagesAndCounters) {
+    const auto& expected = GetParam();
+    test::PlayedGame game;
+    game.settings.Cheating = expected.cheating;
+    game.Play(expected.moves);
+    EXPECT_EQ(game.Messages(), expected.messages);
+    if (!expected.dots.empty()) {
+        EXPECT_EQ(game.Dots(), expected.dots);
+    }
+    EXPECT_EQ(game.Stored("GamesPlayed"), expected.played);
+    EXPECT_EQ(game.Stored("GamesWon"), expected.won);
+    EXPECT_EQ(game.Stored("HighScore1"), expected.highScore);
+}
+
+INSTANTIATE_TEST_SUITE_P(GameModel, WholeGames, testing::ValuesIn(Games), [](const auto& game) {
+    std::string name;
+    for (const char c : std::string(game.param.name)) {
+        name += std::isalnum(static_cast<unsigned char>(c)) ? c : '_';
+    }
+    return name;
+});
+
+} // namespace
+} // namespace lexel
