@@ -177,6 +177,17 @@ SourceLists ReadSourceLists(const fs::path& dataDir) {
     }
     lists.sixLetters = ReadSixLetters(words / "raw6.txt");
     lists.except = ReadExcept(words / "except.txt");
+    // An excepted word is never hidden: the table builder takes every word with a level.
+    const std::set<std::string> excepted(lists.except.begin(), lists.except.end());
+    for (const auto& six : lists.sixLetters) {
+        std::string upper = six.word;
+        std::transform(upper.begin(), upper.end(), upper.begin(),
+                       [](char c) { return static_cast<char>(c - 'a' + 'A'); });
+        if (!six.wordClass.empty() && excepted.contains(upper)) {
+            throw SourceError((words / "raw6.txt").string() + ": '" + six.word +
+                              "' has a level but is on the except list");
+        }
+    }
     lists.quotes = ReadQuotes(dataDir / "quotes.tsv");
     return lists;
 }

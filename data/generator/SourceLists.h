@@ -37,7 +37,8 @@ struct SourceLists {
 };
 
 // Reads words/raw3.txt .. raw6.txt, words/except.txt and quotes.tsv below `dataDir`.
-// Throws SourceError naming the file and line of anything malformed.
+// Throws SourceError naming the file and line of anything malformed, and the word of raw6.txt
+// that has a level though it is on the except list.
 SourceLists ReadSourceLists(const std::filesystem::path& dataDir);
 
 // Replaces raw3..raw6, Except and Quotes by `lists` in one transaction; raw6 gets each word's

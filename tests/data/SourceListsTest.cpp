@@ -57,6 +57,15 @@ TEST_F(SourceListsTest, MalformedLinesAreNamedByFileAndLine) {
     EXPECT_NE(Failure().find("quotes.tsv: cannot be read"), std::string::npos);
 }
 
+TEST_F(SourceListsTest, AnExceptedWordWithALevelIsRefused) {
+    EXPECT_EQ(Failure(), "accepted");
+    Write("words/except.txt", "# never suggested\ndog\ngarden\n");
+    EXPECT_NE(Failure().find("raw6.txt: 'garden' has a level but is on the except list"),
+              std::string::npos);
+    Write("words/except.txt", "# never suggested\ndog\nplaten\n"); // no level: fine
+    EXPECT_EQ(Failure(), "accepted");
+}
+
 TEST_F(SourceListsTest, CreateFillsEveryTableAndRefusesToOverwrite) {
     const auto file = dir / "Lexel.lxl";
     const auto counts = CreateDatabase(dir.path(), file);
