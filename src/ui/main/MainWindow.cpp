@@ -3,6 +3,7 @@
 #include "CommandBar.h"
 #include "GameMenus.h"
 #include "LetterPanels.h"
+#include "MarkingInput.h"
 #include "SideWindows.h"
 #include "TimerBox.h"
 #include "core/settings/Settings.h"
@@ -46,7 +47,7 @@ MainWindow::MainWindow(const GameServices& services, QWidget* parent)
     ticker_->setInterval(TickMs);
     connect(ticker_, &QTimer::timeout, &model_, &GameModel::Tick);
     ConnectCommands();
-    ConnectMarking();
+    marking_ = new MarkingInput(model_, *menus_, *view_, *input_, *panels_, this);
     connect(&model_, &GameModel::boardChanged, this, &MainWindow::DrawBoard);
     connect(&model_, &GameModel::marksChanged, this, &MainWindow::DrawMarks);
     connect(&model_, &GameModel::timeChanged, this, &MainWindow::DrawTime);
@@ -120,31 +121,6 @@ void MainWindow::ConnectCommands() {
     });
     connect(input_, &BoardInput::solutionMenuRequested, this,
             [this](QPoint at) { menus_->hintPopup->exec(at); });
-}
-
-void MainWindow::ConnectMarking() {
-    for (int item = 0; item < 5; ++item) {
-        const auto color = GameMenus::ColorOfItem(item);
-        connect(menus_->cellColors->actions()[item], &QAction::triggered, this,
-                [this, color] { model_.PaintCell(colorCell_, color); });
-        connect(menus_->buttonColors->actions()[item], &QAction::triggered, this,
-                [this, color] { model_.PaintButton(colorPanel_, colorIndex_, color); });
-    }
-    connect(view_, &BoardView::cellMenuRequested, this, [this](int cell, QPoint at) {
-        if (!model_.IsLetterLocked(model_.Marking().Cell(cell).caption)) {
-            colorCell_ = cell;
-            menus_->cellColors->exec(at);
-        }
-    });
-    // Marking from the keyboard: the menu of the letter's button, as a right click on it opens.
-    connect(input_, &BoardInput::letterMenuRequested, this, [this](QChar letter, QPoint at) {
-        const int i = letter.unicode() - 'A';
-        if (i >= 0 && i < AlphabetSize) {
-            OpenButtonColors(model_.Marking().VisiblePanel(i), i, at);
-        }
-    });
-    connect(panels_, &LetterPanels::pressed, this, &MainWindow::LetterPressed);
-    connect(panels_, &LetterPanels::released, this, &MainWindow::LetterReleased);
 }
 
 void MainWindow::Translate() {
@@ -271,35 +247,6 @@ void MainWindow::ShowHighScores() {
 
 void MainWindow::ShowAbout() {
     SideWindows(services_, this).ShowAbout([this] { return model_.State().HiddenWord; });
-}
-
-void MainWindow::LetterPressed(Panel panel, int index, Qt::MouseButton mouse, QPoint at) {
-    lastMouseButton_ = mouse;
-    if (mouse != Qt::LeftButton) {
-        OpenButtonColors(panel, index, at);
-        return;
-    }
-    model_.PressButton(panel, index, true);
-}
-
-// A click on a letter button types its letter where the player typed last.
-void MainWindow::LetterReleased(Panel panel, int index, Qt::MouseButton mouse) {
-    if (mouse != Qt::LeftButton) {
-        return;
-    }
-    model_.PressButton(panel, index, false);
-    if (lastMouseButton_ == Qt::LeftButton) {
-        input_->TypeIntoLastField(QChar('A' + index));
-    }
-}
-
-void MainWindow::OpenButtonColors(Panel panel, int index, QPoint at) {
-    if (model_.IsLetterLocked(static_cast<char>('A' + index))) {
-        return;
-    }
-    colorPanel_ = panel;
-    colorIndex_ = index;
-    menus_->buttonColors->exec(at);
 }
 
 void MainWindow::keyPressEvent(QKeyEvent* event) {

@@ -22,6 +22,7 @@ class DotColumn;
 class GameMenus;
 class LanguageSwitch;
 class LetterPanels;
+class MarkingInput;
 class MessageBoxes;
 class RandomSource;
 class SettingsStore;
@@ -68,7 +69,6 @@ protected:
 private:
     void CreateBoard(QWidget* client);
     void ConnectCommands();
-    void ConnectMarking();
     void Translate();
 
     void DrawBoard();
@@ -89,25 +89,17 @@ private:
     void ShowAbout();
     void ShowHelp() { services_.help.ShowTopic(helpContext_); }
 
-    void LetterPressed(Panel panel, int index, Qt::MouseButton mouse, QPoint at);
-    void LetterReleased(Panel panel, int index, Qt::MouseButton mouse);
-    void OpenButtonColors(Panel panel, int index, QPoint at);
-
     GameServices services_;
     GameModel model_;
     HelpTopic helpContext_ = HelpTopic::Game;
     bool closing_ = false;
-    // The letter whose colour menu is open.
-    int colorCell_ = -1;
-    Panel colorPanel_ = Panel::Unused;
-    int colorIndex_ = 0;
-    Qt::MouseButton lastMouseButton_ = Qt::NoButton;
 
     std::unique_ptr<GameMenus> menus_;
     CommandBar* commands_ = nullptr;
     TimerBox* timer_ = nullptr;
     DotColumn* dots_ = nullptr;
     LetterPanels* panels_ = nullptr;
+    MarkingInput* marking_ = nullptr;
     BoardInput* input_ = nullptr;
     BoardView* view_ = nullptr;
     QPushButton* solveButton_ = nullptr;

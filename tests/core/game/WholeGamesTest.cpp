@@ -58,6 +58,7 @@ const WholeGame Games[] = {
      "1",
      "1",
      "GARDEN415000"}, // 40000 + 225000 + 60000 + 100000 - 10000
+    {"a wrong solution alone counts the game", false, "=danger", {Wrong}, "", "1", "0", "??????0"},
     {"early after hints with the first letter",
      false,
      "ten! h0 h3 =garden",
