@@ -2,23 +2,451 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>lexel::AboutDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="133"/>
+        <source>About Morvane Lexel</source>
+        <translation>Über Morvane Lexel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="135"/>
+        <source>Austria</source>
+        <extracomment>the country of the maker&apos;s address</extracomment>
+        <translation>Österreich</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="136"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::AnagramWindow</name>
+    <message>
+        <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="98"/>
+        <source>Morvane Lexel Anagrams</source>
+        <translation>Morvane Lexel Anagramme</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::BoardView</name>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="163"/>
+        <source>Line %1, letter %2</source>
+        <translation>Zeile %1, Buchstabe %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="169"/>
+        <source>Solution, letter %1</source>
+        <translation>Lösung, Buchstabe %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="191"/>
+        <source>%1, revealed</source>
+        <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
+        <translation>%1, aufgedeckt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="182"/>
+        <source>%1, %2</source>
+        <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
+        <translation>%1, %2</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::CommandBar</name>
+    <message>
+        <location filename="../src/ui/main/CommandBar.cpp" line="19"/>
+        <source>New Game</source>
+        <translation>Neues Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/CommandBar.cpp" line="20"/>
+        <source>Suggest Word</source>
+        <translation>Wort vorschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
+        <source>Reset To Gray</source>
+        <translation>Alles auf grau setzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
+        <source>Save Analysis</source>
+        <translation>Analyse sichern</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::DotColumn</name>
+    <message>
+        <location filename="../src/ui/board/DotColumn.cpp" line="48"/>
+        <source>Line %1: not evaluated</source>
+        <translation>Zeile %1: nicht ausgewertet</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/DotColumn.cpp" line="44"/>
+        <source>Line %1: %2 black, %3 white</source>
+        <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::GameMenus</name>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="62"/>
+        <source>&amp;Game</source>
+        <translation>&amp;Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="63"/>
+        <source>&amp;New Game</source>
+        <translation>&amp;Neues Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
+        <source>&amp;Solve</source>
+        <translation>&amp;Lösen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
+        <source>&amp;Evaluate</source>
+        <translation>&amp;Auswerten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <source>&amp;Hint</source>
+        <translation>&amp;Tipp</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <source>S&amp;uggest Word</source>
+        <translation>Wort &amp;vorschlagen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <source>&amp;Options...</source>
+        <translation>&amp;Einstellungen...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <source>High Sco&amp;res...</source>
+        <translation>&amp;High Scores...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <source>E&amp;xit</source>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <source>&amp;Edit</source>
+        <translation>&amp;Bearbeiten</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <source>Reset To &amp;Gray</source>
+        <translation>Alles auf &amp;grau setzen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <source>Save Anal&amp;ysis</source>
+        <translation>Anal&amp;yse sichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <source>&amp;Contents</source>
+        <translation>&amp;Inhalt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <source>&amp;About Lexel...</source>
+        <translation>Über &amp;Lexel...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <source>&amp;Red</source>
+        <translation>&amp;Rot</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <source>&amp;Blue</source>
+        <translation>&amp;Blau</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <source>&amp;Yellow</source>
+        <translation>&amp;Gelb</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <source>Gr&amp;een</source>
+        <translation>Grü&amp;n</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <source>&amp;Gray</source>
+        <translation>Gr&amp;au</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::GameMessages</name>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="15"/>
+        <source>Do you really want to abort this game?</source>
+        <translation>Dieses Spiel wirklich abbrechen?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="19"/>
+        <source>The hidden word was &apos;%1&apos;.</source>
+        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="23"/>
+        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="31"/>
+        <source>&apos;%1&apos; is not a valid English word.
+Should it be accepted nevertheless?</source>
+        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
+Soll es trotzdem akzeptiert werden?</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="39"/>
+        <source>Congratulations!  You found the hidden word.</source>
+        <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="43"/>
+        <source>Great!  You found the hidden word ahead of time.</source>
+        <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="49"/>
+        <source>You scored %1 points.</source>
+        <extracomment>%1 is the score; the German text has no words before it</extracomment>
+        <translation>%1 Punkte wurden erzielt.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="53"/>
+        <source>Sorry, this is not the correct solution. Please play on!</source>
+        <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="58"/>
+        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
+        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="66"/>
+        <source>No matching word found.</source>
+        <translation>Kein passendes Wort gefunden.</translation>
+    </message>
+</context>
+<context>
     <name>lexel::HelpViewer</name>
     <message>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="26"/>
         <source>Morvane Lexel Help</source>
         <translation>Morvane Lexel Hilfe</translation>
     </message>
     <message>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="33"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="71"/>
         <source>The help file Lexel_%1.rcc could not be opened.</source>
         <translation>Die Hilfedatei Lexel_%1.rcc konnte nicht geöffnet werden.</translation>
     </message>
 </context>
 <context>
+    <name>lexel::LetterPanels</name>
+    <message>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="71"/>
+        <source>Used Letters</source>
+        <translation>Benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="72"/>
+        <source>Unused Letters</source>
+        <translation>Nicht benutzte Buchstaben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="81"/>
+        <source>%1, used</source>
+        <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
+        <translation>%1, benutzt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="83"/>
+        <source>%1, unused</source>
+        <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
+        <translation>%1, nicht benutzt</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::OptionsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="90"/>
+        <source>Morvane Lexel Options</source>
+        <translation>Morvane Lexel Einstellungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="91"/>
+        <source>Difficulty Level</source>
+        <translation>Schwierigkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="92"/>
+        <source>&amp;Beginner</source>
+        <translation>A&amp;nfänger</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="93"/>
+        <source>&amp;Advanced</source>
+        <translation>Fo&amp;rtgeschrittener</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
+        <source>&amp;Expert</source>
+        <translation>&amp;Experte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
+        <source>&amp;Guru</source>
+        <translation>&amp;Guru</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
+        <source>Word Selection</source>
+        <translation>Wortauswahl</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
+        <source>O&amp;nly use words of selected level</source>
+        <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
+        <source>A&amp;lso use words of easier levels</source>
+        <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
+        <source>Cheating</source>
+        <translation>Mogeln</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
+        <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
+        <translation>Eingaben müssen keine &amp;Wörter sein</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
+        <source>Automatic coloring</source>
+        <translation>Automatische Färbung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
+        <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
+        <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
+        <source>Kee&amp;p track of used time</source>
+        <translation>&amp;Verbrauchte Zeit anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
+        <source>User Interface</source>
+        <translation>Benutzeroberfläche</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
+        <source>Engl&amp;ish</source>
+        <translation>Eng&amp;lisch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
+        <source>Ge&amp;rman</source>
+        <translation>Deu&amp;tsch</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
+        <source>&amp;OK</source>
+        <translation>&amp;OK</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <source>&amp;Cancel</source>
+        <translation>&amp;Abbrechen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <source>&amp;Save</source>
+        <translation>&amp;Sichern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
+        <source>&amp;Defaults</source>
+        <translation>Stan&amp;dard</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::StatisticsDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="80"/>
+        <source>Morvane Lexel High Scores</source>
+        <translation>Morvane Lexel High Scores</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="81"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="82"/>
+        <source>&amp;Reset</source>
+        <translation>&amp;Löschen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="83"/>
+        <source>&amp;Help</source>
+        <translation>&amp;Hilfe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="93"/>
+        <source>You have won %1 out of %2 times%3</source>
+        <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
+        <translation>%1 von %2 Spielen gewonnen%3</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
+        <source>Do you really want to reset the high score information?</source>
+        <translation>High Scores wirklich löschen?</translation>
+    </message>
+</context>
+<context>
     <name>lexel::StorageMessages</name>
     <message>
+        <location filename="../src/core/game/StorageMessages.cpp" line="8"/>
         <source>Lexel could not write to its database:
 %1
 Nothing was changed; you can try again.</source>
@@ -27,12 +455,14 @@ Nothing was changed; you can try again.</source>
 Es wurde nichts geändert; Sie können es noch einmal versuchen.</translation>
     </message>
     <message>
+        <location filename="../src/core/game/StorageMessages.cpp" line="15"/>
         <source>The result of this game could not be saved:
 %1</source>
         <translation>Das Ergebnis dieses Spiels konnte nicht gespeichert werden:
 %1</translation>
     </message>
     <message>
+        <location filename="../src/core/game/StorageMessages.cpp" line="21"/>
         <source>Lexel cannot go on: its database could not be read or written.
 %1
 Everything saved before is kept.</source>
@@ -42,359 +472,14 @@ Alles zuvor Gespeicherte bleibt erhalten.</translation>
     </message>
 </context>
 <context>
-    <name>lexel::AboutDialog</name>
-    <message>
-        <source>About Morvane Lexel</source>
-        <translation>Über Morvane Lexel</translation>
-    </message>
-    <message>
-        <source>Austria</source>
-        <extracomment>the country of the maker&apos;s address</extracomment>
-        <translation>Österreich</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::AnagramWindow</name>
-    <message>
-        <source>Morvane Lexel Anagrams</source>
-        <translation>Morvane Lexel Anagramme</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::OptionsDialog</name>
-    <message>
-        <source>Morvane Lexel Options</source>
-        <translation>Morvane Lexel Einstellungen</translation>
-    </message>
-    <message>
-        <source>Difficulty Level</source>
-        <translation>Schwierigkeit</translation>
-    </message>
-    <message>
-        <source>&amp;Beginner</source>
-        <translation>A&amp;nfänger</translation>
-    </message>
-    <message>
-        <source>&amp;Advanced</source>
-        <translation>Fo&amp;rtgeschrittener</translation>
-    </message>
-    <message>
-        <source>&amp;Expert</source>
-        <translation>&amp;Experte</translation>
-    </message>
-    <message>
-        <source>&amp;Guru</source>
-        <translation>&amp;Guru</translation>
-    </message>
-    <message>
-        <source>Word Selection</source>
-        <translation>Wortauswahl</translation>
-    </message>
-    <message>
-        <source>O&amp;nly use words of selected level</source>
-        <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
-    </message>
-    <message>
-        <source>A&amp;lso use words of easier levels</source>
-        <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
-    </message>
-    <message>
-        <source>Cheating</source>
-        <translation>Mogeln</translation>
-    </message>
-    <message>
-        <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
-        <translation>Eingaben müssen keine &amp;Wörter sein</translation>
-    </message>
-    <message>
-        <source>Automatic coloring</source>
-        <translation>Automatische Färbung</translation>
-    </message>
-    <message>
-        <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
-        <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
-    </message>
-    <message>
-        <source>Time</source>
-        <translation>Zeit</translation>
-    </message>
-    <message>
-        <source>Kee&amp;p track of used time</source>
-        <translation>&amp;Verbrauchte Zeit anzeigen</translation>
-    </message>
-    <message>
-        <source>User Interface</source>
-        <translation>Benutzeroberfläche</translation>
-    </message>
-    <message>
-        <source>Engl&amp;ish</source>
-        <translation>Eng&amp;lisch</translation>
-    </message>
-    <message>
-        <source>Ge&amp;rman</source>
-        <translation>Deu&amp;tsch</translation>
-    </message>
-    <message>
-        <source>&amp;OK</source>
-        <translation>&amp;OK</translation>
-    </message>
-    <message>
-        <source>&amp;Cancel</source>
-        <translation>&amp;Abbrechen</translation>
-    </message>
-    <message>
-        <source>&amp;Save</source>
-        <translation>&amp;Sichern</translation>
-    </message>
-    <message>
-        <source>&amp;Defaults</source>
-        <translation>Stan&amp;dard</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::StatisticsDialog</name>
-    <message>
-        <source>Morvane Lexel High Scores</source>
-        <translation>Morvane Lexel High Scores</translation>
-    </message>
-    <message>
-        <source>&amp;Close</source>
-        <translation>&amp;Schließen</translation>
-    </message>
-    <message>
-        <source>&amp;Reset</source>
-        <translation>&amp;Löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>You have won %1 out of %2 times%3</source>
-        <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
-        <translation>%1 von %2 Spielen gewonnen%3</translation>
-    </message>
-    <message>
-        <source>Do you really want to reset the high score information?</source>
-        <translation>High Scores wirklich löschen?</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::BoardView</name>
-    <message>
-        <source>Line %1, letter %2</source>
-        <translation>Zeile %1, Buchstabe %2</translation>
-    </message>
-    <message>
-        <source>Solution, letter %1</source>
-        <translation>Lösung, Buchstabe %1</translation>
-    </message>
-    <message>
-        <source>%1, revealed</source>
-        <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
-        <translation>%1, aufgedeckt</translation>
-    </message>
-    <message>
-        <source>%1, %2</source>
-        <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
-        <translation>%1, %2</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::CommandBar</name>
-    <message>
-        <source>New Game</source>
-        <translation>Neues Spiel</translation>
-    </message>
-    <message>
-        <source>Suggest Word</source>
-        <translation>Wort vorschlagen</translation>
-    </message>
-    <message>
-        <source>Reset To Gray</source>
-        <translation>Alles auf grau setzen</translation>
-    </message>
-    <message>
-        <source>Save Analysis</source>
-        <translation>Analyse sichern</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::DotColumn</name>
-    <message>
-        <source>Line %1: not evaluated</source>
-        <translation>Zeile %1: nicht ausgewertet</translation>
-    </message>
-    <message>
-        <source>Line %1: %2 black, %3 white</source>
-        <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::GameMenus</name>
-    <message>
-        <source>&amp;Game</source>
-        <translation>&amp;Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;New Game</source>
-        <translation>&amp;Neues Spiel</translation>
-    </message>
-    <message>
-        <source>&amp;Solve</source>
-        <translation>&amp;Lösen</translation>
-    </message>
-    <message>
-        <source>&amp;Evaluate</source>
-        <translation>&amp;Auswerten</translation>
-    </message>
-    <message>
-        <source>&amp;Hint</source>
-        <translation>&amp;Tipp</translation>
-    </message>
-    <message>
-        <source>S&amp;uggest Word</source>
-        <translation>Wort &amp;vorschlagen</translation>
-    </message>
-    <message>
-        <source>&amp;Options...</source>
-        <translation>&amp;Einstellungen...</translation>
-    </message>
-    <message>
-        <source>High Sco&amp;res...</source>
-        <translation>&amp;High Scores...</translation>
-    </message>
-    <message>
-        <source>E&amp;xit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
-        <source>&amp;Edit</source>
-        <translation>&amp;Bearbeiten</translation>
-    </message>
-    <message>
-        <source>Reset To &amp;Gray</source>
-        <translation>Alles auf &amp;grau setzen</translation>
-    </message>
-    <message>
-        <source>Save Anal&amp;ysis</source>
-        <translation>Anal&amp;yse sichern</translation>
-    </message>
-    <message>
-        <source>&amp;Help</source>
-        <translation>&amp;Hilfe</translation>
-    </message>
-    <message>
-        <source>&amp;Contents</source>
-        <translation>&amp;Inhalt</translation>
-    </message>
-    <message>
-        <source>&amp;About Lexel...</source>
-        <translation>Über &amp;Lexel...</translation>
-    </message>
-    <message>
-        <source>&amp;Red</source>
-        <translation>&amp;Rot</translation>
-    </message>
-    <message>
-        <source>&amp;Blue</source>
-        <translation>&amp;Blau</translation>
-    </message>
-    <message>
-        <source>&amp;Yellow</source>
-        <translation>&amp;Gelb</translation>
-    </message>
-    <message>
-        <source>Gr&amp;een</source>
-        <translation>Grü&amp;n</translation>
-    </message>
-    <message>
-        <source>&amp;Gray</source>
-        <translation>Gr&amp;au</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::GameMessages</name>
-    <message>
-        <source>Do you really want to abort this game?</source>
-        <translation>Dieses Spiel wirklich abbrechen?</translation>
-    </message>
-    <message>
-        <source>The hidden word was &apos;%1&apos;.</source>
-        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a valid English word.
-Should it be accepted nevertheless?</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
-Soll es trotzdem akzeptiert werden?</translation>
-    </message>
-    <message>
-        <source>Congratulations!  You found the hidden word.</source>
-        <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
-    </message>
-    <message>
-        <source>Great!  You found the hidden word ahead of time.</source>
-        <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
-    </message>
-    <message>
-        <source>You scored %1 points.</source>
-        <extracomment>%1 is the score; the German text has no words before it</extracomment>
-        <translation>%1 Punkte wurden erzielt.</translation>
-    </message>
-    <message>
-        <source>Sorry, this is not the correct solution. Please play on!</source>
-        <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
-    </message>
-    <message>
-        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
-        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
-    </message>
-    <message>
-        <source>No matching word found.</source>
-        <translation>Kein passendes Wort gefunden.</translation>
-    </message>
-</context>
-<context>
-    <name>lexel::LetterPanels</name>
-    <message>
-        <source>Used Letters</source>
-        <translation>Benutzte Buchstaben</translation>
-    </message>
-    <message>
-        <source>Unused Letters</source>
-        <translation>Nicht benutzte Buchstaben</translation>
-    </message>
-    <message>
-        <source>%1, used</source>
-        <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
-        <translation>%1, benutzt</translation>
-    </message>
-    <message>
-        <source>%1, unused</source>
-        <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
-        <translation>%1, nicht benutzt</translation>
-    </message>
-</context>
-<context>
     <name>lexel::TimerBox</name>
     <message>
+        <location filename="../src/ui/main/TimerBox.cpp" line="18"/>
         <source>Used Time</source>
         <translation>Verbrauchte Zeit</translation>
     </message>
     <message>
+        <location filename="../src/ui/main/TimerBox.cpp" line="19"/>
         <source>Used time</source>
         <translation>Verbrauchte Zeit</translation>
     </message>
