@@ -55,6 +55,66 @@ void PlayLines(MainWindow& w, int count) {
     }
 }
 
+// One step of the player at the keyboard: the keys, then where the focus is, what the line
+// being edited (or the solution line) holds and whether Evaluate and Solve are offered.
+struct KeyStep {
+    const char* keys; // letters are typed; <Name> is a key; [g4] and [s2] put the focus on a field
+    const char* focus;
+    const char* shown; // the line being edited, or the solution line when it starts with "="
+    bool evaluate;
+    bool solve;
+};
+
+const KeyStep Typing[] = {
+    {"", "guessField_0", "___", false, false},
+    {"q", "guessField_1", "Q__", false, false},
+    {"?7", "guessField_1", "Q__", false, false}, // no letters: nothing happens
+    {" ", "guessField_2", "Q__", false, false},
+    {"n", "guessField_0", "Q_N", false, false}, // back to the line's first field
+    {"<Right>e", "guessField_2", "QEN", true, false},
+    {"<Delete>", "guessField_2", "QE_", false, false},
+    {"<Up><Down>", "guessField_2", "QE_", false, false},
+    {"<Escape>", "solutionField_0", "=??????", false, false},
+    {"g?", "solutionField_2", "=G?????", false, false},
+    {" 7", "solutionField_3", "=G?????", false, false},
+    {"<Escape>", "guessField_0", "QE_", false, false},
+    {"<Escape>g?rden", "solutionField_0", "=G?RDEN", false, false}, // round to the start
+    {"[s1]a", "solutionField_2", "=GARDEN", false, true},
+    {"[s3]<Delete>", "solutionField_3", "=GAR?EN", false, false},
+    {"[g0]ten<Return>", "guessField_3", "___", false, false},
+    {"do[g4]<Backspace>", "guessField_3", "D__", false, false},
+    {"<Left>", "guessField_5", "D__", false, false},
+    {"<Right>", "guessField_3", "D__", false, false}, // from the last field to the first
+};
+
+void PressKeys(MainWindow& w, const QString& keys) {
+    for (int i = 0; i < keys.size(); ++i) {
+        if (keys[i] == u'<') {
+            const int end = keys.indexOf(u'>', i);
+            const auto name = keys.mid(i + 1, end - i - 1);
+            Press(static_cast<Qt::Key>(QKeySequence::fromString(name)[0].key()));
+            i = end;
+        } else if (keys[i] == u'[') {
+            const int index = keys[i + 2].digitValue();
+            (keys[i + 1] == u'g' ? w.Board().GuessField(index) : Solution(w, index))->setFocus();
+            i += 3;
+        } else {
+            Type(QString(keys[i]));
+        }
+    }
+}
+
+QString Shown(MainWindow& w, bool solution) {
+    QString text;
+    if (solution) {
+        for (int i = 0; i < HiddenWordLength; ++i) {
+            text += Solution(w, i)->text();
+        }
+        return u'=' + text;
+    }
+    return LineText(w, w.Model().State().currentLine);
+}
+
 struct Caption {
     const char* control;
     const char* english;
@@ -197,36 +257,24 @@ private slots:
         QVERIFY(f.help.topics == (std::vector<HelpTopic>{HelpTopic::Playing, HelpTopic::Playing}));
     }
 
-    void typingAdvancesWrapsAndEnablesEvaluate() {
+    void typingMovesTheFocusAndOffersTheCommands() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        QCOMPARE(LineText(w, 0), QStringLiteral("___"));
-        QCOMPARE(LineText(w, 1), QStringLiteral("..."));
-        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
-        Type("q");
-        QCOMPARE(Field(w, 0)->text(), QStringLiteral("Q"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_1"));
-        QVERIFY(!Enabled(w, "evaluateButton"));
-        Type("?7");
-        QCOMPARE(Field(w, 1)->text(), QStringLiteral("_"));
-        Type(" ");
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
-        Type("n");
-        QCOMPARE(Focused(), QStringLiteral("guessField_0")); // back to the line's first field
-        QVERIFY(!Enabled(w, "evaluateButton"));
-        Press(Qt::Key_Right);
-        Type("e");
-        QCOMPARE(LineText(w, 0), QStringLiteral("QEN"));
-        QVERIFY(Enabled(w, "evaluateButton") && Enabled(w, "evaluateAction"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
-        Press(Qt::Key_Delete);
-        QCOMPARE(LineText(w, 0), QStringLiteral("QE_"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
-        QVERIFY(!Enabled(w, "evaluateButton"));
-        Press(Qt::Key_Up);
-        Press(Qt::Key_Down);
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
-        QCOMPARE(LineText(w, 0), QStringLiteral("QE_"));
+        for (const auto& step : Typing) {
+            PressKeys(w, QLatin1String(step.keys));
+            const QString where = QStringLiteral("after \"%1\"").arg(QLatin1String(step.keys));
+            QVERIFY2(Focused() == QLatin1String(step.focus), qPrintable(where + u' ' + Focused()));
+            QVERIFY2(Shown(w, step.shown[0] == '=') == QLatin1String(step.shown),
+                     qPrintable(where));
+            QVERIFY2(Enabled(w, "evaluateButton") == step.evaluate &&
+                         Enabled(w, "evaluateAction") == step.evaluate,
+                     qPrintable(where));
+            QVERIFY2(Enabled(w, "solveButton") == step.solve &&
+                         Enabled(w, "solveAction") == step.solve,
+                     qPrintable(where));
+        }
+        // Only the focused field looks active after a Backspace left one.
+        QVERIFY(!Field(w, 4)->hasSelectedText());
     }
 
     void enterEvaluatesAndTheBoardAndClockFollow() {
@@ -248,50 +296,6 @@ private slots:
         QCOMPARE(w.Model().State().currentLine, 1);
     }
 
-    void backspaceAndLeftOnLineTwo() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        PlayLines(w, 1);
-        Type("do");
-        Field(w, 4)->setFocus();
-        Press(Qt::Key_Backspace);
-        QCOMPARE(LineText(w, 1), QStringLiteral("D__"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_3"));
-        QVERIFY(!Field(w, 4)->hasSelectedText()); // only the focused field looks active
-        QVERIFY(Field(w, 3)->hasSelectedText());
-        Press(Qt::Key_Left);
-        QCOMPARE(Focused(), QStringLiteral("guessField_5"));
-        Press(Qt::Key_Right);
-        QCOMPARE(Focused(), QStringLiteral("guessField_3")); // from the last field to the first
-    }
-
-    void escapeMovesBetweenGridAndSolutionLine() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Press(Qt::Key_Escape);
-        QCOMPARE(Focused(), QStringLiteral("solutionField_0"));
-        Type("g?");
-        QCOMPARE(Solution(w, 1)->text(), QStringLiteral("?"));
-        QCOMPARE(Focused(), QStringLiteral("solutionField_2"));
-        Type(" 7");
-        QCOMPARE(Solution(w, 2)->text(), QStringLiteral("?"));
-        QCOMPARE(Focused(), QStringLiteral("solutionField_3"));
-        Press(Qt::Key_Escape);
-        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
-        Press(Qt::Key_Escape);
-        Type("g?rden");
-        QVERIFY(!Enabled(w, "solveButton")); // position 1 still "?"
-        Solution(w, 1)->setFocus();
-        Type("a");
-        QVERIFY(Enabled(w, "solveButton") && Enabled(w, "solveAction"));
-        Solution(w, 3)->setFocus();
-        Press(Qt::Key_Delete);
-        QCOMPARE(Solution(w, 3)->text(), QStringLiteral("?"));
-        QVERIFY(!Enabled(w, "solveButton"));
-    }
-
-    // A win shows the message, then the table with the new entry, then the anagrams; the
-    // revealed word stands in the solution line.
     void aWinByTheSolveButtonOpensTheTableAndTheAnagrams() {
         test::MainWindowFixture f;
         auto& w = f.Start();
