@@ -1,5 +1,6 @@
 #include "core/rules/BoardGeometry.h"
 
+#include <array>
 #include <gtest/gtest.h>
 
 namespace lexel {
@@ -24,10 +25,10 @@ TEST(BoardGeometry, LinesTileTheFieldsAndFitTheirWindows) {
 
 TEST(BoardGeometry, OutsideLinesAndFieldsGiveNothing) {
     for (const int line : {-1, 9, 32767}) {
-        EXPECT_EQ(FirstField(line), 0);
-        EXPECT_EQ(LastField(line), 0);
-        EXPECT_EQ(WindowOffset(line), 0);
-        EXPECT_EQ(LineLength(line), 0);
+        EXPECT_EQ(
+            (std::array{FirstField(line), LastField(line), WindowOffset(line), LineLength(line)}),
+            (std::array{0, 0, 0, 0}))
+            << "line " << line;
     }
     EXPECT_EQ(LineOfField(-1), -1);
     EXPECT_EQ(LineOfField(36), -1);

@@ -9,45 +9,38 @@
 namespace lexel {
 namespace {
 
-std::string Guess(char16_t typed) {
-    const auto c = GuessFieldCharacter(QChar(typed));
-    return c ? QString(*c).toStdString() : "discarded";
-}
-
-std::string Solution(char16_t typed) {
-    const auto c = SolutionFieldCharacter(QChar(typed));
-    return c ? QString(*c).toStdString() : "discarded";
+std::string Shown(std::optional<QChar> c) {
+    return c ? QString(*c).toStdString() : "-";
 }
 
 TEST(FieldInput, TypedCharactersBecomeCapitalsOrOpenPlaces) {
-    EXPECT_EQ(Guess(u'q'), "Q");
-    EXPECT_EQ(Guess(u'Z'), "Z");
-    EXPECT_EQ(Guess(u' '), "_");
-    EXPECT_EQ(Guess(u'_'), "_");
-    EXPECT_EQ(Guess(u'\b'), "_");
-    for (const char16_t c : {u'?', u'7', u'\u00e4', u'\u00c4', u'\u00df', u'.', u'\x1b'}) {
-        EXPECT_EQ(Guess(c), "discarded") << static_cast<int>(c);
+    const struct {
+        char16_t typed;
+        const char* guess;
+        const char* solution;
+    } cases[] = {{u'q', "Q", "Q"},      {u'Z', "Z", "Z"},      {u' ', "_", "?"},
+                 {u'_', "_", "?"},      {u'\b', "_", "?"},     {u'?', "-", "?"},
+                 {u'7', "-", "-"},      {u'\u00e4', "-", "-"}, {u'\u00c4', "-", "-"},
+                 {u'\u00df', "-", "-"}, {u'.', "-", "-"},      {u'\x1b', "-", "-"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(static_cast<int>(c.typed));
+        EXPECT_EQ(Shown(GuessFieldCharacter(QChar(c.typed))), c.guess);
+        EXPECT_EQ(Shown(SolutionFieldCharacter(QChar(c.typed))), c.solution);
     }
-    EXPECT_EQ(Solution(u'q'), "Q");
-    EXPECT_EQ(Solution(u'?'), "?");
-    EXPECT_EQ(Solution(u' '), "?");
-    EXPECT_EQ(Solution(u'_'), "?");
-    EXPECT_EQ(Solution(u'\b'), "?");
-    EXPECT_EQ(Solution(u'7'), "discarded");
-    EXPECT_EQ(Solution(u'\u00e4'), "discarded");
 }
 
 TEST(FieldInput, ContentThatArrivesOtherwiseIsChecked) {
-    EXPECT_TRUE(IsFieldLetter("A"));
-    EXPECT_FALSE(IsFieldLetter("a"));
-    EXPECT_FALSE(IsFieldLetter("AB"));
-    EXPECT_FALSE(IsFieldLetter("_"));
-    EXPECT_TRUE(IsValidGuessContent("_"));
-    EXPECT_TRUE(IsValidGuessContent(" "));
-    EXPECT_FALSE(IsValidGuessContent("?"));
-    EXPECT_FALSE(IsValidGuessContent("AB"));
-    EXPECT_TRUE(IsValidSolutionContent("?"));
-    EXPECT_FALSE(IsValidSolutionContent("_"));
+    const struct {
+        const char* content;
+        bool letter, guess, solution;
+    } cases[] = {{"A", true, true, true},   {"a", false, false, false}, {"AB", false, false, false},
+                 {"_", false, true, false}, {" ", false, true, true},   {"?", false, false, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.content);
+        EXPECT_EQ(IsFieldLetter(c.content), c.letter);
+        EXPECT_EQ(IsValidGuessContent(c.content), c.guess);
+        EXPECT_EQ(IsValidSolutionContent(c.content), c.solution);
+    }
 }
 
 TEST(FindNextFree, SearchesOnAndWrapsButNeverReturnsTheStart) {
@@ -70,7 +63,6 @@ TEST(FindNextFree, SearchesOnAndWrapsButNeverReturnsTheStart) {
 
 TEST(GameTimer, RecomputesFromTheClockAndStopsAtADay) {
     EXPECT_EQ(FormatElapsed(3725), "01:02:05");
-    EXPECT_EQ(FormatElapsed(59), "00:00:59");
     test::FakeClock clock;
     GameTimer timer(clock);
     timer.TimerStart();
@@ -80,7 +72,6 @@ TEST(GameTimer, RecomputesFromTheClockAndStopsAtADay) {
     EXPECT_EQ(timer.TimerGet(), 500);
     clock.now += 86400;
     timer.TimerUpdate();
-    EXPECT_EQ(timer.TimerGet(), 86400);
     EXPECT_EQ(timer.Display(), "24:00:00");
     EXPECT_FALSE(timer.IsRunning());
     clock.now += 100;

@@ -34,16 +34,12 @@ TEST(ComputeScore, WorkedExamples) {
 TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
     auto game = WonOnLineNine();
     game.suggestionCount = 0;
-    const auto bonus = [&](int seconds) {
+    const int bonuses[][2] = {{0, 60000}, {59, 60000}, {60, 34200},
+                              {1199, 30}, {1200, 0},   {86400, 0}};
+    for (const auto& [seconds, bonus] : bonuses) {
         game.elapsedSeconds = seconds;
-        return ComputeScore(game) - (80000 + 18800 + 225000);
-    };
-    EXPECT_EQ(bonus(0), 60000);
-    EXPECT_EQ(bonus(59), 60000);
-    EXPECT_EQ(bonus(60), 34200);
-    EXPECT_EQ(bonus(1199), 30);
-    EXPECT_EQ(bonus(1200), 0);
-    EXPECT_EQ(bonus(86400), 0);
+        EXPECT_EQ(ComputeScore(game) - (80000 + 18800 + 225000), bonus) << seconds << " s";
+    }
 }
 
 TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {

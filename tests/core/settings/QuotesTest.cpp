@@ -1,6 +1,7 @@
 #include "core/settings/Quotes.h"
 
 #include "support/SampleLexelFile.h"
+#include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -9,19 +10,7 @@
 namespace lexel {
 namespace {
 
-// Hands out one fixed number for every draw and counts the draws.
-class FixedRandom final : public RandomSource {
-public:
-    explicit FixedRandom(float value) : value_(value) {}
-    float Next() override {
-        ++draws;
-        return value_;
-    }
-    int draws = 0;
-
-private:
-    float value_;
-};
+using test::ScriptedRandom;
 
 SourceLists WithQuotes(std::vector<QuoteSource> quotes) {
     auto lists = test::SampleLists();
@@ -37,13 +26,16 @@ void ExpectQuote(const std::optional<Quote>& quote, const std::string& title,
     EXPECT_EQ(quote->Source, source);
 }
 
-TEST(QuotesTest, OneRowIsAlwaysTheOneDrawn) {
+TEST(QuotesTest, OneRowIsAlwaysTheOneDrawnAndNoRowGivesNothing) {
     test::TempDir dir;
     auto db = test::OpenSampleFile(dir / "Lexel.lxl");
     for (const float r : {0.0f, 0.5f, 0.99999994f}) {
-        FixedRandom random(r);
+        ScriptedRandom random({r});
         ExpectQuote(PickQuote(db, random), "Patience", "Slow and steady.", "A Proverb");
     }
+    db.Execute("DELETE FROM Quotes");
+    ScriptedRandom random({0.5f});
+    EXPECT_EQ(PickQuote(db, random), std::nullopt);
 }
 
 TEST(QuotesTest, TheDrawPicksRowFloorOfCountTimesRPlusOneInStoredOrder) {
@@ -58,7 +50,7 @@ TEST(QuotesTest, TheDrawPicksRowFloorOfCountTimesRPlusOneInStoredOrder) {
     } cases[] = {{0.0f, "d"},  {0.2499f, "d"}, {0.25f, "c"},  {0.5f, "b"},
                  {0.74f, "b"}, {0.75f, "a"},   {0.9999f, "a"}};
     for (const auto& c : cases) {
-        FixedRandom random(c.r);
+        ScriptedRandom random({c.r});
         const auto quote = PickQuote(db, random);
         ASSERT_TRUE(quote.has_value()) << c.r;
         EXPECT_EQ(quote->Title, c.title) << c.r;
@@ -66,20 +58,12 @@ TEST(QuotesTest, TheDrawPicksRowFloorOfCountTimesRPlusOneInStoredOrder) {
     }
 }
 
-TEST(QuotesTest, AnEmptyTableGivesNoQuotation) {
-    test::TempDir dir;
-    auto db = test::OpenSampleFile(dir / "Lexel.lxl");
-    db.Execute("DELETE FROM Quotes");
-    FixedRandom random(0.5f);
-    EXPECT_EQ(PickQuote(db, random), std::nullopt);
-}
-
 TEST(QuotesTest, TextsComeBackExactlyAsStored) {
     test::TempDir dir;
     const std::string text = "She said \"don't\" & left; <b>markup</b>\nsecond line  ";
     auto db = test::OpenSampleFile(dir / "Lexel.lxl",
                                    WithQuotes({{"<i>Über</i> 'it'", "O'Brien, \"ed.\"", text}}));
-    FixedRandom random(0.3f);
+    ScriptedRandom random({0.3f});
     ExpectQuote(PickQuote(db, random), "<i>Über</i> 'it'", text, "O'Brien, \"ed.\"");
 
     db.Execute("UPDATE Quotes SET Source = NULL");

@@ -6,6 +6,7 @@
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -21,12 +22,27 @@ protected:
     std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
 };
 
-TEST_F(SettingsStoreTest, ReadsTrimmedValuesAndNullAsEmpty) {
+TEST_F(SettingsStoreTest, ReadsTrimmedValuesNullAsEmptyAndMissingRowsWithTheirDefault) {
     db.Execute("UPDATE Options SET Value = '  3 ' WHERE Name = 'Class';"
-               "UPDATE Options SET Value = NULL WHERE Name = 'Timer'");
+               "UPDATE Options SET Value = NULL WHERE Name = 'Timer';"
+               "DELETE FROM Options WHERE Name IN ('Colors', 'GamesWon', 'HighScore4')");
     EXPECT_EQ(store.ReadOption("Class"), "3");
     EXPECT_EQ(store.ReadOption("Timer"), "");
-    EXPECT_EQ(store.ReadOption("Cheating"), "N");
+    EXPECT_EQ(store.ReadOption("Colors"), "Y");
+    EXPECT_EQ(Stored("Colors"), "Y");
+    store.IncrementCounter("GamesWon");
+    EXPECT_EQ(Stored("GamesWon"), "1");
+    store.WriteOption("HighScore4", "PLANET100");
+    EXPECT_EQ(Stored("HighScore4"), "PLANET100");
+    EXPECT_EQ(store.ReadOption("NoSuchKey"), "");
+    EXPECT_EQ(Stored("NoSuchKey"), "<no row>");
+    // Counters count junk as zero.
+    store.IncrementCounter("GamesPlayed");
+    store.IncrementCounter("GamesPlayed");
+    EXPECT_EQ(Stored("GamesPlayed"), "2");
+    store.WriteOption("GamesWon", "lots");
+    store.IncrementCounter("GamesWon");
+    EXPECT_EQ(Stored("GamesWon"), "1");
 }
 
 // Writes to a file that was renamed away, deleted or replaced while the game held it would be
@@ -60,44 +76,20 @@ TEST_F(SettingsStoreTest, AFileMovedAwayWhileOpenIsNotWrittenTo) {
     EXPECT_EQ(test::StoredOption(moved, "Language"), "D");
 }
 
-TEST_F(SettingsStoreTest, AMissingRowComesBackWithItsDefault) {
-    db.Execute("DELETE FROM Options WHERE Name IN ('Class', 'GamesWon', 'HighScore4')");
-    EXPECT_EQ(store.ReadOption("Class"), "2");
-    EXPECT_EQ(Stored("Class"), "2");
-    store.IncrementCounter("GamesWon");
-    EXPECT_EQ(Stored("GamesWon"), "1");
-    store.WriteOption("HighScore4", "PLANET100");
-    EXPECT_EQ(Stored("HighScore4"), "PLANET100");
-    EXPECT_EQ(store.ReadOption("NoSuchKey"), "");
-    EXPECT_EQ(Stored("NoSuchKey"), "<no row>");
-}
-
-TEST_F(SettingsStoreTest, CountersCountJunkAsZero) {
-    store.IncrementCounter("GamesPlayed");
-    store.IncrementCounter("GamesPlayed");
-    EXPECT_EQ(Stored("GamesPlayed"), "2");
-    store.WriteOption("GamesWon", "lots");
-    store.IncrementCounter("GamesWon");
-    EXPECT_EQ(Stored("GamesWon"), "1");
-}
-
-TEST_F(SettingsStoreTest, TheSettingsRecordReadsOnlyExactlyNAsOff) {
-    db.Execute("UPDATE Options SET Value = '' WHERE Name = 'Only';"
-               "UPDATE Options SET Value = 'y' WHERE Name = 'Cheating';"
-               "UPDATE Options SET Value = 'n' WHERE Name = 'Colors';"
-               "UPDATE Options SET Value = 'N' WHERE Name = 'Timer'");
-    const auto settings = ReadSettings(store);
-    EXPECT_TRUE(settings.Only);
-    EXPECT_TRUE(settings.Cheating);
-    EXPECT_TRUE(settings.Colors);
-    EXPECT_FALSE(settings.Timer);
-    EXPECT_EQ(settings.Language, InterfaceLanguage::Unchosen);
-    EXPECT_EQ(settings.Class, Level::Advanced);
-}
-
-// A level outside 1 to 4 reads as the default level, as the options dialog shows it: it can
-// neither overflow the score nor earn one of its own.
-TEST_F(SettingsStoreTest, StoredLevelsAndLanguagesReadAsTheirValues) {
+// Only exactly "N" turns a switch off.
+TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
+    for (const auto& [stored, on] : std::vector<std::pair<const char*, bool>>{
+             {"N", false}, {"", true}, {"y", true}, {"n", true}, {"Y", true}}) {
+        for (const char* key : {"Only", "Cheating", "Colors", "Timer"}) {
+            store.WriteOption(key, stored);
+        }
+        const auto read = ReadSettings(store);
+        EXPECT_EQ((std::array{read.Only, read.Cheating, read.Colors, read.Timer}),
+                  (std::array{on, on, on, on}))
+            << stored;
+    }
+    // A level outside 1 to 4 reads as the default level, as the options dialog shows it: it can
+    // neither overflow the score nor earn one of its own.
     const std::vector<std::pair<const char*, Level>> levels{
         {"1", Level::Beginner}, {"2", Level::Advanced},
         {"3", Level::Expert},   {"4", Level::Guru},
@@ -123,12 +115,11 @@ TEST_F(SettingsStoreTest, SaveWritesAllSixRows) {
     db.Execute("DELETE FROM Options WHERE Name = 'Timer'");
     Settings chosen{InterfaceLanguage::German, Level::Guru, true, false, false, true};
     SaveSettings(store, chosen);
-    EXPECT_EQ(Stored("Language"), "D");
-    EXPECT_EQ(Stored("Class"), "4");
-    EXPECT_EQ(Stored("Only"), "Y");
-    EXPECT_EQ(Stored("Cheating"), "N");
-    EXPECT_EQ(Stored("Colors"), "N");
-    EXPECT_EQ(Stored("Timer"), "Y");
+    std::vector<std::string> stored;
+    for (const char* key : {"Language", "Class", "Only", "Cheating", "Colors", "Timer"}) {
+        stored.push_back(Stored(key));
+    }
+    EXPECT_EQ(stored, (std::vector<std::string>{"D", "4", "Y", "N", "N", "Y"}));
     EXPECT_EQ(ReadSettings(store), chosen);
 }
 

@@ -46,35 +46,29 @@ TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
     }
 }
 
-TEST_F(SuggestionTableTest, TheDrawPicksTheStart) {
-    // Without untried letters every word scores 20000: the first one met wins.
-    ScriptedRandom random({Record(1), Record(2), Record(3), Record(4)});
+// With no untried letters, words without red ones tie: the first met from the draw on wins.
+TEST_F(SuggestionTableTest, TheDrawPicksTheStartAndDogIsNeverSuggested) {
+    ScriptedRandom random({Record(1), Record(2), Record(3), Record(4), Record(2)});
     SuggestionTables tables(db);
-    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "ABC");
-    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN"); // DOG is passed over
-    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "PAN");
-    EXPECT_EQ(SuggestWord(tables, random, "???", "", ""), "TEN");
-    EXPECT_EQ(random.draws, 4);
-}
-
-TEST_F(SuggestionTableTest, DogIsNeverSuggested) {
-    ScriptedRandom random({Record(2)});
-    SuggestionTables tables(db);
-    EXPECT_EQ(SuggestWord(tables, random, "D??", "", ""), "");
-    EXPECT_EQ(SuggestWord(tables, random, "?O?", "", ""), "");
-    EXPECT_EQ(SuggestWord(tables, random, "???", "ACENPT", ""), "ABC"); // DOG would score best
-    EXPECT_EQ(random.draws, 3);
+    const struct {
+        const char *pattern, *red, *expected;
+    } cases[] = {{"???", "", "ABC"},      {"???", "", "PAN"}, {"???", "", "PAN"},
+                 {"???", "", "TEN"},      {"D??", "", ""},    {"?O?", "", ""},
+                 {"???", "ACENPT", "ABC"}}; // DOG would score best
+    for (const auto& c : cases) {
+        EXPECT_EQ(SuggestWord(tables, random, c.pattern, c.red, ""), c.expected)
+            << "draw " << random.draws;
+    }
+    EXPECT_EQ(random.draws, 7);
 }
 
 TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
     auto lists = test::SampleLists();
     lists.guesses[2].clear();
-    db.Close();
-    std::filesystem::remove(dir / "Lexel.lxl");
-    test::CreateSampleFile(dir / "Lexel.lxl", lists); // the game itself refuses such a file
-    db = OpenLexelFileForMaintenance(dir / "Lexel.lxl");
+    test::CreateSampleFile(dir / "Empty.lxl", lists); // the game itself refuses such a file
+    auto empty = OpenLexelFileForMaintenance(dir / "Empty.lxl");
     ScriptedRandom random({0.0f});
-    SuggestionTables tables(db);
+    SuggestionTables tables(empty);
     EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");
     EXPECT_EQ(random.draws, 0);
 }
