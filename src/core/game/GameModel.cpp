@@ -81,6 +81,7 @@ bool GameModel::AbortGame() {
     if (game_.currentLine > 0) {
         RecordEnd({.word = game_.HiddenWord, .score = ComputeScore()});
     }
+    game_.outcome = Outcome::GivenUp;
     StopGame();
     ShowSolution();
     services_.boxes.Show(
@@ -179,6 +180,7 @@ void GameModel::EvaluateLastLine() {
     const Score score = ComputeScore();
     const bool won = result.black == HiddenWordLength;
     const bool entered = RecordEnd({.word = game_.HiddenWord, .score = score, .won = won});
+    game_.outcome = won ? Outcome::Won : Outcome::Lost;
     ShowSolution();
     StopGame();
     if (!won) {
@@ -213,6 +215,7 @@ void GameModel::Solve() {
     }
     board_.CloseLine(game_.currentLine);
     game_.SolvedEarly = true;
+    game_.outcome = Outcome::Won;
     ShowSolution();
     StopGame();
     const Score score = ComputeScore();
@@ -280,7 +283,8 @@ void GameModel::SaveRunningScore() {
         return;
     }
     game_.GameRunning = false; // offered once
-    try {                      // no message box: nobody may be there to close it
+    game_.outcome = Outcome::GivenUp;
+    try { // no message box: nobody may be there to close it
         RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = ComputeScore()});
     } catch (const sql::Error& e) {
         qWarning("Lexel: the score of the running game was not saved: %s", e.what());

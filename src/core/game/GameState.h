@@ -9,10 +9,18 @@
 
 namespace lexel {
 
+enum class Outcome {
+    Playing,
+    Won,     // on line 9 or ahead of time
+    Lost,    // line 9 was not the hidden word
+    GivenUp, // abandoned through New Game or leaving
+};
+
 struct GameState {
     std::string HiddenWord;     // six letters a-z
     Level level = DefaultLevel; // copied from the settings at the game's start
     bool GameRunning = false;
+    Outcome outcome = Outcome::Playing;
     int currentLine = 0;      // the guess line being edited, 0..8
     bool GameCounted = false; // already added to GamesPlayed
     bool SolvedEarly = false; // won through the solution line before line 9

@@ -84,8 +84,8 @@ void BoardInput::FocusAfterFill(const std::vector<int>& changed) {
 void BoardInput::TypeIntoLastField(QChar letter) {
     auto* field = LastField();
     field->setFocus(Qt::OtherFocusReason);
-    KeyDown(*field, Qt::Key_A + (letter.toUpper().unicode() - 'A'));
-    KeyPress(*field, letter.toLower());
+    field->SelectCharacter();
+    KeyPress(*field, letter);
 }
 
 bool BoardInput::KeyDown(LetterField& field, int key) {

@@ -37,6 +37,7 @@ struct PlayedGame {
     //   +30     30 seconds pass (one tick of the clock)
     //   y n     the answer to the next question
     //   N       New Game
+    //   Q       leaving the game (the question asked when the window closes)
     void Play(const std::string& moves) {
         std::istringstream in(moves);
         for (std::string move; in >> move;) {
@@ -53,6 +54,8 @@ struct PlayedGame {
             model.SaveAnalysis();
         } else if (move == "N") {
             model.NewGame();
+        } else if (move == "Q") {
+            model.AbortGame();
         } else if (move[0] == '+') {
             clock.now += std::stoi(move.substr(1));
             model.Tick();

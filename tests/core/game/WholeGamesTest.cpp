@@ -25,6 +25,7 @@ struct WholeGame {
     std::string played;
     std::string won;
     std::string highScore; // the best entry of the table afterwards
+    Outcome outcome;
 };
 
 // Scores: 1000 a black and 100 a white dot; a win adds 40000 a level above the first, 225000
@@ -40,7 +41,8 @@ const WholeGame Games[] = {
      EightDots + " 6/0",
      "1",
      "1",
-     "GARDEN300500"}, // 9400 + 40000 + 225000 + 26100
+     "GARDEN300500",
+     Outcome::Won}, // 9400 + 40000 + 225000 + 26100
     {"lost on line nine",
      false,
      EightLines + " xxxxxx!",
@@ -49,7 +51,8 @@ const WholeGame Games[] = {
      EightDots + " 0/0",
      "1",
      "0",
-     "GARDEN3400"},
+     "GARDEN3400",
+     Outcome::Lost},
     {"early with a wrong solution first",
      false,
      "=danger +30 =garden",
@@ -57,8 +60,17 @@ const WholeGame Games[] = {
      "",
      "1",
      "1",
-     "GARDEN415000"}, // 40000 + 225000 + 60000 + 100000 - 10000
-    {"a wrong solution alone counts the game", false, "=danger", {Wrong}, "", "1", "0", "??????0"},
+     "GARDEN415000",
+     Outcome::Won}, // 40000 + 225000 + 60000 + 100000 - 10000
+    {"a wrong solution alone counts the game",
+     false,
+     "=danger",
+     {Wrong},
+     "",
+     "1",
+     "0",
+     "??????0",
+     Outcome::Playing},
     {"early after hints with the first letter",
      false,
      "ten! h0 h3 =garden",
@@ -66,7 +78,8 @@ const WholeGame Games[] = {
      "0/2",
      "1",
      "1",
-     "GARDEN247700"}, // 200 + 40000 + 150000 + 60000 + 70000 - 40000 - 20000 - 12500
+     "GARDEN247700",
+     Outcome::Won}, // 200 + 40000 + 150000 + 60000 + 70000 - 40000 - 20000 - 12500
     {"early after hints without the first letter",
      false,
      "ten! h2 h4 =garden",
@@ -74,7 +87,8 @@ const WholeGame Games[] = {
      "0/2",
      "1",
      "1",
-     "GARDEN267700"},
+     "GARDEN267700",
+     Outcome::Won},
     {"a non-word refused without cheating",
      false,
      "xyz! ten!",
@@ -83,7 +97,8 @@ const WholeGame Games[] = {
      "0/2",
      "1",
      "0",
-     "??????0"},
+     "??????0",
+     Outcome::Playing},
     {"a non-word accepted costs 10000 and the clean bonus",
      true,
      "y xyz! =garden",
@@ -91,7 +106,8 @@ const WholeGame Games[] = {
      "0/0",
      "1",
      "1",
-     "GARDEN330000"}, // 40000 + 150000 + 60000 + 90000 - 10000
+     "GARDEN330000",
+     Outcome::Won}, // 40000 + 150000 + 60000 + 90000 - 10000
     // PAN for "?A?" (1 unit), again (1), none for "QZX" (1), TEN for an empty line (1), the
     // first on line 2 (2): 200 + 40000 + 225000 + 60000 + 90000 - 6 * 3000.
     {"suggestions cost their units",
@@ -101,7 +117,8 @@ const WholeGame Games[] = {
      "0/2",
      "1",
      "1",
-     "GARDEN397200"},
+     "GARDEN397200",
+     Outcome::Won},
     {"abandoned after a line: the dots still score",
      false,
      "ten! y N",
@@ -109,8 +126,26 @@ const WholeGame Games[] = {
      "",
      "1",
      "0",
-     "GARDEN200"},
-    {"kept after No to the abort question", false, "ten n N", {Abort}, "", "0", "0", "??????0"},
+     "GARDEN200",
+     Outcome::Playing},
+    {"given up on leaving after a line",
+     false,
+     "ten! y Q",
+     {Abort, Reveal},
+     "0/2",
+     "1",
+     "0",
+     "GARDEN200",
+     Outcome::GivenUp},
+    {"kept after No to the abort question",
+     false,
+     "ten n N",
+     {Abort},
+     "",
+     "0",
+     "0",
+     "??????0",
+     Outcome::Playing},
 };
 
 // Names the case in test listings instead of its bytes.
@@ -132,6 +167,7 @@ TEST_P(WholeGames, ScoreMessagesAndCounters) {
     EXPECT_EQ(game.Stored("GamesPlayed"), expected.played);
     EXPECT_EQ(game.Stored("GamesWon"), expected.won);
     EXPECT_EQ(game.Stored("HighScore1"), expected.highScore);
+    EXPECT_EQ(game.model.State().outcome, expected.outcome);
 }
 
 INSTANTIATE_TEST_SUITE_P(GameModel, WholeGames, testing::ValuesIn(Games), [](const auto& game) {
