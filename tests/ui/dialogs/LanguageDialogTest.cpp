@@ -24,16 +24,6 @@ void Choose(QWidget& window, int index) {
                       QPoint(option->height() / 2, option->height() / 2));
 }
 
-// A first run: the Language row holds no language yet.
-void StartFirstRun(test::WindowFixture& f) {
-    f.store.WriteOption("Language", "");
-}
-
-bool Shown(LanguageDialog& window) {
-    window.show();
-    return QTest::qWaitForWindowExposed(&window);
-}
-
 } // namespace
 
 class LanguageDialogTest : public QObject {
@@ -53,53 +43,43 @@ private slots:
         }
     }
 
-    // OK is the default button: Enter confirms as a click does.
-    void okStoresTheChosenLanguage() {
+    // English is preselected; OK, also as the default button under Enter, stores the choice.
+    // Any other way out stores nothing, so the window comes again at the next start.
+    void whatEachWayOutStores() {
+        enum Way { Click, Enter, Escape, CloseBox };
         const struct {
             int option;
+            Way way;
             const char* stored;
-            bool byEnter;
-        } cases[] = {{0, "E", false}, {1, "D", false}, {1, "D", true}, {0, "E", true}};
+        } cases[] = {{0, Click, "E"}, {1, Click, "D"}, {1, Enter, "D"},
+                     {0, Enter, "E"}, {1, Escape, ""}, {1, CloseBox, ""}};
         for (const auto& c : cases) {
             test::WindowFixture f("E");
-            StartFirstRun(f);
+            f.store.WriteOption("Language", ""); // a first run
             LanguageDialog window(f.store);
-            QVERIFY(Shown(window));
+            window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
             QVERIFY(Option(window, 0)->isChecked());
-            QVERIFY(!Option(window, 1)->isChecked());
             Choose(window, c.option);
-            QCOMPARE(f.Stored("Language"), std::string()); // nothing before OK
-            if (c.byEnter) {
-                QTest::keyClick(Option(window, c.option), Qt::Key_Return);
-            } else {
+            QVERIFY(Option(window, c.option)->isChecked());
+            switch (c.way) {
+            case Click:
                 QTest::mouseClick(Child<QPushButton>(window, "okButton"), Qt::LeftButton);
+                break;
+            case Enter:
+                QTest::keyClick(Option(window, c.option), Qt::Key_Return);
+                break;
+            case Escape:
+                QTest::keyClick(&window, Qt::Key_Escape);
+                break;
+            case CloseBox:
+                window.close();
+                break;
             }
+            QVERIFY(!window.isVisible());
             QCOMPARE(f.Stored("Language"), std::string(c.stored));
-            QCOMPARE(window.result(), int(QDialog::Accepted));
-            QVERIFY(!window.isVisible());
+            QCOMPARE(window.result(), int(*c.stored ? QDialog::Accepted : QDialog::Rejected));
         }
-    }
-
-    void anyOtherWayOutStoresNothing() {
-        test::WindowFixture f("E");
-        StartFirstRun(f);
-        {
-            LanguageDialog window(f.store);
-            QVERIFY(Shown(window));
-            Choose(window, 1);
-            QVERIFY(Option(window, 1)->isChecked());
-            QTest::keyClick(&window, Qt::Key_Escape);
-            QVERIFY(!window.isVisible());
-            QCOMPARE(window.result(), int(QDialog::Rejected));
-        }
-        {
-            LanguageDialog window(f.store);
-            QVERIFY(Shown(window));
-            Choose(window, 1);
-            window.close(); // the window's close button
-            QCOMPARE(window.result(), int(QDialog::Rejected));
-        }
-        QCOMPARE(f.Stored("Language"), std::string());
     }
 };
 

@@ -92,93 +92,78 @@ private slots:
         }
     }
 
-    void levelClickShowsWhatTheLevelAllows() {
-        test::WindowFixture f("E");
-        Settings settings = DefaultSettings();
-        settings.Cheating = true;
-        OptionsDialog dialog(settings, f.store, f.help);
-        dialog.show();
-        QVERIFY(Checked(dialog, "levelAdvanced"));
-        QVERIFY(Shown(dialog, "wordSelectionGroup") && Shown(dialog, "cheatingGroup"));
-        QVERIFY(Checked(dialog, "cheatingCheck"));
-
-        Click(dialog, "levelBeginner");
-        QVERIFY(!Shown(dialog, "wordSelectionGroup"));
-        QVERIFY(Shown(dialog, "cheatingGroup"));
-        QVERIFY(Checked(dialog, "cheatingCheck"));
-
-        Click(dialog, "levelGuru");
-        QVERIFY(Shown(dialog, "wordSelectionGroup"));
-        QVERIFY(!Shown(dialog, "cheatingGroup"));
-        QVERIFY(!Checked(dialog, "cheatingCheck"));
-        Click(dialog, "okButton");
-        QCOMPARE(settings.Class, Level::Guru);
-        QVERIFY(!settings.Cheating);
-    }
-
-    void storedExpertWithCheatingOpensWithoutCheating() {
-        test::WindowFixture f("E");
-        Settings settings{InterfaceLanguage::English, Level::Expert, false, true, true, true};
-        OptionsDialog dialog(settings, f.store, f.help);
-        QVERIFY(!Shown(dialog, "cheatingGroup"));
-        QVERIFY(!Checked(dialog, "cheatingCheck"));
-        Click(dialog, "okButton");
-        QVERIFY(!settings.Cheating);
-    }
-
-    void beginnerStillTakesTheWordSelection() {
-        test::WindowFixture f("E");
-        Settings settings = DefaultSettings();
-        OptionsDialog dialog(settings, f.store, f.help);
-        Click(dialog, "onlyLevelWords");
-        Click(dialog, "levelBeginner");
-        Click(dialog, "okButton");
-        QCOMPARE(settings.Class, Level::Beginner);
-        QVERIFY(settings.Only);
-    }
-
-    void okAppliesSaveAlsoWritesCancelKeeps() {
-        test::WindowFixture f("E");
-        const Settings original{
-            InterfaceLanguage::English, Level::Advanced, false, false, true, true};
-        f.store.WriteOption("Timer", "y"); // reads as on; Save rewrites it all the same
-        Settings settings = original;
-        {
+    // Beginner has no easier words to add, Expert and Guru no cheating: the window shows only
+    // what the level allows, as it opens and as a level is clicked, and OK takes what it shows.
+    void eachLevelShowsWhatItAllows() {
+        const struct {
+            Level opened;
+            const char* clicked;
+            Level chosen;
+            bool wordSelectionShown;
+            bool cheatingShown;
+            bool cheating;
+        } cases[] = {
+            {Level::Advanced, "levelBeginner", Level::Beginner, false, true, true},
+            {Level::Advanced, "levelExpert", Level::Expert, true, false, false},
+            {Level::Beginner, "levelGuru", Level::Guru, true, false, false},
+            {Level::Beginner, nullptr, Level::Beginner, false, true, true},
+            {Level::Expert, nullptr, Level::Expert, true, false, false},
+            {Level::Guru, "levelAdvanced", Level::Advanced, true, true, false},
+        };
+        for (const auto& c : cases) {
+            test::WindowFixture f("E");
+            Settings settings{InterfaceLanguage::English, c.opened, true, true, true, true};
             OptionsDialog dialog(settings, f.store, f.help);
-            Click(dialog, "levelExpert");
-            Click(dialog, "germanOption");
+            dialog.show();
+            if (c.clicked != nullptr) {
+                Click(dialog, c.clicked);
+            }
+            QCOMPARE(Shown(dialog, "wordSelectionGroup"), c.wordSelectionShown);
+            QCOMPARE(Shown(dialog, "cheatingGroup"), c.cheatingShown);
+            QCOMPARE(Checked(dialog, "cheatingCheck"), c.cheating);
             Click(dialog, "okButton");
-            QCOMPARE(dialog.result(), int(QDialog::Accepted));
+            QCOMPARE(settings.Class, c.chosen);
+            QCOMPARE(settings.Cheating, c.cheating);
+            QVERIFY(settings.Only); // taken even where the level hides it
         }
-        const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, true, true};
-        QCOMPARE(settings, chosen);
-        QCOMPARE(f.Stored("Class"), std::string("2"));
-        QCOMPARE(f.Stored("Language"), std::string(""));
+    }
 
-        {
+    // OK takes the choice until the program ends, Save also stores all six rows, Cancel keeps
+    // everything; Defaults only sets the controls.
+    void whatEachButtonKeepsAndStores() {
+        const Settings opened{InterfaceLanguage::English, Level::Beginner, true, true, true, false};
+        const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, false, true};
+        const QStringList unstored{"2", "N", "N", "Y", "Y", ""};
+        const struct {
+            bool defaults;
+            const char* button;
+            Settings kept;
+            QStringList stored; // Class, Only, Cheating, Colors, Timer, Language
+        } cases[] = {
+            {false, "okButton", chosen, unstored},
+            {false, "saveButton", chosen, {"3", "N", "N", "N", "Y", "D"}},
+            {false, "cancelButton", opened, unstored},
+            {true, "okButton", DefaultSettings(), unstored},
+        };
+        for (const auto& c : cases) {
+            test::WindowFixture f("E");
+            Settings settings = opened;
             OptionsDialog dialog(settings, f.store, f.help);
-            Click(dialog, "coloringCheck");
-            Click(dialog, "saveButton");
+            for (const char* control : {"levelExpert", "easierLevelWords", "coloringCheck",
+                                        "timerCheck", "germanOption"}) {
+                Click(dialog, control);
+            }
+            if (c.defaults) {
+                Click(dialog, "defaultsButton");
+            }
+            Click(dialog, c.button);
+            QCOMPARE(settings, c.kept);
+            QStringList stored;
+            for (const char* row : {"Class", "Only", "Cheating", "Colors", "Timer", "Language"}) {
+                stored.append(QString::fromStdString(f.Stored(row)));
+            }
+            QCOMPARE(stored, c.stored);
         }
-        QVERIFY(!settings.Colors);
-        QCOMPARE(f.Stored("Class"), std::string("3"));
-        QCOMPARE(f.Stored("Only"), std::string("N"));
-        QCOMPARE(f.Stored("Cheating"), std::string("N"));
-        QCOMPARE(f.Stored("Colors"), std::string("N"));
-        QCOMPARE(f.Stored("Timer"), std::string("Y"));
-        QCOMPARE(f.Stored("Language"), std::string("D"));
-
-        const Settings saved = settings;
-        {
-            OptionsDialog dialog(settings, f.store, f.help);
-            Click(dialog, "defaultsButton");
-            QVERIFY(Checked(dialog, "levelAdvanced") && Checked(dialog, "easierLevelWords"));
-            QVERIFY(Checked(dialog, "englishOption") && Checked(dialog, "coloringCheck"));
-            Click(dialog, "cancelButton");
-            QCOMPARE(dialog.result(), int(QDialog::Rejected));
-        }
-        QCOMPARE(settings, saved);
-        QCOMPARE(f.Stored("Colors"), std::string("N"));
     }
 
     void keysEscCancelsEnterDoesNothingF1Helps() {
