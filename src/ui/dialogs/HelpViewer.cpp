@@ -21,22 +21,22 @@ QString PagePath(const QString& language, HelpTopic topic) {
 
 HelpViewer::HelpViewer(const QString& language, HelpTopic topic, QWidget* parent)
     : QDialog(parent) {
-    setObjectName(QStringLiteral("fmHelp"));
+    setObjectName(QStringLiteral("HelpViewer"));
     setModal(true);
     setWindowTitle(tr("Morvane Lexel Help"));
     resize(Twips(9000), Twips(7500));
     browser_ = new QTextBrowser(this);
-    browser_->setObjectName(QStringLiteral("txtHelp"));
+    browser_->setObjectName(QStringLiteral("helpText"));
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(language, topic)));
-    cbClose_ = new QPushButton(tr("&Close"), this);
-    cbClose_->setObjectName(QStringLiteral("cbClose"));
-    cbClose_->setAutoDefault(false);
-    connect(cbClose_, &QPushButton::clicked, this, &HelpViewer::reject);
+    closeButton_ = new QPushButton(tr("&Close"), this);
+    closeButton_->setObjectName(QStringLiteral("closeButton"));
+    closeButton_->setAutoDefault(false);
+    connect(closeButton_, &QPushButton::clicked, this, &HelpViewer::reject);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(browser_);
-    layout->addWidget(cbClose_, 0, Qt::AlignRight);
+    layout->addWidget(closeButton_, 0, Qt::AlignRight);
 }
 
 HelpFiles::~HelpFiles() {

@@ -26,7 +26,7 @@ public:
 
 private:
     QTextBrowser* browser_ = nullptr;
-    QPushButton* cbClose_ = nullptr;
+    QPushButton* closeButton_ = nullptr;
 };
 
 // Help in the interface's current language, read from Lexel_E.rcc or Lexel_D.rcc in
