@@ -276,5 +276,18 @@ TEST_F(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
     }
 }
 
+// Found by players: loanwords without their accents, informal words and clipped singulars are
+// refused no more, and abbreviations and unit symbols are no guesses.
+TEST_F(WordLists, GuessesTakeEverydaySpellingsAndRefuseSymbols) {
+    const auto guesses = Guesses();
+    for (const char* word : {"cafe", "fete", "elan", "melee", "etude", "yay", "umm", "ahh", "app",
+                             "bot", "bio", "tech", "stat"}) {
+        EXPECT_TRUE(guesses.contains(word)) << word;
+    }
+    for (const char* word : {"dkl", "csc", "hhd", "tanh", "kcal"}) {
+        EXPECT_FALSE(guesses.contains(word)) << word;
+    }
+}
+
 } // namespace
 } // namespace lexel
