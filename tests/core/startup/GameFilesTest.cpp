@@ -32,7 +32,8 @@ TEST_F(GameFilesTest, ASecondInstanceGetsANoticeAndNoDatabase) {
     auto first = OpenGameFilesInBackground(bin).get();
     ASSERT_TRUE(first.Ready());
     EXPECT_TRUE(first.notices.Notices().empty());
-    EXPECT_EQ(first.places.dataDirectory, bin);
+    EXPECT_EQ(first.places.dataDirectory, bin); // a build tree keeps its own database
+    EXPECT_EQ(first.places.helpDirectory, bin);
     EXPECT_TRUE(fs::exists(bin / "Lexel.lock"));
 
     const auto second = OpenGameFiles(bin, user);

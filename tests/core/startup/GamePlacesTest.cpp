@@ -1,8 +1,7 @@
 #include "core/startup/GamePlaces.h"
 
-#include "core/startup/DatabaseStartup.h"
 #include "core/startup/GameFiles.h"
-#include "support/FakeMessageBoxes.h"
+#include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
@@ -55,14 +54,6 @@ protected:
     }
 };
 
-TEST_F(GamePlacesTest, ABuildTreeKeepsItsOwnDatabase) {
-    test::CreateSampleFile(bin / "Lexel.lxl");
-    const auto places = FindGamePlaces(bin, user);
-    EXPECT_EQ(places.dataDirectory, bin);
-    EXPECT_EQ(places.helpDirectory, bin);
-    EXPECT_FALSE(fs::exists(user));
-}
-
 TEST_F(GamePlacesTest, AnInstalledGameCopiesTheTemplateOnceForEachUser) {
     test::CreateSampleFile(share / "Lexel.lxl");
     const auto before = test::FileBytes(share / "Lexel.lxl");
@@ -84,14 +75,9 @@ TEST_F(GamePlacesTest, AnInstalledGameCopiesTheTemplateOnceForEachUser) {
 }
 
 TEST_F(GamePlacesTest, AMissingTemplateIsReportedAsAMissingDatabase) {
-    const auto places = FindGamePlaces(bin, user);
-    EXPECT_EQ(places.dataDirectory, user);
+    EXPECT_EQ(Outcome(OpenGameFiles(bin, user), root.path()),
+              "Lexel database could not be found. | No such file or directory");
     EXPECT_TRUE(fs::is_directory(user)); // the instance lock goes there
-    test::FakeMessageBoxes boxes;
-    EXPECT_FALSE(OpenDB(places.dataDirectory, boxes).has_value());
-    ASSERT_EQ(boxes.shown.size(), 1u);
-    EXPECT_TRUE(
-        boxes.shown[0].text.startsWith(QStringLiteral("Lexel database could not be found.")));
     EXPECT_FALSE(fs::exists(user / "Lexel.lxl"));
 }
 
@@ -144,8 +130,8 @@ TEST_F(GamePlacesTest, TheGamesOwnFolderIsReportedNotTheUsers) {
         cases{
             {"a folder", [](const fs::path& f) { fs::create_directory(f); },
              notOpened + " | unable to open database file"},
-            {"a named pipe", [](const fs::path& f) { ::mkfifo(f.c_str(), 0600); },
-             notOpened + " | unable to open database file"},
+            {"a dangling link", [](const fs::path& f) { fs::create_symlink("nowhere", f); },
+             notOpened + " | The file is a symbolic link, which Lexel does not follow."},
             {"a link to a good file",
              [&](const fs::path& f) {
                  test::CreateSampleFile(root / "elsewhere.lxl");

@@ -31,11 +31,6 @@ protected:
     void Write(const std::string& bytes) { std::ofstream(file, std::ios::binary) << bytes; }
 };
 
-TEST_F(LexelFileTest, MissingFileIsNotFoundAndNotCreated) {
-    EXPECT_EQ(OpenFailure(DatabaseOpenError::Kind::NotFound), "No such file or directory");
-    EXPECT_FALSE(fs::exists(file));
-}
-
 TEST_F(LexelFileTest, FilesThatAreNoLexelFileAreRefusedUntouched) {
     const std::string junk(4096, '\x5a');
     for (const std::string& bytes : {std::string(), std::string("SQLite format 3"), junk}) {

@@ -28,14 +28,6 @@ protected:
     sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
 };
 
-TEST_F(SuggestionTableTest, WordsInCapitalsInStoredOrder) {
-    const auto table = ReadSuggestionTable(db, 3);
-    EXPECT_EQ(table.words, (Words{"ABC", "DOG", "PAN", "TEN"}));
-    EXPECT_EQ(ReadSuggestionTable(db, 5).words, (Words{"TABLE", "PLANE", "PETAL"}));
-    EXPECT_EQ(table.except, ExceptKeys{"DOG"});
-    EXPECT_TRUE(ReadSuggestionTable(db, 7).words.empty());
-}
-
 TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
     db.Execute("INSERT INTO \"Except\" (Word) VALUES ('pan'), ('Ten'), ('bit')");
     EXPECT_EQ(ReadSuggestionTable(db, 3).except, (ExceptKeys{"BIT", "DOG", "PAN", "TEN"}));
