@@ -38,7 +38,7 @@
     <message>
         <location filename="../src/ui/board/BoardView.cpp" line="169"/>
         <source>Solution, letter %1</source>
-        <translation>Lösung, Buchstabe %1</translation>
+        <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
         <location filename="../src/ui/board/BoardView.cpp" line="191"/>
@@ -253,7 +253,7 @@ Soll es trotzdem akzeptiert werden?</translation>
     <message>
         <location filename="../src/ui/dialogs/HelpViewer.cpp" line="26"/>
         <source>Morvane Lexel Help</source>
-        <translation>Morvane Lexel Hilfe</translation>
+        <translation>Hilfe zu Morvane Lexel</translation>
     </message>
     <message>
         <location filename="../src/ui/dialogs/HelpViewer.cpp" line="33"/>

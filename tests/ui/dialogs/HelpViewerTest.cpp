@@ -54,7 +54,7 @@ private slots:
             for (const auto& t : topics) {
                 const auto shown = ShowAndRead(help, t.topic);
                 QCOMPARE(shown.heading, QString::fromUtf8(german ? t.german : t.english));
-                QCOMPARE(shown.title, german ? QStringLiteral("Morvane Lexel Hilfe")
+                QCOMPARE(shown.title, german ? QStringLiteral("Hilfe zu Morvane Lexel")
                                              : QStringLiteral("Morvane Lexel Help"));
             }
             QVERIFY(f.boxes.shown.empty());

@@ -68,7 +68,7 @@ const Texts German{
     "D",
     "Zeile 3, Buchstabe 2",
     "Zeile 9, Buchstabe 6",
-    "Lösung, Buchstabe 4",
+    "Lösungszeile, Buchstabe 4",
     "Verbrauchte Zeit",
     "grau, nicht benutzt",
     "Zeile 5: nicht ausgewertet",
