@@ -18,24 +18,6 @@ protected:
     test::TempDir dir;
     sql::Database db = CreateLexelFile(dir / "Lexel.lxl");
 
-    void Raw(const std::string& table, const std::vector<Row>& rows) {
-        for (const auto& row : rows) {
-            std::string sql = "INSERT INTO " + table + " VALUES (";
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                sql += i ? ", ?" : "?";
-            }
-            auto insert = db.Prepare(sql + ")");
-            for (std::size_t i = 0; i < row.size(); ++i) {
-                if (row[i] == "NULL") {
-                    insert.BindNull(static_cast<int>(i) + 1);
-                } else {
-                    insert.Bind(static_cast<int>(i) + 1, row[i]);
-                }
-            }
-            insert.Run();
-        }
-    }
-
     std::vector<Row> Rows(const std::string& select) {
         std::vector<Row> rows;
         auto statement = db.Prepare(select);
@@ -75,14 +57,11 @@ std::vector<Row> Codes(const std::vector<std::string>& words) {
 }
 
 TEST_F(TableBuilderTest, BuildsEveryTableFromItsSourceAndAgainAlike) {
-    Raw("raw3", {{"abc"}, {"dog"}});
-    Raw("raw4", {{"plan"}});
-    Raw("raw5", {{"plane"}});
-    Raw("raw6", {{"planet", "aelnpt", "2", "2"},
-                 {"platen", "aelnpt", "2", "NULL"},
-                 {"jumped", "dejmpu", "1", "1"},
-                 {"garden", "adegnr", "1", " 3 "},
-                 {"bobbin", "bbbino", "1", "   "}});
+    db.Execute("INSERT INTO raw3 VALUES ('abc'), ('dog'); INSERT INTO raw4 VALUES ('plan');"
+               "INSERT INTO raw5 VALUES ('plane'); INSERT INTO raw6 VALUES"
+               "('planet', 'aelnpt', '2', '2'), ('platen', 'aelnpt', '2', NULL),"
+               "('jumped', 'dejmpu', '1', '1'), ('garden', 'adegnr', '1', ' 3 '),"
+               "('bobbin', 'bbbino', '1', '   ')");
     for (const char* run : {"first", "second"}) {
         SCOPED_TRACE(std::string(run) + " run");
         const auto counts = BuildWordTables(db);
@@ -99,13 +78,11 @@ TEST_F(TableBuilderTest, BuildsEveryTableFromItsSourceAndAgainAlike) {
 }
 
 TEST_F(TableBuilderTest, AFailingStepKeepsItsOldTableAndNamesTheRow) {
-    Raw("raw3", {{"abc"}});
-    Raw("raw4", {{"plan"}});
-    Raw("raw5", {{"plane"}});
+    db.Execute("INSERT INTO raw3 VALUES ('abc'); INSERT INTO raw4 VALUES ('plan');"
+               "INSERT INTO raw5 VALUES ('plane')");
     BuildWordTables(db);
-    db.Execute("DELETE FROM raw3; DELETE FROM raw4");
-    Raw("raw3", {{"dog"}});
-    Raw("raw4", {{"tale"}, {"note"}, {"tale"}});
+    db.Execute("DELETE FROM raw3; DELETE FROM raw4; INSERT INTO raw3 VALUES ('dog');"
+               "INSERT INTO raw4 VALUES ('tale'), ('note'), ('tale')");
     const auto message = BuildFailure();
     EXPECT_EQ(message.rfind("w4: row 3 ('tale'): UNIQUE constraint failed", 0), 0u) << message;
     EXPECT_EQ(Words("w3"), Codes({"dog"}));
