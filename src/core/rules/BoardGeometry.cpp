@@ -45,13 +45,4 @@ int LineLength(int line) {
     return ValidLine(line) ? LastField(line) - FirstField(line) + 1 : 0;
 }
 
-int LineOfField(int field) {
-    for (int line = 0; line < LineCount; ++line) {
-        if (field >= FirstField(line) && field <= LastField(line)) {
-            return line;
-        }
-    }
-    return -1;
-}
-
 } // namespace lexel

@@ -18,7 +18,5 @@ int LastField(int line);
 int WindowOffset(int line);
 // Number of letters of line 0..8; 0 for any other line.
 int LineLength(int line);
-// The line that owns field 0..35; -1 for any other field.
-int LineOfField(int field);
 
 } // namespace lexel
