@@ -40,10 +40,15 @@ QLabel* LabelOver(QWidget* field, const QString& name) {
     return label;
 }
 
-void SetText(QWidget* widget, const QString& text) {
-    if (auto* label = qobject_cast<QLabel*>(widget); label && label->text() != text) {
+// Only a changed text is set: a new one repaints the control and tells a screen reader.
+void SetText(QLabel* label, const QString& text) {
+    if (label->text() != text) {
         label->setText(text);
-    } else if (auto* field = qobject_cast<LetterField*>(widget); field && field->text() != text) {
+    }
+}
+
+void SetText(LetterField* field, const QString& text) {
+    if (field->text() != text) {
         field->ShowContent(text);
     }
 }
