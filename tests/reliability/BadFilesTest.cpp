@@ -184,7 +184,7 @@ TEST_F(DamagedOptions, MissingRowsDoNotStopTheGameAndComeBackWithTheirDefaults) 
 
     db = OpenLexelFile(file);
     SettingsStore reopened(db);
-    EXPECT_TRUE(ReadSettings(reopened).Timer);
+    EXPECT_TRUE(ReadSettings(reopened).showTime);
     reopened.IncrementCounter("GamesWon");
     EXPECT_TRUE(EnterHighScore(reopened, "garden", 40));
     EXPECT_EQ(Stored("Timer"), "Y");

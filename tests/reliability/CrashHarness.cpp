@@ -225,21 +225,21 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
                 }};
     }
     // The options dialog never leaves cheating on at Expert or Guru.
-    const Settings settings{.Language = (more & 64) ? InterfaceLanguage::German
+    const Settings settings{.language = (more & 64) ? InterfaceLanguage::German
                                                     : InterfaceLanguage::English,
-                            .Class = static_cast<Level>(1 + more % 4),
-                            .Only = (more & 4) != 0,
-                            .Cheating = (more & 8) && more % 4 < 2,
-                            .Colors = (more & 16) != 0,
-                            .Timer = (more & 32) != 0};
+                            .level = static_cast<Level>(1 + more % 4),
+                            .onlyThisLevel = (more & 4) != 0,
+                            .cheating = (more & 8) && more % 4 < 2,
+                            .autoColor = (more & 16) != 0,
+                            .showTime = (more & 32) != 0};
     return {"SaveSettings", [=](SettingsStore& store) { SaveSettings(store, settings); },
             [=](FileState& state) {
                 const auto yesNo = [](bool on) { return on ? "Y" : "N"; };
-                state["Class"] = std::to_string(LevelNumber(settings.Class));
-                state["Only"] = yesNo(settings.Only);
-                state["Cheating"] = yesNo(settings.Cheating);
-                state["Colors"] = yesNo(settings.Colors);
-                state["Timer"] = yesNo(settings.Timer);
+                state["Class"] = std::to_string(LevelNumber(settings.level));
+                state["Only"] = yesNo(settings.onlyThisLevel);
+                state["Cheating"] = yesNo(settings.cheating);
+                state["Colors"] = yesNo(settings.autoColor);
+                state["Timer"] = yesNo(settings.showTime);
                 state["Language"] = (more & 64) ? "D" : "E";
             }};
 }

@@ -204,11 +204,11 @@ private:
 
     void ChangeOptions() {
         auto& settings = f_.settings;
-        settings.Class = static_cast<Level>(1 + Pick(4));
-        settings.Only = Pick(2) == 0;
-        settings.Cheating = Pick(2) == 0;
-        settings.Colors = Pick(3) != 0;
-        settings.Timer = Pick(2) == 0;
+        settings.level = static_cast<Level>(1 + Pick(4));
+        settings.onlyThisLevel = Pick(2) == 0;
+        settings.cheating = Pick(2) == 0;
+        settings.autoColor = Pick(3) != 0;
+        settings.showTime = Pick(2) == 0;
         if (Pick(4) == 0) {
             QTest::keyClick(&w_, Qt::Key_F2); // a new game, asked or not
         }

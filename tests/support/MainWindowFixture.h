@@ -20,9 +20,9 @@ namespace lexel::test {
 
 struct MainWindowFixture : WindowFixture {
     explicit MainWindowFixture(const std::string& language = "E") : WindowFixture(language) {
-        settings.Language = LanguageOf(language);
-        settings.Class = Level::Advanced;
-        settings.Only = true;
+        settings.language = LanguageOf(language);
+        settings.level = Level::Advanced;
+        settings.onlyThisLevel = true;
     }
 
     // Creates the window and runs its start-up steps, as the program does.

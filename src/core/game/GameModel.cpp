@@ -54,16 +54,16 @@ bool GameModel::CanSuggest() const {
 }
 
 bool GameModel::IsLetterLocked(char letter) const {
-    return marking_.IsLocked(letter, services_.settings.Colors);
+    return marking_.IsLocked(letter, services_.settings.autoColor);
 }
 
 void GameModel::StartGame() {
     timer_.Reset();
     game_ = GameState();
     game_.GameRunning = true;
-    game_.level = services_.settings.Class;
+    game_.level = services_.settings.level;
     game_.HiddenWord =
-        services_.words.PickHiddenWord(services_.settings.Class, services_.settings.Only);
+        services_.words.PickHiddenWord(services_.settings.level, services_.settings.onlyThisLevel);
     board_.Reset();
     board_.OpenLine(0);
     marking_.Reset();
@@ -136,7 +136,7 @@ bool GameModel::AcceptGuess(const std::string& guess) {
     if (services_.words.IsKnownWord(Lower(guess))) {
         return true;
     }
-    if (!services_.settings.Cheating) {
+    if (!services_.settings.cheating) {
         services_.boxes.Show({MessageIcon::Critical, GameMessages::NotAWordRefused(Text(guess))});
         return false;
     }
@@ -158,10 +158,10 @@ void GameModel::EvaluateLine(const std::string& guess) {
     }
     const auto result = EvaluateGuess(game_.HiddenWord, Lower(guess), WindowOffset(line));
     board_.Evaluate(line, result);
-    if (services_.settings.Colors) {
+    if (services_.settings.autoColor) {
         marking_.AutoColor(guess, result.Good(), reached);
     }
-    marking_.Used(guess, result.Good(), services_.settings.Colors);
+    marking_.Used(guess, result.Good(), services_.settings.autoColor);
     game_.currentLine = line + 1;
     board_.OpenLine(game_.currentLine);
     emit marksChanged();

@@ -38,7 +38,7 @@ const char* LanguageText(InterfaceLanguage language) {
 } // namespace
 
 Settings DefaultSettings() {
-    return Settings{.Language = InterfaceLanguage::English};
+    return Settings{.language = InterfaceLanguage::English};
 }
 
 InterfaceLanguage ReadLanguage(SettingsStore& store) {
@@ -54,24 +54,24 @@ void SaveLanguage(SettingsStore& store, InterfaceLanguage language) {
 
 Settings ReadSettings(SettingsStore& store) {
     Settings settings;
-    settings.Language = ReadLanguage(store);
-    settings.Class = LevelOf(store.ReadOption("Class"));
-    settings.Only = IsOn(store.ReadOption("Only"));
-    settings.Cheating = IsOn(store.ReadOption("Cheating"));
-    settings.Colors = IsOn(store.ReadOption("Colors"));
-    settings.Timer = IsOn(store.ReadOption("Timer"));
+    settings.language = ReadLanguage(store);
+    settings.level = LevelOf(store.ReadOption("Class"));
+    settings.onlyThisLevel = IsOn(store.ReadOption("Only"));
+    settings.cheating = IsOn(store.ReadOption("Cheating"));
+    settings.autoColor = IsOn(store.ReadOption("Colors"));
+    settings.showTime = IsOn(store.ReadOption("Timer"));
     return settings;
 }
 
 void SaveSettings(SettingsStore& store, const Settings& settings) {
     // All six or none: a save cut short must not leave Expert with Cheating on.
     sql::Transaction transaction(store.database());
-    store.WriteOption("Class", std::to_string(LevelNumber(settings.Class)));
-    store.WriteOption("Only", YesNo(settings.Only));
-    store.WriteOption("Cheating", YesNo(settings.Cheating));
-    store.WriteOption("Colors", YesNo(settings.Colors));
-    store.WriteOption("Timer", YesNo(settings.Timer));
-    SaveLanguage(store, settings.Language);
+    store.WriteOption("Class", std::to_string(LevelNumber(settings.level)));
+    store.WriteOption("Only", YesNo(settings.onlyThisLevel));
+    store.WriteOption("Cheating", YesNo(settings.cheating));
+    store.WriteOption("Colors", YesNo(settings.autoColor));
+    store.WriteOption("Timer", YesNo(settings.showTime));
+    SaveLanguage(store, settings.language);
     transaction.Commit();
 }
 

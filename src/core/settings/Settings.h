@@ -13,12 +13,12 @@ class SettingsStore;
 enum class InterfaceLanguage { Unchosen, English, German };
 
 struct Settings {
-    InterfaceLanguage Language = InterfaceLanguage::Unchosen; // asked for at the first start
-    Level Class = DefaultLevel;                               // of the hidden word
-    bool Only = false;     // hidden words only of that level, not of easier ones too
-    bool Cheating = false; // guesses that are no words are accepted
-    bool Colors = true;    // letters are coloured automatically
-    bool Timer = true;     // the used time is shown
+    InterfaceLanguage language = InterfaceLanguage::Unchosen; // asked for at the first start
+    Level level = DefaultLevel;                               // of the hidden word
+    bool onlyThisLevel = false; // hidden words only of that level, not of easier ones too
+    bool cheating = false;      // guesses that are no words are accepted
+    bool autoColor = true;      // letters are coloured automatically
+    bool showTime = true;       // the used time is shown
 
     bool operator==(const Settings&) const = default;
 };

@@ -24,7 +24,7 @@ public:
     // `word` (lower case, 3 to 6 letters) is in the word table of its length.
     bool IsKnownWord(std::string_view word);
 
-    // A six-letter lower-case word for a new game of level `gameClass` ("1".."4"). For the first
+    // A six-letter lower-case word for a new game of `level`. For the first
     // five draws only that level is taken; then easier levels too unless `only` is set. A word
     // already hidden in this run is skipped until draw 10000. When no word can ever qualify
     // (a level without words, or no level at all), the nearest level that has words is used.

@@ -114,14 +114,14 @@ void OptionsDialog::Translate() {
 }
 
 void OptionsDialog::ShowSettings(const Settings& settings) {
-    const int level = LevelNumber(settings.Class) - 1;
+    const int level = LevelNumber(settings.level) - 1;
     levelOptions_[level]->setChecked(true);
     ShowWhatLevelAllows(level); // also when that level was already selected
-    (settings.Only ? onlyLevelWords_ : easierLevelWords_)->setChecked(true);
-    cheatingCheck_->setChecked(settings.Cheating && level < 2);
-    coloringCheck_->setChecked(settings.Colors);
-    timerCheck_->setChecked(settings.Timer);
-    (settings.Language == InterfaceLanguage::English ? englishOption_ : germanOption_)
+    (settings.onlyThisLevel ? onlyLevelWords_ : easierLevelWords_)->setChecked(true);
+    cheatingCheck_->setChecked(settings.cheating && level < 2);
+    coloringCheck_->setChecked(settings.autoColor);
+    timerCheck_->setChecked(settings.showTime);
+    (settings.language == InterfaceLanguage::English ? englishOption_ : germanOption_)
         ->setChecked(true);
 }
 
@@ -139,13 +139,13 @@ Settings OptionsDialog::ChosenSettings() const {
     while (level < 3 && !levelOptions_[level]->isChecked()) {
         ++level;
     }
-    return Settings{.Language = englishOption_->isChecked() ? InterfaceLanguage::English
+    return Settings{.language = englishOption_->isChecked() ? InterfaceLanguage::English
                                                             : InterfaceLanguage::German,
-                    .Class = static_cast<Level>(level + 1),
-                    .Only = onlyLevelWords_->isChecked(),
-                    .Cheating = cheatingCheck_->isChecked(),
-                    .Colors = coloringCheck_->isChecked(),
-                    .Timer = timerCheck_->isChecked()};
+                    .level = static_cast<Level>(level + 1),
+                    .onlyThisLevel = onlyLevelWords_->isChecked(),
+                    .cheating = cheatingCheck_->isChecked(),
+                    .autoColor = coloringCheck_->isChecked(),
+                    .showTime = timerCheck_->isChecked()};
 }
 
 void OptionsDialog::Apply() {

@@ -7,13 +7,13 @@ namespace lexel {
 
 bool SetOptions(QWidget* parent, Settings& settings, SettingsStore& store, Help& help,
                 LanguageSwitch& language) {
-    const auto before = settings.Language;
+    const auto before = settings.language;
     OptionsDialog dialog(settings, store, help, parent);
     dialog.exec();
-    if (settings.Language == before) {
+    if (settings.language == before) {
         return false;
     }
-    language.Apply(settings.Language);
+    language.Apply(settings.language);
     return true;
 }
 

@@ -141,7 +141,7 @@ void MainWindow::Start() {
     move(0, 0);
     helpContext_ = HelpTopic::Playing;
     model_.StartGame();
-    timer_->setVisible(services_.settings.Timer);
+    timer_->setVisible(services_.settings.showTime);
     input_->FocusFirstField();
 }
 
@@ -203,7 +203,7 @@ void MainWindow::NewGame() {
         input_->FocusLastField();
         return;
     }
-    timer_->setVisible(services_.settings.Timer);
+    timer_->setVisible(services_.settings.showTime);
     input_->FocusFirstField();
 }
 
@@ -237,7 +237,7 @@ void MainWindow::ShowOptions() {
         Translate();
     }
     if (model_.State().GameRunning) {
-        timer_->setVisible(services_.settings.Timer);
+        timer_->setVisible(services_.settings.showTime);
     }
 }
 

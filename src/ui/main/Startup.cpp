@@ -103,8 +103,8 @@ int RunLexel(GameApplication& app, GameFiles files) {
     SettingsStore store(db);
     LanguageSwitch language;
     Settings settings = ReadSettings(store);
-    settings.Language = ChooseLanguage(store);
-    language.Apply(settings.Language);
+    settings.language = ChooseLanguage(store);
+    language.Apply(settings.language);
 
     HelpFiles help(files.places.helpDirectory, language, boxes);
     WordStore words(db, random);

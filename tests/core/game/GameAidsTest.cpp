@@ -66,7 +66,7 @@ TEST(GameAids, SuggestionsFillTheLineWithWordsThatKeepItsLetters) {
 
 TEST(GameAids, AllAbsentAndAllPresentGuessesColourAndLockTheirLetters) {
     PlayedGame game;
-    game.settings.Cheating = true;
+    game.settings.cheating = true;
     game.Play("y xyz! y ran!"); // nothing of "garden", then all three letters of it
     const auto& marking = game.model.Marking();
     EXPECT_EQ(marking.Cell(0).color, LetterColor::Red);
@@ -75,13 +75,13 @@ TEST(GameAids, AllAbsentAndAllPresentGuessesColourAndLockTheirLetters) {
     EXPECT_EQ(Visible(marking, 'N'), LetterColor::Green);
     EXPECT_TRUE(game.model.IsLetterLocked('X'));
     EXPECT_FALSE(game.model.IsLetterLocked('B'));
-    game.settings.Colors = false;
+    game.settings.autoColor = false;
     EXPECT_FALSE(game.model.IsLetterLocked('X'));
 }
 
 TEST(GameAids, ResetToGrayKeepsWhatSaveAnalysisMadeBinding) {
     PlayedGame game;
-    game.settings.Cheating = true;
+    game.settings.cheating = true;
     game.Play("y xyz! ten!");
     game.model.PaintCell(4, LetterColor::Yellow); // the E of line 2
     game.model.SetSolutionCell(0, 'G');

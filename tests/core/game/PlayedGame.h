@@ -21,8 +21,8 @@ namespace lexel::test {
 // A game of the sample file: "garden" (level 2, that level only), English texts.
 struct PlayedGame {
     PlayedGame() {
-        settings.Class = Level::Advanced;
-        settings.Only = true;
+        settings.level = Level::Advanced;
+        settings.onlyThisLevel = true;
         model.StartGame();
     }
 

@@ -158,7 +158,7 @@ class WholeGames : public testing::TestWithParam<WholeGame> {};
 TEST_P(WholeGames, ScoreMessagesAndCounters) {
     const auto& expected = GetParam();
     test::PlayedGame game;
-    game.settings.Cheating = expected.cheating;
+    game.settings.cheating = expected.cheating;
     game.Play(expected.moves);
     EXPECT_EQ(game.Messages(), expected.messages);
     if (!expected.dots.empty()) {

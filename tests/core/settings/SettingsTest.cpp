@@ -69,7 +69,7 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
             store.WriteOption(key, stored);
         }
         const auto read = ReadSettings(store);
-        EXPECT_EQ((std::array{read.Only, read.Cheating, read.Colors, read.Timer}),
+        EXPECT_EQ((std::array{read.onlyThisLevel, read.cheating, read.autoColor, read.showTime}),
                   (std::array{on, on, on, on}))
             << stored;
     }
@@ -83,7 +83,7 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
         {"", DefaultLevel},     {"99999999999999999999", DefaultLevel}};
     for (const auto& [stored, level] : levels) {
         store.WriteOption("Class", stored);
-        EXPECT_EQ(ReadSettings(store).Class, level) << stored;
+        EXPECT_EQ(ReadSettings(store).level, level) << stored;
     }
     const std::vector<std::pair<const char*, InterfaceLanguage>> languages{
         {"E", InterfaceLanguage::English},
@@ -92,7 +92,7 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
         {"d", InterfaceLanguage::Unchosen}};
     for (const auto& [stored, language] : languages) {
         store.WriteOption("Language", stored);
-        EXPECT_EQ(ReadSettings(store).Language, language) << stored;
+        EXPECT_EQ(ReadSettings(store).language, language) << stored;
     }
 }
 

@@ -122,9 +122,9 @@ private slots:
             QCOMPARE(Shown(dialog, "cheatingGroup"), c.cheatingShown);
             QCOMPARE(Checked(dialog, "cheatingCheck"), c.cheating);
             Click(dialog, "okButton");
-            QCOMPARE(settings.Class, c.chosen);
-            QCOMPARE(settings.Cheating, c.cheating);
-            QVERIFY(settings.Only); // taken even where the level hides it
+            QCOMPARE(settings.level, c.chosen);
+            QCOMPARE(settings.cheating, c.cheating);
+            QVERIFY(settings.onlyThisLevel); // taken even where the level hides it
         }
     }
 

@@ -96,7 +96,7 @@ private slots:
     void lockedLettersOpenNoColourMenu() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        f.settings.Cheating = true;
+        f.settings.cheating = true;
         f.boxes.answers = {MessageAnswer::Yes};
         Type("xyz"); // nothing of "garden": red and locked
         Press(Qt::Key_Return);
