@@ -10,19 +10,11 @@
 #include "core/store/WordStore.h"
 
 #include <QtGlobal>
-#include <algorithm>
 
 namespace lexel {
 namespace {
 
 constexpr int MaxHints = 3;
-
-std::string Lower(std::string text) {
-    std::transform(text.begin(), text.end(), text.begin(), [](char c) {
-        return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-    });
-    return text;
-}
 
 QString Text(const std::string& text) {
     return QString::fromStdString(text);
@@ -133,7 +125,7 @@ void GameModel::TryGuess() {
 
 // Lines 1 to 8 must be words, unless the player allows cheating and accepts this one.
 bool GameModel::AcceptGuess(const std::string& guess) {
-    if (services_.words.IsKnownWord(Lower(guess))) {
+    if (services_.words.IsKnownWord(AsciiLower(guess))) {
         return true;
     }
     if (!services_.settings.cheating) {
@@ -150,14 +142,20 @@ bool GameModel::AcceptGuess(const std::string& guess) {
     return true;
 }
 
-void GameModel::EvaluateLine(const std::string& guess) {
-    const int line = game_.currentLine;
-    const int reached = ReachedCells();
+// The line's letters become evaluated letters of the board, with their dots.
+LineResult GameModel::EvaluateCells(int line, const std::string& guess) {
     for (int k = FirstField(line); k <= LastField(line); ++k) {
         marking_.ShowCellLetter(k, board_.Guess(k).content);
     }
-    const auto result = EvaluateGuess(game_.HiddenWord, Lower(guess), WindowOffset(line));
+    const auto result = EvaluateGuess(game_.HiddenWord, AsciiLower(guess), WindowOffset(line));
     board_.Evaluate(line, result);
+    return result;
+}
+
+void GameModel::EvaluateLine(const std::string& guess) {
+    const int line = game_.currentLine;
+    const int reached = ReachedCells();
+    const auto result = EvaluateCells(line, guess);
     if (services_.settings.autoColor) {
         marking_.AutoColor(guess, result.Good(), reached);
     }
@@ -169,12 +167,7 @@ void GameModel::EvaluateLine(const std::string& guess) {
 }
 
 void GameModel::EvaluateLastLine() {
-    const std::string guess = board_.LineText(LastLine);
-    for (int k = FirstField(LastLine); k <= LastField(LastLine); ++k) {
-        marking_.ShowCellLetter(k, board_.Guess(k).content);
-    }
-    const auto result = EvaluateGuess(game_.HiddenWord, Lower(guess), WindowOffset(LastLine));
-    board_.Evaluate(LastLine, result);
+    const auto result = EvaluateCells(LastLine, board_.LineText(LastLine));
     emit marksChanged();
     emit boardChanged();
     const Score score = ComputeScore();
@@ -205,7 +198,7 @@ void GameModel::Solve() {
         TryGuess();
         return;
     }
-    if (Lower(board_.SolutionText()) != game_.HiddenWord) {
+    if (AsciiLower(board_.SolutionText()) != game_.HiddenWord) {
         if (!game_.GameCounted && !CountGame()) {
             return;
         }

@@ -110,6 +110,7 @@ signals:
 
 private:
     bool AcceptGuess(const std::string& guess);
+    LineResult EvaluateCells(int line, const std::string& guess);
     void EvaluateLine(const std::string& guess);
     void EvaluateLastLine();
     void WinEnding(const QString& message, bool entered, Score score);

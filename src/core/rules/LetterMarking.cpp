@@ -1,5 +1,7 @@
 #include "LetterMarking.h"
 
+#include "core/store/AsciiCase.h"
+
 namespace lexel {
 namespace {
 
@@ -17,10 +19,6 @@ void Remove(std::string& set, char letter) {
     if (const auto at = set.find(letter); at != std::string::npos) {
         set.erase(at, 1);
     }
-}
-
-char Capital(char c) {
-    return (c >= 'a' && c <= 'z') ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
 } // namespace
@@ -119,7 +117,7 @@ void LetterMarking::AutoColor(std::string_view word, int good, int reached) {
         return;
     }
     for (const char raw : word) {
-        const char c = Capital(raw);
+        const char c = AsciiUpper(raw);
         Add(absent ? marks_.SavedRed : marks_.SavedGreen, c);
         for (int cell = 0; cell < reached && IsCell(cell); ++cell) {
             if (grid_[Index(cell)].caption == c) {
@@ -131,7 +129,7 @@ void LetterMarking::AutoColor(std::string_view word, int good, int reached) {
 
 void LetterMarking::Used(std::string_view word, int good, bool colorsOn) {
     for (const char raw : word) {
-        const int j = LetterIndex(Capital(raw));
+        const int j = LetterIndex(AsciiUpper(raw));
         if (j < 0 || j >= AlphabetSize) {
             continue;
         }

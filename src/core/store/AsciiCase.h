@@ -20,4 +20,12 @@ inline std::string AsciiUpper(std::string_view text) {
     return upper;
 }
 
+inline std::string AsciiLower(std::string_view text) {
+    std::string lower(text);
+    for (auto& c : lower) {
+        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+    }
+    return lower;
+}
+
 } // namespace lexel

@@ -5,6 +5,7 @@
 #include "core/game/GameModel.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
+#include "core/store/AsciiCase.h"
 #include "core/store/WordStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
@@ -63,22 +64,20 @@ struct PlayedGame {
             model.TakeHint(move[1] - '0');
         } else if (move[0] == '=') {
             for (int i = 0; i < HiddenWordLength; ++i) {
-                model.SetSolutionCell(i, Capital(move[static_cast<std::size_t>(i) + 1]));
+                model.SetSolutionCell(i, AsciiUpper(move[static_cast<std::size_t>(i) + 1]));
             }
             model.Solve();
         } else {
             const bool evaluate = move.back() == '!';
             const int first = FirstField(model.State().currentLine);
             for (std::size_t i = 0; i < move.size() - (evaluate ? 1 : 0); ++i) {
-                model.SetGuessCell(first + static_cast<int>(i), Capital(move[i]));
+                model.SetGuessCell(first + static_cast<int>(i), AsciiUpper(move[i]));
             }
             if (evaluate) {
                 model.TryGuess();
             }
         }
     }
-
-    static char Capital(char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 32) : c; }
 
     // The dots of the evaluated lines, "black/white" each.
     std::string Dots() const {
