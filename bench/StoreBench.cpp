@@ -1,6 +1,8 @@
 // The word store against the database generated from the committed source lists.
 
 #include "DatabaseGenerator.h"
+#include "core/rules/GuessEvaluation.h"
+#include "core/rules/PossibleWords.h"
 #include "core/rules/SuggestWord.h"
 #include "core/store/LexelFile.h"
 #include "core/store/WordStore.h"
@@ -58,6 +60,36 @@ void BM_PickHiddenWord(benchmark::State& state) {
     }
 }
 BENCHMARK(BM_PickHiddenWord)->DenseRange(1, 4);
+
+// The words a game of the largest choice (Guru with the easier levels) may hide, read once per
+// game, and the count after each of lines 1 to 8 of a game, redone after every line.
+void BM_ReadDrawableWords(benchmark::State& state) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    lexel::WordStore store(db, random);
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(store.DrawableWords(lexel::Level::Guru, false));
+    }
+}
+BENCHMARK(BM_ReadDrawableWords)->Unit(benchmark::kMicrosecond);
+
+void BM_CountPossibleWords(benchmark::State& state) {
+    auto db = lexel::OpenLexelFile(Shared().file());
+    lexel::SeededRandom random(1);
+    const auto words = lexel::WordStore(db, random).DrawableWords(lexel::Level::Guru, false);
+    const char* guesses[] = {"ten", "ace", "sir", "dog", "rain", "mole", "crane", "plush"};
+    lexel::Evidence evidence;
+    for (int line = 0; line < state.range(0); ++line) {
+        evidence.lines.push_back(
+            {line, guesses[line],
+             lexel::EvaluateGuess("garden", guesses[line], lexel::WindowOffset(line))});
+    }
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(lexel::CountPossible(words, evidence));
+    }
+    state.counters["words"] = static_cast<double>(words.size());
+}
+BENCHMARK(BM_CountPossibleWords)->DenseRange(1, 8)->Unit(benchmark::kMicrosecond);
 
 void BM_FindAnagrams(benchmark::State& state) {
     auto db = lexel::OpenLexelFile(Shared().file());

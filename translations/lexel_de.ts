@@ -31,23 +31,23 @@
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="163"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="168"/>
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="169"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="174"/>
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="191"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="196"/>
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="182"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="187"/>
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -92,102 +92,107 @@
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="62"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="63"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="63"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <source>Re&amp;view Game...</source>
+        <translation>&amp;Rückblick...</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -294,119 +299,183 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::OptionsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="90"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="93"/>
         <source>Morvane Lexel Options</source>
         <translation>Morvane Lexel Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="91"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
         <source>Difficulty Level</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="92"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
         <source>&amp;Beginner</source>
         <translation>A&amp;nfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="93"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
         <source>&amp;Advanced</source>
         <translation>Fo&amp;rtgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
         <source>&amp;Expert</source>
         <translation>&amp;Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
         <source>&amp;Guru</source>
         <translation>&amp;Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
         <source>Word Selection</source>
         <translation>Wortauswahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
         <source>O&amp;nly use words of selected level</source>
         <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
         <source>A&amp;lso use words of easier levels</source>
         <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
         <source>Cheating</source>
         <translation>Mogeln</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
         <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
         <translation>Eingaben müssen keine &amp;Wörter sein</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
         <source>Automatic coloring</source>
         <translation>Automatische Färbung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
         <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
         <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
         <source>Kee&amp;p track of used time</source>
         <translation>&amp;Verbrauchte Zeit anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
         <source>User Interface</source>
         <translation>Benutzeroberfläche</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <source>Extras</source>
+        <translation>Extras</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <source>Show possible &amp;words</source>
+        <translation>&amp;Mögliche Wörter anzeigen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
         <source>Engl&amp;ish</source>
         <translation>Eng&amp;lisch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
         <source>Ge&amp;rman</source>
         <translation>Deu&amp;tsch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
         <source>&amp;Save</source>
         <translation>&amp;Sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
         <source>&amp;Defaults</source>
         <translation>Stan&amp;dard</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::PossibleWordsChart</name>
+    <message>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="26"/>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="37"/>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="39"/>
+        <source>Possible words by line</source>
+        <translation>Mögliche Wörter nach Zeilen</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::PossibleWordsLine</name>
+    <message>
+        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="24"/>
+        <source>Possible words: %1</source>
+        <translation>Mögliche Wörter: %1</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::ReviewDialog</name>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="23"/>
+        <source>Morvane Lexel Review</source>
+        <translation>Morvane Lexel Rückblick</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="32"/>
+        <source>&amp;Close</source>
+        <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="42"/>
+        <source>No line was evaluated.</source>
+        <translation>Es wurde keine Zeile ausgewertet.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="46"/>
+        <source>Line %1 (%2): %3 → %4</source>
+        <translation>Zeile %1 (%2): %3 → %4</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="54"/>
+        <source>The guess that cut the most: line %1 (%2)</source>
+        <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2)</translation>
     </message>
 </context>
 <context>

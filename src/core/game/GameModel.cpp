@@ -23,7 +23,8 @@ QString Text(const std::string& text) {
 } // namespace
 
 GameModel::GameModel(const GameModelServices& services, QObject* parent)
-    : QObject(parent), services_(services), timer_(services.clock), suggestions_(services.db) {}
+    : QObject(parent), services_(services), timer_(services.clock), suggestions_(services.db),
+      possible_(services.words) {}
 
 std::string GameModel::HiddenWordCapitals() const {
     return AsciiUpper(game_.HiddenWord);
@@ -54,8 +55,9 @@ void GameModel::StartGame() {
     game_ = GameState();
     game_.GameRunning = true;
     game_.level = services_.settings.level;
-    game_.HiddenWord =
-        services_.words.PickHiddenWord(services_.settings.level, services_.settings.onlyThisLevel);
+    game_.onlyThisLevel = services_.settings.onlyThisLevel;
+    game_.HiddenWord = services_.words.PickHiddenWord(game_.level, game_.onlyThisLevel);
+    possible_.NewGame(game_.level, game_.onlyThisLevel, game_.HiddenWord);
     board_.Reset();
     board_.OpenLine(0);
     marking_.Reset();

@@ -7,6 +7,7 @@
 
 #include "Board.h"
 #include "GameState.h"
+#include "StillPossible.h"
 #include "core/rules/GameTimer.h"
 #include "core/rules/LetterMarking.h"
 #include "core/rules/Scoring.h"
@@ -62,6 +63,8 @@ public:
     bool CanHint() const;
     bool CanSuggest() const;
     bool CanMark() const { return game_.GameRunning; } // Reset To Gray, Save Analysis
+    // An ended game can be looked back on.
+    bool CanReview() const { return !game_.GameRunning && game_.outcome != Outcome::Playing; }
     // A letter whose colour automatic colouring keeps.
     bool IsLetterLocked(char letter) const;
 
@@ -101,6 +104,12 @@ public:
     void SaveRunningScore();
     Score ComputeScore() const;
 
+    // How many of the words the draw could have hidden still fit the board; none when the word
+    // list cannot be read.
+    std::optional<int> PossibleWordCount() { return possible_.Count(board_); }
+    // How each evaluated line narrowed those words down.
+    std::vector<LineCut> PossibleWordCuts() { return possible_.Cuts(board_); }
+
 signals:
     void boardChanged();
     void marksChanged();
@@ -126,6 +135,7 @@ private:
     LetterMarking marking_;
     GameTimer timer_;
     SuggestionTables suggestions_;
+    StillPossible possible_;
 };
 
 } // namespace lexel

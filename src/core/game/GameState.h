@@ -19,6 +19,7 @@ enum class Outcome {
 struct GameState {
     std::string HiddenWord;     // six letters a-z
     Level level = DefaultLevel; // copied from the settings at the game's start
+    bool onlyThisLevel = false; // so is the word selection
     bool GameRunning = false;
     Outcome outcome = Outcome::Playing;
     int currentLine = 0;      // the guess line being edited, 0..8

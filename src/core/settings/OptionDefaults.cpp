@@ -5,7 +5,7 @@
 namespace lexel {
 namespace {
 
-constexpr std::array<OptionRow, 18> Defaults{{
+constexpr std::array<OptionRow, 19> Defaults{{
     {"Language", ""},
     {"Class", "2"},
     {"Only", "N"},
@@ -24,6 +24,7 @@ constexpr std::array<OptionRow, 18> Defaults{{
     {"HighScore8", EmptyHighScore},
     {"HighScore9", EmptyHighScore},
     {"HighScore10", EmptyHighScore},
+    {"PossibleWords", "N"}, // a file from before this option gets the row when it is read
 }};
 
 } // namespace

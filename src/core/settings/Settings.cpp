@@ -60,11 +60,12 @@ Settings ReadSettings(SettingsStore& store) {
     settings.cheating = IsOn(store.ReadOption("Cheating"));
     settings.autoColor = IsOn(store.ReadOption("Colors"));
     settings.showTime = IsOn(store.ReadOption("Timer"));
+    settings.showPossibleWords = IsOn(store.ReadOption("PossibleWords"));
     return settings;
 }
 
 void SaveSettings(SettingsStore& store, const Settings& settings) {
-    // All six or none: a save cut short must not leave Expert with Cheating on.
+    // All or none: a save cut short must not leave Expert with Cheating on.
     sql::Transaction transaction(store.database());
     store.WriteOption("Class", std::to_string(LevelNumber(settings.level)));
     store.WriteOption("Only", YesNo(settings.onlyThisLevel));
@@ -72,6 +73,7 @@ void SaveSettings(SettingsStore& store, const Settings& settings) {
     store.WriteOption("Colors", YesNo(settings.autoColor));
     store.WriteOption("Timer", YesNo(settings.showTime));
     SaveLanguage(store, settings.language);
+    store.WriteOption("PossibleWords", YesNo(settings.showPossibleWords));
     transaction.Commit();
 }
 

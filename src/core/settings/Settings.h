@@ -15,10 +15,11 @@ enum class InterfaceLanguage { Unchosen, English, German };
 struct Settings {
     InterfaceLanguage language = InterfaceLanguage::Unchosen; // asked for at the first start
     Level level = DefaultLevel;                               // of the hidden word
-    bool onlyThisLevel = false; // hidden words only of that level, not of easier ones too
-    bool cheating = false;      // guesses that are no words are accepted
-    bool autoColor = true;      // letters are coloured automatically
-    bool showTime = true;       // the used time is shown
+    bool onlyThisLevel = false;     // hidden words only of that level, not of easier ones too
+    bool cheating = false;          // guesses that are no words are accepted
+    bool autoColor = true;          // letters are coloured automatically
+    bool showTime = true;           // the used time is shown
+    bool showPossibleWords = false; // the count of words that still fit the board is shown
 
     bool operator==(const Settings&) const = default;
 };
@@ -32,8 +33,8 @@ Settings DefaultSettings();
 
 Settings ReadSettings(SettingsStore& store);
 
-// Writes all six rows, changed or not, in the order Class, Only, Cheating, Colors, Timer,
-// Language, in one transaction.
+// Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,
+// Language, PossibleWords, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 // The stored language alone, as the first start's language window reads and writes it.

@@ -12,6 +12,10 @@ constexpr char AsciiUpper(char c) noexcept {
     return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
 }
 
+constexpr char AsciiLower(char c) noexcept {
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
 inline std::string AsciiUpper(std::string_view text) {
     std::string upper(text);
     for (auto& c : upper) {
@@ -23,7 +27,7 @@ inline std::string AsciiUpper(std::string_view text) {
 inline std::string AsciiLower(std::string_view text) {
     std::string lower(text);
     for (auto& c : lower) {
-        c = c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+        c = AsciiLower(c);
     }
     return lower;
 }

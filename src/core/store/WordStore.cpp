@@ -130,6 +130,18 @@ std::string WordStore::PickHiddenWord(Level level, bool only) {
     return word;
 }
 
+std::vector<std::string> WordStore::DrawableWords(Level level, bool only) {
+    const std::string wanted = ReachableClass(std::to_string(LevelNumber(level)), only);
+    auto query = db_.Prepare("SELECT Word FROM w6s WHERE Class = ?1 OR (?2 AND Class < ?1)"
+                             " ORDER BY Key");
+    query.Bind(1, wanted).Bind(2, only ? 0 : 1);
+    std::vector<std::string> words;
+    while (query.Step()) {
+        words.push_back(CodeToWord(static_cast<WordCodeValue>(query.Int(0)), 6));
+    }
+    return words;
+}
+
 bool WordStore::IsFreshWord(WordCodeValue code) const {
     return std::find(usedWords_.begin(), usedWords_.end(), CodeToWord(code, 6)) == usedWords_.end();
 }

@@ -30,6 +30,10 @@ public:
     // (a level without words, or no level at all), the nearest level that has words is used.
     std::string PickHiddenWord(Level level, bool only);
 
+    // Every word a game of `level` may hide, in key order: that level's, and the easier levels'
+    // unless `only` is set (the same nearest-level rule as the draw).
+    std::vector<std::string> DrawableWords(Level level, bool only);
+
     // `CodeToWord(code, 6)` has not been hidden in this run.
     bool IsFreshWord(WordCodeValue code) const;
     const std::vector<std::string>& UsedWords() const { return usedWords_; }

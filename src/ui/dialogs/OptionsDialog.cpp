@@ -15,7 +15,7 @@ constexpr int ButtonLeft = 6150;
 constexpr int ButtonWidth = 972;
 constexpr int ButtonHeight = 372;
 constexpr int ClientWidth = 7245;
-constexpr int ClientHeight = 4395;
+constexpr int ClientHeight = 5115;
 constexpr int OptionPitch = 360;
 
 // A control on row `row` inside a frame `frameWidth` twips wide.
@@ -50,6 +50,7 @@ void OptionsDialog::CreateControls() {
     timeGroup_ = Place<QGroupBox>(this, QStringLiteral("timeGroup"), {45, 2640, 6015, 645});
     languageGroup_ =
         Place<QGroupBox>(this, QStringLiteral("languageGroup"), {45, 3315, 6015, 1020});
+    extrasGroup_ = Place<QGroupBox>(this, QStringLiteral("extrasGroup"), {45, 4395, 6015, 645});
     const QString levelNames[] = {QStringLiteral("levelBeginner"), QStringLiteral("levelAdvanced"),
                                   QStringLiteral("levelExpert"), QStringLiteral("levelGuru")};
     for (int i = 0; i < 4; ++i) {
@@ -73,6 +74,8 @@ void OptionsDialog::CreateControls() {
     coloringCheck_ =
         InFrame<QCheckBox>(coloringGroup_, 6015, QStringLiteral("coloringCheck"), 0, 270);
     timerCheck_ = InFrame<QCheckBox>(timeGroup_, 6015, QStringLiteral("timerCheck"), 0, 270);
+    possibleWordsCheck_ =
+        InFrame<QCheckBox>(extrasGroup_, 6015, QStringLiteral("possibleWordsCheck"), 0, 270);
 
     okButton_ = Button(this, QStringLiteral("okButton"), 150);
     cancelButton_ = Button(this, QStringLiteral("cancelButton"), 600);
@@ -104,6 +107,8 @@ void OptionsDialog::Translate() {
     timeGroup_->setTitle(tr("Time"));
     timerCheck_->setText(tr("Kee&p track of used time"));
     languageGroup_->setTitle(tr("User Interface"));
+    extrasGroup_->setTitle(tr("Extras"));
+    possibleWordsCheck_->setText(tr("Show possible &words"));
     englishOption_->setText(tr("Engl&ish"));
     germanOption_->setText(tr("Ge&rman"));
     okButton_->setText(tr("&OK"));
@@ -121,6 +126,7 @@ void OptionsDialog::ShowSettings(const Settings& settings) {
     cheatingCheck_->setChecked(settings.cheating && level < 2);
     coloringCheck_->setChecked(settings.autoColor);
     timerCheck_->setChecked(settings.showTime);
+    possibleWordsCheck_->setChecked(settings.showPossibleWords);
     (settings.language == InterfaceLanguage::English ? englishOption_ : germanOption_)
         ->setChecked(true);
 }
@@ -145,7 +151,8 @@ Settings OptionsDialog::ChosenSettings() const {
                     .onlyThisLevel = onlyLevelWords_->isChecked(),
                     .cheating = cheatingCheck_->isChecked(),
                     .autoColor = coloringCheck_->isChecked(),
-                    .showTime = timerCheck_->isChecked()};
+                    .showTime = timerCheck_->isChecked(),
+                    .showPossibleWords = possibleWordsCheck_->isChecked()};
 }
 
 void OptionsDialog::Apply() {

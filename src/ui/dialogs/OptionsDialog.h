@@ -1,7 +1,7 @@
 #pragma once
 
 // The options dialog: edits the settings record. OK applies the choice until the program
-// ends; Save applies it and writes all six settings; Defaults only sets the controls.
+// ends; Save applies it and writes all the settings; Defaults only sets the controls.
 
 #include "HelpDialog.h"
 #include "core/settings/Settings.h"
@@ -43,6 +43,7 @@ private:
     QGroupBox* coloringGroup_ = nullptr;
     QGroupBox* timeGroup_ = nullptr;
     QGroupBox* languageGroup_ = nullptr;
+    QGroupBox* extrasGroup_ = nullptr;
     std::array<QRadioButton*, 4> levelOptions_{}; // Beginner to Guru
     QRadioButton* onlyLevelWords_ = nullptr;
     QRadioButton* easierLevelWords_ = nullptr;
@@ -51,6 +52,7 @@ private:
     QCheckBox* cheatingCheck_ = nullptr;
     QCheckBox* coloringCheck_ = nullptr;
     QCheckBox* timerCheck_ = nullptr;
+    QCheckBox* possibleWordsCheck_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -42,6 +42,7 @@ GameMenus::GameMenus(QMainWindow* window)
       suggest(Action(game, "suggestAction", Qt::Key_F4)),
       options((game->addSeparator(), Action(game, "optionsAction", Qt::Key_F5))),
       highScores(Action(game, "highScoresAction", Qt::Key_F6)),
+      review(Action(game, "reviewAction")),
       exit((game->addSeparator(), Action(game, "exitAction"))),
       edit(window->menuBar()->addMenu(QString())),
       resetToGray(Action(edit, "resetToGrayAction", Qt::CTRL | Qt::Key_G)),
@@ -67,6 +68,7 @@ void GameMenus::Translate() {
     suggest->setText(tr("S&uggest Word"));
     options->setText(tr("&Options..."));
     highScores->setText(tr("High Sco&res..."));
+    review->setText(tr("Re&view Game..."));
     exit->setText(tr("E&xit"));
     edit->setTitle(tr("&Edit"));
     resetToGray->setText(tr("Reset To &Gray"));

@@ -35,6 +35,7 @@ public:
     QAction* suggest;
     QAction* options;
     QAction* highScores;
+    QAction* review; // how the possible words fell in the game that ended
     QAction* exit;
     QMenu* edit;
     QAction* resetToGray;

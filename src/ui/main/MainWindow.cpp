@@ -3,7 +3,9 @@
 #include "CommandBar.h"
 #include "GameMenus.h"
 #include "LetterPanels.h"
+#include "MainLayout.h"
 #include "MarkingInput.h"
+#include "PossibleWordsLine.h"
 #include "SideWindows.h"
 #include "TimerBox.h"
 #include "core/settings/Settings.h"
@@ -23,8 +25,6 @@
 namespace lexel {
 namespace {
 
-constexpr int ClientWidth = 7035;
-constexpr int ClientHeight = 5930;
 constexpr int TickMs = 200;
 
 } // namespace
@@ -37,7 +37,7 @@ MainWindow::MainWindow(const GameServices& services, QWidget* parent)
     setFont(LayoutFont());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+    client->setFixedSize(Twips(MainClientWidth), Twips(MainClientHeight));
     setCentralWidget(client);
     layout()->setSizeConstraint(QLayout::SetFixedSize);
     menus_ = std::make_unique<GameMenus>(this);
@@ -75,6 +75,7 @@ void MainWindow::CreateBoard(QWidget* client) {
     input_->Attach(*view_);
     dots_ = new DotColumn(client, this);
     panels_ = new LetterPanels(client, this);
+    possibleWords_ = new PossibleWordsLine(client, this);
 }
 
 void MainWindow::ConnectCommands() {
@@ -109,6 +110,7 @@ void MainWindow::ConnectCommands() {
     });
     onMenu(m.options, &MainWindow::ShowOptions);
     onMenu(m.highScores, &MainWindow::ShowHighScores);
+    onMenu(m.review, [this] { SideWindows(services_, this).ShowReview(model_); });
     onMenu(m.exit, &MainWindow::close);
     onMenu(m.contents, &MainWindow::ShowHelp);
     onMenu(m.about, &MainWindow::ShowAbout);
@@ -129,6 +131,7 @@ void MainWindow::Translate() {
     commands_->Translate();
     timer_->Translate();
     panels_->Translate();
+    possibleWords_->Translate();
     solveButton_->setText(menus_->solve->text());
     evaluateButton_->setText(menus_->evaluate->text());
     view_->Translate();
@@ -142,12 +145,16 @@ void MainWindow::Start() {
     helpContext_ = HelpTopic::Playing;
     model_.StartGame();
     timer_->setVisible(services_.settings.showTime);
+    ShowPossibleWords();
     input_->FocusFirstField();
 }
 
 void MainWindow::DrawBoard() {
     view_->Draw();
     dots_->Draw(model_.Cells());
+    if (possibleWords_->isVisible()) {
+        possibleWords_->Show(model_.PossibleWordCount());
+    }
     UpdateCommands();
     Describe();
 }
@@ -187,6 +194,14 @@ void MainWindow::UpdateCommands() {
     m.saveAnalysis->setEnabled(mark);
     commands_->resetToGray->setEnabled(mark);
     commands_->saveAnalysis->setEnabled(mark);
+    m.review->setEnabled(model_.CanReview());
+}
+
+void MainWindow::ShowPossibleWords() {
+    possibleWords_->setVisible(services_.settings.showPossibleWords);
+    if (possibleWords_->isVisible()) {
+        possibleWords_->Show(model_.PossibleWordCount());
+    }
 }
 
 // The descriptions name colours, so they are retold in the new language too.
@@ -239,6 +254,7 @@ void MainWindow::ShowOptions() {
     if (model_.State().GameRunning) {
         timer_->setVisible(services_.settings.showTime);
     }
+    ShowPossibleWords();
 }
 
 void MainWindow::ShowHighScores() {

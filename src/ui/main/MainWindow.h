@@ -26,6 +26,7 @@ class MarkingInput;
 class MessageBoxes;
 class RandomSource;
 class SettingsStore;
+class PossibleWordsLine;
 class TimerBox;
 class WordStore;
 struct Settings;
@@ -75,6 +76,7 @@ private:
     void DrawMarks();
     void DrawTime();
     void UpdateCommands();
+    void ShowPossibleWords();
     void Describe();
 
     void NewGame();
@@ -97,6 +99,7 @@ private:
     std::unique_ptr<GameMenus> menus_;
     CommandBar* commands_ = nullptr;
     TimerBox* timer_ = nullptr;
+    PossibleWordsLine* possibleWords_ = nullptr;
     DotColumn* dots_ = nullptr;
     LetterPanels* panels_ = nullptr;
     MarkingInput* marking_ = nullptr;

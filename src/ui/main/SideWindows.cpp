@@ -6,6 +6,7 @@
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AnagramWindow.h"
 #include "ui/dialogs/QuotationWindow.h"
+#include "ui/dialogs/ReviewDialog.h"
 #include "ui/dialogs/SetOptions.h"
 #include "ui/dialogs/StatisticsDialog.h"
 
@@ -47,6 +48,11 @@ void SideWindows::ShowQuotation() {
         QuotationWindow window(*quote, parent_);
         window.exec();
     }
+}
+
+void SideWindows::ShowReview(GameModel& model) {
+    ReviewDialog window(model.PossibleWordCuts(), parent_);
+    window.exec();
 }
 
 } // namespace lexel

@@ -24,6 +24,8 @@ public:
     // of the word when it has any.
     void ShowWin(const std::string& word, bool entered, Score score);
     void ShowQuotation();
+    // How the possible words fell in the game that ended.
+    void ShowReview(GameModel& model);
 
 private:
     const GameServices& services_;

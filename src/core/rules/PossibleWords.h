@@ -1,0 +1,48 @@
+#pragma once
+
+// Which words are still possible: a word fits what the board has shown when it would have
+// given every evaluated line the dots it got and has every known letter at its place.
+
+#include "BoardGeometry.h"
+#include "LineResult.h"
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace lexel {
+
+struct ShownLine {
+    int line = 0;      // 0..8
+    std::string guess; // lower case, the line's length
+    LineResult result;
+    bool operator==(const ShownLine&) const = default;
+};
+
+struct Evidence {
+    std::vector<ShownLine> lines;
+    std::array<char, HiddenWordLength> known{}; // a lower-case letter, or 0 where none is known
+    bool operator==(const Evidence&) const = default;
+};
+
+bool FitsEvidence(std::string_view word, const Evidence& evidence);
+int CountPossible(std::span<const std::string> words, const Evidence& evidence);
+
+// How one evaluated line narrowed the words down, counted from the lines alone.
+struct LineCut {
+    ShownLine shown;
+    int before = 0;
+    int after = 0;
+};
+
+// One cut per line of `lines`, in their order, each counted with the lines before it.
+std::vector<LineCut> CutsByLine(std::span<const std::string> words,
+                                const std::vector<ShownLine>& lines);
+
+// The line that cut the most: the largest share of the words it found removed (the earlier line
+// on a tie); none for no lines.
+const LineCut* DeepestCut(const std::vector<LineCut>& cuts);
+
+} // namespace lexel

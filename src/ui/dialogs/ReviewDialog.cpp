@@ -1,0 +1,61 @@
+#include "ReviewDialog.h"
+
+#include "PossibleWordsChart.h"
+#include "core/store/AsciiCase.h"
+#include "ui/controls/Controls.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace lexel {
+namespace {
+
+QString Guess(const LineCut& cut) {
+    return QString::fromStdString(AsciiUpper(cut.shown.guess));
+}
+
+} // namespace
+
+ReviewDialog::ReviewDialog(std::vector<LineCut> cuts, QWidget* parent) : QDialog(parent) {
+    setObjectName(QStringLiteral("ReviewDialog"));
+    setFont(LayoutFont());
+    setWindowTitle(tr("Morvane Lexel Review"));
+    auto* layout = new QVBoxLayout(this);
+    auto* summary = new QLabel(Summary(cuts), this);
+    summary->setObjectName(QStringLiteral("reviewSummary"));
+    summary->setTextFormat(Qt::PlainText);
+    if (!cuts.empty()) {
+        layout->addWidget(new PossibleWordsChart(std::move(cuts), this));
+    }
+    layout->addWidget(summary);
+    auto* close = new QPushButton(tr("&Close"), this);
+    close->setObjectName(QStringLiteral("closeButton"));
+    close->setDefault(true);
+    connect(close, &QPushButton::clicked, this, &QDialog::accept);
+    layout->addWidget(close, 0, Qt::AlignRight);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QString ReviewDialog::Summary(const std::vector<LineCut>& cuts) {
+    if (cuts.empty()) {
+        return tr("No line was evaluated.");
+    }
+    QStringList rows;
+    for (const auto& cut : cuts) {
+        rows << tr("Line %1 (%2): %3 → %4")
+                    .arg(cut.shown.line + 1)
+                    .arg(Guess(cut))
+                    .arg(cut.before)
+                    .arg(cut.after);
+    }
+    if (const auto* deepest = DeepestCut(cuts)) {
+        rows << QString()
+             << tr("The guess that cut the most: line %1 (%2)")
+                    .arg(deepest->shown.line + 1)
+                    .arg(Guess(*deepest));
+    }
+    return rows.join(u'\n');
+}
+
+} // namespace lexel

@@ -1,0 +1,34 @@
+#include "PossibleWordsLine.h"
+
+#include "MainLayout.h"
+#include "ui/controls/Controls.h"
+
+#include <QLabel>
+
+namespace lexel {
+
+PossibleWordsLine::PossibleWordsLine(QWidget* client, QObject* parent)
+    : QObject(parent), client_(client) {
+    label_ = PlaceLabel(client, QStringLiteral("possibleWordsLabel"),
+                        {120, MainClientHeight, MainClientWidth - 240, PossibleWordsHeight},
+                        Qt::AlignLeft | Qt::AlignVCenter);
+    label_->hide();
+}
+
+void PossibleWordsLine::Translate() {
+    Show(count_);
+}
+
+void PossibleWordsLine::Show(std::optional<int> count) {
+    count_ = count;
+    label_->setText(count ? tr("Possible words: %1").arg(*count) : QString());
+}
+
+void PossibleWordsLine::setVisible(bool visible) {
+    visible_ = visible;
+    label_->setVisible(visible);
+    const int height = MainClientHeight + (visible ? PossibleWordsHeight : 0);
+    client_->setFixedSize(Twips(MainClientWidth), Twips(height));
+}
+
+} // namespace lexel

@@ -1,0 +1,31 @@
+#pragma once
+
+// The line under the board that counts the words still possible, for players who want it.
+// Shown, it makes the window a line taller; hidden, the window keeps its usual size.
+
+#include <QObject>
+#include <optional>
+
+class QLabel;
+class QWidget;
+
+namespace lexel {
+
+class PossibleWordsLine : public QObject {
+    Q_OBJECT
+
+public:
+    PossibleWordsLine(QWidget* client, QObject* parent);
+    void Translate();
+    void Show(std::optional<int> count);
+    void setVisible(bool visible);
+    bool isVisible() const { return visible_; }
+
+private:
+    QWidget* client_;
+    QLabel* label_ = nullptr;
+    std::optional<int> count_;
+    bool visible_ = false;
+};
+
+} // namespace lexel

@@ -1,0 +1,142 @@
+// The count of words still possible: against a brute-force reading of the dot rule over the
+// real word data, and through the model as lines, hints and Save Analysis narrow it down.
+
+#include "core/rules/PossibleWords.h"
+
+#include "DatabaseGenerator.h"
+#include "PlayedGame.h"
+#include "core/store/LexelFile.h"
+
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+using test::PlayedGame;
+
+// The dot rule read afresh: blacks in the line's window first, then each other guess letter
+// takes the first letter of the word, anywhere in it, that nothing matched yet.
+LineResult Dots(const std::string& word, const std::string& guess, int offset) {
+    LineResult dots;
+    std::array<bool, HiddenWordLength> matched{};
+    std::vector<bool> black(guess.size());
+    for (std::size_t i = 0; i < guess.size(); ++i) {
+        if (guess[i] == word[offset + i]) {
+            black[i] = matched[offset + i] = true;
+            ++dots.black;
+        }
+    }
+    for (std::size_t i = 0; i < guess.size(); ++i) {
+        for (std::size_t k = 0; k < word.size() && !black[i]; ++k) {
+            if (!matched[k] && word[k] == guess[i]) {
+                matched[k] = true;
+                ++dots.white;
+                break;
+            }
+        }
+    }
+    return dots;
+}
+
+TEST(PossibleWords, AgreeWithABruteForceCountOverTheRealWords) {
+    test::TempDir dir;
+    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
+    auto db = OpenLexelFile(dir / "Lexel.lxl");
+    test::ScriptedRandom random{{0.5f}};
+    const auto words = WordStore(db, random).DrawableWords(Level::Guru, false);
+    ASSERT_GT(words.size(), 2000u);
+    const std::array<std::string, LineCount> guesses{"ten",  "ace",   "sir",   "dog",   "rain",
+                                                     "mole", "crane", "plush", "garden"};
+    for (std::size_t h = 0; h < words.size(); h += 97) {
+        const std::string& hidden = words[h];
+        Evidence evidence;
+        std::vector<int> expected;
+        const auto bruteForce = [&] {
+            return static_cast<int>(std::count_if(words.begin(), words.end(), [&](auto& w) {
+                for (std::size_t i = 0; i < HiddenWordLength; ++i) {
+                    if (evidence.known[i] != 0 && w[i] != evidence.known[i]) {
+                        return false;
+                    }
+                }
+                return std::all_of(evidence.lines.begin(), evidence.lines.end(), [&](auto& l) {
+                    return Dots(w, l.guess, WindowOffset(l.line)) == l.result;
+                });
+            }));
+        };
+        for (int line = 0; line < LineCount; ++line) {
+            const auto& guess = guesses[static_cast<std::size_t>(line)];
+            evidence.lines.push_back({line, guess, Dots(hidden, guess, WindowOffset(line))});
+            expected.push_back(bruteForce());
+            ASSERT_EQ(CountPossible(words, evidence), expected.back()) << hidden << " " << line;
+        }
+        const auto cuts = CutsByLine(words, evidence.lines);
+        ASSERT_EQ(cuts.size(), expected.size());
+        for (std::size_t i = 0; i < cuts.size(); ++i) {
+            EXPECT_EQ(cuts[i].after, expected[i]) << hidden;
+            EXPECT_EQ(cuts[i].before, i == 0 ? static_cast<int>(words.size()) : expected[i - 1]);
+        }
+        evidence.lines.resize(2);
+        evidence.known[h % HiddenWordLength] = hidden[h % HiddenWordLength];
+        EXPECT_EQ(CountPossible(words, evidence), bruteForce()) << hidden << " with a letter";
+        EXPECT_GE(bruteForce(), 1);
+    }
+}
+
+TEST(PossibleWords, TheDrawableWordsAreTheLevelsTheDrawTakes) {
+    PlayedGame game; // the sample: planet (1), garden and bobbin (2), danger (3), silver (4)
+    using Words = std::vector<std::string>;
+    EXPECT_EQ(game.words.DrawableWords(Level::Advanced, true), (Words{"garden", "bobbin"}));
+    EXPECT_EQ(game.words.DrawableWords(Level::Advanced, false),
+              (Words{"planet", "garden", "bobbin"}));
+    EXPECT_EQ(game.words.DrawableWords(Level::Beginner, false), (Words{"planet"}));
+}
+
+// "@4E" types E into solution position 4; everything else is a move of PlayedGame.
+void Play(PlayedGame& game, const std::string& moves) {
+    std::istringstream in(moves);
+    for (std::string move; in >> move;) {
+        if (move[0] == '@') {
+            game.model.SetSolutionCell(move[1] - '0', move[2]);
+        } else {
+            game.Move(move);
+        }
+    }
+}
+
+TEST(PossibleWords, TheModelCountsWhatTheBoardShows) {
+    // Hidden "garden" of level 2 only: garden and bobbin could have been drawn.
+    const struct {
+        const char* moves;
+        int count;
+    } cases[] = {
+        {"", 2},
+        {"abc!", 2},        // 0/1 for both
+        {"abc! ten!", 1},   // garden 0/2, bobbin 0/1
+        {"h5", 2},          // both end in n
+        {"h1", 1},          // only garden has an a there
+        {"@4E a", 1},       // Save Analysis fixes the E the player typed
+        {"@0X a", 0},       // a wrong conclusion leaves nothing
+        {"@0X", 2},         // typed but not fixed: no conclusion
+        {"abc! =garden", 1} // the end shows the word
+    };
+    for (const auto& c : cases) {
+        PlayedGame game;
+        Play(game, c.moves);
+        EXPECT_EQ(game.model.PossibleWordCount(), c.count) << c.moves;
+    }
+}
+
+TEST(PossibleWords, TheReviewTellsEachLinesCutAndTheDeepest) {
+    PlayedGame game;
+    Play(game, "abc! ten! =garden");
+    ASSERT_TRUE(game.model.CanReview());
+    const auto cuts = game.model.PossibleWordCuts();
+    ASSERT_EQ(cuts.size(), 2u);
+    EXPECT_EQ(cuts[0].shown.guess, "abc");
+    EXPECT_EQ(std::pair(cuts[0].before, cuts[0].after), std::pair(2, 2));
+    EXPECT_EQ(std::pair(cuts[1].before, cuts[1].after), std::pair(2, 1));
+    EXPECT_EQ(DeepestCut(cuts), &cuts[1]);
+}
+
+} // namespace
+} // namespace lexel
