@@ -92,107 +92,117 @@
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="63"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <source>Game of the &amp;Day</source>
+        <translation>Spiel des Ta&amp;ges</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <source>&amp;Copy Result</source>
+        <translation>Ergebnis &amp;kopieren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -252,6 +262,26 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>No matching word found.</source>
         <translation>Kein passendes Wort gefunden.</translation>
     </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="70"/>
+        <source>Morvane Lexel %1, level %2: %3, %4</source>
+        <translation>Morvane Lexel %1, Stufe %2: %3, %4</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="78"/>
+        <source>solved on line %1</source>
+        <translation>gelöst in Zeile %1</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <source>not solved</source>
+        <translation>nicht gelöst</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <source>given up</source>
+        <translation>aufgegeben</translation>
+    </message>
 </context>
 <context>
     <name>lexel::HelpViewer</name>
@@ -294,6 +324,14 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>%1, unused</source>
         <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
         <translation>%1, nicht benutzt</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::MainWindow</name>
+    <message>
+        <location filename="../src/ui/main/MainWindow.cpp" line="244"/>
+        <source>Morvane Lexel – Game of the Day %1</source>
+        <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
 </context>
 <context>

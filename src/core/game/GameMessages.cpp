@@ -66,4 +66,24 @@ QString NoMatchingWord() {
     return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "No matching word found."));
 }
 
+QString DailyResult(const QString& date, int level, const QString& outcome, long long score) {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Morvane Lexel %1, level %2: %3, %4"))
+        .arg(date)
+        .arg(level)
+        .arg(outcome)
+        .arg(score);
+}
+
+QString SolvedOnLine(int line) {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "solved on line %1")).arg(line);
+}
+
+QString NotSolved() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "not solved"));
+}
+
+QString GivenUp() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "given up"));
+}
+
 } // namespace lexel::GameMessages

@@ -18,4 +18,10 @@ QString WrongSolution();
 QString Lost(const QString& word);
 QString NoMatchingWord();
 
+// The shared result of a game of the day: its first line and the outcome in it.
+QString DailyResult(const QString& date, int level, const QString& outcome, long long score);
+QString SolvedOnLine(int line);
+QString NotSolved();
+QString GivenUp();
+
 } // namespace lexel::GameMessages

@@ -51,12 +51,18 @@ bool GameModel::IsLetterLocked(char letter) const {
 }
 
 void GameModel::StartGame() {
+    const bool only = services_.settings.onlyThisLevel;
+    Begin(services_.words.PickHiddenWord(services_.settings.level, only), only, {});
+}
+
+void GameModel::Begin(const std::string& word, bool only, const std::string& dailyDate) {
     timer_.Reset();
     game_ = GameState();
     game_.GameRunning = true;
     game_.level = services_.settings.level;
-    game_.onlyThisLevel = services_.settings.onlyThisLevel;
-    game_.HiddenWord = services_.words.PickHiddenWord(game_.level, game_.onlyThisLevel);
+    game_.onlyThisLevel = only;
+    game_.dailyDate = dailyDate;
+    game_.HiddenWord = word;
     possible_.NewGame(game_.level, game_.onlyThisLevel, game_.HiddenWord);
     board_.Reset();
     board_.OpenLine(0);

@@ -75,6 +75,12 @@ public:
     bool AbortGame();
     // New Game: a running game is given up first (false when the player keeps it).
     bool NewGame();
+    // The game of the day at the settings' level for the clock's local date, after a running
+    // game is given up like for New Game.
+    bool NewDailyGame();
+    // The result of an ended game of the day to share: no letters, so it spoils nothing.
+    bool CanCopyResult() const { return !game_.dailyDate.empty() && CanReview(); }
+    QString DailyResult() const;
 
     // Typing: `content` is what a field takes (A-Z, "_", " " or "?" in the solution line).
     // Only a cell that takes input changes.
@@ -118,6 +124,8 @@ signals:
     void gameWon(bool entered, Score score);
 
 private:
+    void Begin(const std::string& word, bool only, const std::string& dailyDate);
+    void StartDailyGame();
     bool AcceptGuess(const std::string& guess);
     LineResult EvaluateCells(int line, const std::string& guess);
     void EvaluateLine(const std::string& guess);

@@ -20,6 +20,7 @@ struct GameState {
     std::string HiddenWord;     // six letters a-z
     Level level = DefaultLevel; // copied from the settings at the game's start
     bool onlyThisLevel = false; // so is the word selection
+    std::string dailyDate;      // "YYYY-MM-DD" in a game of the day, else empty
     bool GameRunning = false;
     Outcome outcome = Outcome::Playing;
     int currentLine = 0;      // the guess line being edited, 0..8

@@ -36,6 +36,7 @@ QMenu* ColorMenu(QWidget* parent, const char* name, const char* itemPrefix) {
 GameMenus::GameMenus(QMainWindow* window)
     : game(window->menuBar()->addMenu(QString())),
       newGame(Action(game, "newGameAction", Qt::Key_F2)),
+      dailyGame(Action(game, "dailyGameAction")), copyResult(Action(game, "copyResultAction")),
       solve(Action(game, "solveAction", Qt::CTRL | Qt::Key_S)),
       evaluate(Action(game, "evaluateAction")),
       hint((game->addSeparator(), Action(game, "hintAction", Qt::Key_F3))),
@@ -62,6 +63,8 @@ GameMenus::GameMenus(QMainWindow* window)
 void GameMenus::Translate() {
     game->setTitle(tr("&Game"));
     newGame->setText(tr("&New Game"));
+    dailyGame->setText(tr("Game of the &Day"));
+    copyResult->setText(tr("&Copy Result"));
     solve->setText(tr("&Solve"));
     evaluate->setText(tr("&Evaluate"));
     hint->setText(tr("&Hint"));

@@ -29,6 +29,8 @@ public:
 
     QMenu* game;
     QAction* newGame;
+    QAction* dailyGame;  // the same word for everyone today
+    QAction* copyResult; // of an ended game of the day
     QAction* solve;
     QAction* evaluate;
     QAction* hint;

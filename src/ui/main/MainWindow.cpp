@@ -15,8 +15,10 @@
 #include "ui/controls/Controls.h"
 
 #include <QAction>
+#include <QClipboard>
 #include <QCloseEvent>
 #include <QGroupBox>
+#include <QGuiApplication>
 #include <QLayout>
 #include <QMenu>
 #include <QPushButton>
@@ -87,6 +89,8 @@ void MainWindow::ConnectCommands() {
         connect(action, &QAction::triggered, this, slot);
     };
     onMenu(m.newGame, &MainWindow::NewGame);
+    onMenu(m.dailyGame, &MainWindow::NewDailyGame);
+    onMenu(m.copyResult, [this] { QGuiApplication::clipboard()->setText(model_.DailyResult()); });
     onClick(commands_->newGame, &MainWindow::NewGame);
     onMenu(m.solve, [this] { model_.Solve(); });
     onClick(solveButton_, [this] { model_.Solve(); });
@@ -126,7 +130,7 @@ void MainWindow::ConnectCommands() {
 }
 
 void MainWindow::Translate() {
-    setWindowTitle(QStringLiteral("Morvane Lexel"));
+    ShowTitle();
     menus_->Translate();
     commands_->Translate();
     timer_->Translate();
@@ -195,6 +199,7 @@ void MainWindow::UpdateCommands() {
     commands_->resetToGray->setEnabled(mark);
     commands_->saveAnalysis->setEnabled(mark);
     m.review->setEnabled(model_.CanReview());
+    m.copyResult->setEnabled(model_.CanCopyResult());
 }
 
 void MainWindow::ShowPossibleWords() {
@@ -213,13 +218,30 @@ void MainWindow::Describe() {
 
 // New Game: a running game is given up first; after No the game goes on where the player typed.
 void MainWindow::NewGame() {
+    Begin([this] { return model_.NewGame(); });
+}
+
+void MainWindow::NewDailyGame() {
+    Begin([this] { return model_.NewDailyGame(); });
+}
+
+void MainWindow::Begin(const std::function<bool()>& start) {
     helpContext_ = HelpTopic::Playing;
-    if (!model_.NewGame()) {
+    if (!start()) {
         input_->FocusLastField();
         return;
     }
     timer_->setVisible(services_.settings.showTime);
+    ShowTitle();
     input_->FocusFirstField();
+}
+
+// A game of the day says so in the title, with its date: the player knows which word is whose.
+void MainWindow::ShowTitle() {
+    const auto& date = model_.State().dailyDate;
+    setWindowTitle(
+        date.empty() ? QStringLiteral("Morvane Lexel")
+                     : tr("Morvane Lexel – Game of the Day %1").arg(QString::fromStdString(date)));
 }
 
 void MainWindow::Evaluate() {

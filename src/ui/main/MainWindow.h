@@ -8,6 +8,7 @@
 #include "core/startup/Help.h"
 
 #include <QMainWindow>
+#include <functional>
 #include <memory>
 
 class QPushButton;
@@ -80,6 +81,9 @@ private:
     void Describe();
 
     void NewGame();
+    void NewDailyGame();
+    void Begin(const std::function<bool()>& start);
+    void ShowTitle();
     void Evaluate();
     void TakeHint();
     void Suggest();

@@ -1,0 +1,86 @@
+// The game of the day: the same word for the same date, level and word data, and a shared
+// result without letters.
+
+#include "DatabaseGenerator.h"
+#include "PlayedGame.h"
+#include "core/rules/DailyWord.h"
+#include "core/store/LexelFile.h"
+
+#include <gtest/gtest.h>
+#include <random>
+#include <set>
+
+namespace lexel {
+namespace {
+
+using test::PlayedGame;
+
+constexpr std::int64_t Noon8Dec2026 = 1796731200; // 2026-12-08 12:00 UTC
+
+TEST(DailyWord, HashIsTheStandardFnv1a) {
+    EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325ULL);
+    EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cULL);
+    EXPECT_EQ(Fnv1a64("foobar"), 0x85944171f73967e8ULL);
+}
+
+TEST(DailyWord, IsFixedByDateLevelAndDataWhateverTheirOrder) {
+    test::TempDir dir;
+    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
+    auto db = OpenLexelFile(dir / "Lexel.lxl");
+    test::ScriptedRandom random{{0.5f}};
+    WordStore store(db, random);
+    auto words = store.DrawableWords(Level::Advanced, true);
+    const auto word = DailyWord(words, "2026-12-08", Level::Advanced);
+    std::shuffle(words.begin(), words.end(), std::mt19937(7));
+    EXPECT_EQ(DailyWord(words, "2026-12-08", Level::Advanced), word);
+    // Pinned, as worked out apart from the game from raw6.txt: a change of the algorithm or of
+    // the level's words shows here.
+    EXPECT_EQ(word, "scroll");
+    std::set<std::string> year;
+    for (int day = 1; day <= 28; ++day) {
+        for (int month = 1; month <= 12; ++month) {
+            year.insert(DailyWord(words,
+                                  QStringLiteral("2027-%1-%2")
+                                      .arg(month, 2, 10, QLatin1Char('0'))
+                                      .arg(day, 2, 10, QLatin1Char('0'))
+                                      .toStdString(),
+                                  Level::Advanced));
+        }
+    }
+    EXPECT_GT(year.size(), 250u) << "336 days should rarely repeat a word";
+    EXPECT_NE(DailyWord(store.DrawableWords(Level::Guru, true), "2026-12-08", Level::Guru), word);
+}
+
+TEST(DailyGame, IsPlayedAndScoredLikeAnyGameAndSharedWithoutLetters) {
+    PlayedGame game; // the sample's level 2 holds garden and bobbin
+    game.clock.now = Noon8Dec2026;
+    game.Play("y"); // to giving up the game just started
+    ASSERT_TRUE(game.model.NewDailyGame());
+    const auto& state = game.model.State();
+    EXPECT_EQ(state.dailyDate, "2026-12-08");
+    EXPECT_EQ(state.HiddenWord, DailyWord(std::vector<std::string>{"garden", "bobbin"},
+                                          "2026-12-08", Level::Advanced));
+    EXPECT_FALSE(game.model.CanCopyResult());
+    const std::string other = state.HiddenWord == "garden" ? "bobbin" : "garden";
+    game.Play("abc! ten! =" + other + " =" + state.HiddenWord);
+    ASSERT_EQ(state.outcome, Outcome::Won);
+    ASSERT_TRUE(game.model.CanCopyResult());
+    const auto dots = game.Dots(); // "0/1 0/2" or "0/1 0/1"
+    QString rows;
+    for (const auto& line : {dots.substr(0, 3), dots.substr(4, 3)}) {
+        rows += u'\n' + QString(line[0] - '0', u'●') + QString(line[2] - '0', u'○');
+    }
+    EXPECT_EQ(game.model.DailyResult(),
+              QStringLiteral("Morvane Lexel 2026-12-08, level 2: solved on line 3, %1")
+                      .arg(game.model.ComputeScore()) +
+                  rows);
+    EXPECT_EQ(game.Stored("GamesWon"), "1");
+
+    game.Play("N"); // an ordinary game shares nothing
+    EXPECT_TRUE(state.dailyDate.empty());
+    game.Play("abc! =" + state.HiddenWord);
+    EXPECT_FALSE(game.model.CanCopyResult());
+}
+
+} // namespace
+} // namespace lexel
