@@ -31,23 +31,23 @@
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="168"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="176"/>
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="174"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="182"/>
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="196"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="204"/>
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="187"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="195"/>
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -329,7 +329,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="244"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="247"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
@@ -337,127 +337,132 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::OptionsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="93"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
         <source>Morvane Lexel Options</source>
         <translation>Morvane Lexel Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
         <source>Difficulty Level</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
         <source>&amp;Beginner</source>
         <translation>A&amp;nfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
         <source>&amp;Advanced</source>
         <translation>Fo&amp;rtgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
         <source>&amp;Expert</source>
         <translation>&amp;Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
         <source>&amp;Guru</source>
         <translation>&amp;Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
         <source>Word Selection</source>
         <translation>Wortauswahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
         <source>O&amp;nly use words of selected level</source>
         <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
         <source>A&amp;lso use words of easier levels</source>
         <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
         <source>Cheating</source>
         <translation>Mogeln</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
         <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
         <translation>Eingaben müssen keine &amp;Wörter sein</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
         <source>Automatic coloring</source>
         <translation>Automatische Färbung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
         <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
         <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
         <source>Kee&amp;p track of used time</source>
         <translation>&amp;Verbrauchte Zeit anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
         <source>User Interface</source>
         <translation>Benutzeroberfläche</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
         <source>Extras</source>
         <translation>Extras</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
         <source>Show possible &amp;words</source>
         <translation>&amp;Mögliche Wörter anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <source>Symbols on &amp;marked letters</source>
+        <translation>Symbole auf markierten &amp;Buchstaben</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
         <source>Engl&amp;ish</source>
         <translation>Eng&amp;lisch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
         <source>Ge&amp;rman</source>
         <translation>Deu&amp;tsch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
         <source>&amp;Save</source>
         <translation>&amp;Sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="119"/>
         <source>&amp;Defaults</source>
         <translation>Stan&amp;dard</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="120"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>

@@ -74,7 +74,7 @@ TEST_F(SourceListsTest, CreateFillsEveryTableAndRefusesToOverwrite) {
     EXPECT_EQ(counts.w6s, 2); // planet, garden
     {
         auto db = OpenLexelFile(file);
-        EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM Options"), 19);
+        EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM Options"), 20);
         EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM \"Except\" WHERE Word = 'DOG'"), 1);
         EXPECT_EQ(sql::QueryInt(db, "SELECT CountOfAlpha FROM raw6 WHERE Word = 'planet'"), 2);
         EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM raw6 WHERE Class IS NULL"), 1);

@@ -5,7 +5,7 @@
 namespace lexel {
 namespace {
 
-constexpr std::array<OptionRow, 19> Defaults{{
+constexpr std::array<OptionRow, 20> Defaults{{
     {"Language", ""},
     {"Class", "2"},
     {"Only", "N"},
@@ -24,7 +24,9 @@ constexpr std::array<OptionRow, 19> Defaults{{
     {"HighScore8", EmptyHighScore},
     {"HighScore9", EmptyHighScore},
     {"HighScore10", EmptyHighScore},
-    {"PossibleWords", "N"}, // a file from before this option gets the row when it is read
+    // Rows added since the first files: an older file gets them when they are read.
+    {"PossibleWords", "N"},
+    {"Symbols", "N"},
 }};
 
 } // namespace

@@ -61,6 +61,7 @@ Settings ReadSettings(SettingsStore& store) {
     settings.autoColor = IsOn(store.ReadOption("Colors"));
     settings.showTime = IsOn(store.ReadOption("Timer"));
     settings.showPossibleWords = IsOn(store.ReadOption("PossibleWords"));
+    settings.markSymbols = IsOn(store.ReadOption("Symbols"));
     return settings;
 }
 
@@ -74,6 +75,7 @@ void SaveSettings(SettingsStore& store, const Settings& settings) {
     store.WriteOption("Timer", YesNo(settings.showTime));
     SaveLanguage(store, settings.language);
     store.WriteOption("PossibleWords", YesNo(settings.showPossibleWords));
+    store.WriteOption("Symbols", YesNo(settings.markSymbols));
     transaction.Commit();
 }
 

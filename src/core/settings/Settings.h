@@ -20,6 +20,7 @@ struct Settings {
     bool autoColor = true;          // letters are coloured automatically
     bool showTime = true;           // the used time is shown
     bool showPossibleWords = false; // the count of words that still fit the board is shown
+    bool markSymbols = false;       // marked letters carry a shape for their colour too
 
     bool operator==(const Settings&) const = default;
 };
@@ -34,7 +35,7 @@ Settings DefaultSettings();
 Settings ReadSettings(SettingsStore& store);
 
 // Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,
-// Language, PossibleWords, in one transaction.
+// Language, PossibleWords, Symbols, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 // The stored language alone, as the first start's language window reads and writes it.

@@ -3,6 +3,7 @@
 #include "BoardPalette.h"
 #include "core/game/GameModel.h"
 #include "ui/controls/LetterField.h"
+#include "ui/controls/MarkSymbol.h"
 #include "ui/controls/Twips.h"
 
 #include <QLabel>
@@ -26,8 +27,8 @@ QFont LetterFont() {
 }
 
 // A label lying exactly over `field`, shown in its place once the letter is fixed.
-QLabel* LabelOver(QWidget* field, const QString& name) {
-    auto* label = new QLabel(field->parentWidget());
+template <typename Label = QLabel> Label* LabelOver(QWidget* field, const QString& name) {
+    auto* label = new Label(field->parentWidget());
     label->setObjectName(name);
     label->setGeometry(field->geometry());
     label->setAlignment(Qt::AlignCenter);
@@ -67,7 +68,8 @@ BoardView::BoardView(const GameModel& model, BoardInput& input, QWidget* guessFr
             field->setGeometry(
                 TwipsRect(GridLeft + Pitch * column, GridTop + Pitch * line, FieldSize, FieldSize));
             guessFields_[Index(k)] = field;
-            guessLetters_[Index(k)] = LabelOver(field, QStringLiteral("guessLetter_%1").arg(k));
+            guessLetters_[Index(k)] =
+                LabelOver<MarkedLabel>(field, QStringLiteral("guessLetter_%1").arg(k));
         }
     }
     for (int i = 0; i < HiddenWordLength; ++i) {
@@ -156,7 +158,13 @@ void BoardView::DrawColors() {
         if (letter.caption != ' ') {
             SetLabelColor(GuessLetter(k), ToColor(ColorValue(letter.color)));
         }
+        GuessLetter(k)->SetMark(symbols_ ? std::optional(letter.color) : std::nullopt);
     }
+}
+
+void BoardView::SetSymbols(bool on) {
+    symbols_ = on;
+    DrawColors();
 }
 
 // A label has the name of the field it covers: a screen reader finds the letter where the

@@ -5,6 +5,8 @@
 // that shows a revealed letter. It draws the game model's board and marking; what typing does
 // and where the focus goes is BoardInput's.
 
+#include "ui/controls/MarkSymbol.h"
+
 #include <QObject>
 #include <QPoint>
 #include <QStringList>
@@ -29,14 +31,15 @@ public:
               QWidget* solutionFrame);
 
     LetterField* GuessField(int cell) const { return guessFields_.at(Index(cell)); }
-    QLabel* GuessLetter(int cell) const { return guessLetters_.at(Index(cell)); }
+    MarkedLabel* GuessLetter(int cell) const { return guessLetters_.at(Index(cell)); }
     LetterField* SolutionField(int position) const { return solutionFields_.at(Index(position)); }
     QLabel* RevealedLetter(int position) const { return revealed_.at(Index(position)); }
 
     // Shows the model's cells: which fields take input, which letters stand on labels.
     void Draw();
-    // Paints the evaluated letters in their marking colours.
+    // Paints the evaluated letters in their marking colours, with their symbols when wanted.
     void DrawColors();
+    void SetSymbols(bool on);
     // Accessible names of the fields and labels in the current language.
     void Translate();
     // Tells a screen reader each letter's colour, by the names in `colorNames` (in the order of
@@ -57,9 +60,10 @@ private:
 
     const GameModel& model_;
     std::array<LetterField*, 36> guessFields_{};
-    std::array<QLabel*, 36> guessLetters_{};
+    std::array<MarkedLabel*, 36> guessLetters_{};
     std::array<LetterField*, 6> solutionFields_{};
     std::array<QLabel*, 6> revealed_{};
+    bool symbols_ = false;
 };
 
 } // namespace lexel

@@ -1,5 +1,7 @@
 #include "LetterButtonView.h"
 
+#include "MarkSymbol.h"
+
 #include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
@@ -110,6 +112,16 @@ void LetterButtonView::paintEvent(QPaintEvent*) {
     painter.setPen(Qt::black);
     const qreal shift = look_.sunken ? unit : 0.0; // the face moves one pixel right and down
     painter.drawText(QRectF(shift, shift, width(), height()), Qt::AlignCenter, QString(letter()));
+    if (symbols_) {
+        DrawMarkSymbol(painter, QRectF(shift, shift, width(), height()), look_.color);
+    }
+}
+
+void LetterButtonView::SetSymbols(bool on) {
+    if (on != symbols_) {
+        symbols_ = on;
+        update();
+    }
 }
 
 void LetterButtonView::mousePressEvent(QMouseEvent* event) {

@@ -21,6 +21,8 @@ public:
     QChar letter() const { return QChar('A' + index_); }
     void SetLook(const LetterButton& button);
     const LetterButton& look() const { return look_; }
+    // The symbol of the colour on the button too.
+    void SetSymbols(bool on);
     // A left click without the mouse, as assistive technology presses a button.
     void Press();
 
@@ -37,6 +39,7 @@ private:
     Panel panel_;
     int index_;
     LetterButton look_;
+    bool symbols_ = false;
 };
 
 // The colour drawn inside a button of `color` (it differs from the stored value for green and

@@ -15,7 +15,7 @@ constexpr int ButtonLeft = 6150;
 constexpr int ButtonWidth = 972;
 constexpr int ButtonHeight = 372;
 constexpr int ClientWidth = 7245;
-constexpr int ClientHeight = 5115;
+constexpr int ClientHeight = 5475;
 constexpr int OptionPitch = 360;
 
 // A control on row `row` inside a frame `frameWidth` twips wide.
@@ -50,7 +50,7 @@ void OptionsDialog::CreateControls() {
     timeGroup_ = Place<QGroupBox>(this, QStringLiteral("timeGroup"), {45, 2640, 6015, 645});
     languageGroup_ =
         Place<QGroupBox>(this, QStringLiteral("languageGroup"), {45, 3315, 6015, 1020});
-    extrasGroup_ = Place<QGroupBox>(this, QStringLiteral("extrasGroup"), {45, 4395, 6015, 645});
+    extrasGroup_ = Place<QGroupBox>(this, QStringLiteral("extrasGroup"), {45, 4395, 6015, 1005});
     const QString levelNames[] = {QStringLiteral("levelBeginner"), QStringLiteral("levelAdvanced"),
                                   QStringLiteral("levelExpert"), QStringLiteral("levelGuru")};
     for (int i = 0; i < 4; ++i) {
@@ -76,6 +76,7 @@ void OptionsDialog::CreateControls() {
     timerCheck_ = InFrame<QCheckBox>(timeGroup_, 6015, QStringLiteral("timerCheck"), 0, 270);
     possibleWordsCheck_ =
         InFrame<QCheckBox>(extrasGroup_, 6015, QStringLiteral("possibleWordsCheck"), 0, 270);
+    symbolsCheck_ = InFrame<QCheckBox>(extrasGroup_, 6015, QStringLiteral("symbolsCheck"), 1, 270);
 
     okButton_ = Button(this, QStringLiteral("okButton"), 150);
     cancelButton_ = Button(this, QStringLiteral("cancelButton"), 600);
@@ -109,6 +110,7 @@ void OptionsDialog::Translate() {
     languageGroup_->setTitle(tr("User Interface"));
     extrasGroup_->setTitle(tr("Extras"));
     possibleWordsCheck_->setText(tr("Show possible &words"));
+    symbolsCheck_->setText(tr("Symbols on &marked letters"));
     englishOption_->setText(tr("Engl&ish"));
     germanOption_->setText(tr("Ge&rman"));
     okButton_->setText(tr("&OK"));
@@ -127,6 +129,7 @@ void OptionsDialog::ShowSettings(const Settings& settings) {
     coloringCheck_->setChecked(settings.autoColor);
     timerCheck_->setChecked(settings.showTime);
     possibleWordsCheck_->setChecked(settings.showPossibleWords);
+    symbolsCheck_->setChecked(settings.markSymbols);
     (settings.language == InterfaceLanguage::English ? englishOption_ : germanOption_)
         ->setChecked(true);
 }
@@ -152,7 +155,8 @@ Settings OptionsDialog::ChosenSettings() const {
                     .cheating = cheatingCheck_->isChecked(),
                     .autoColor = coloringCheck_->isChecked(),
                     .showTime = timerCheck_->isChecked(),
-                    .showPossibleWords = possibleWordsCheck_->isChecked()};
+                    .showPossibleWords = possibleWordsCheck_->isChecked(),
+                    .markSymbols = symbolsCheck_->isChecked()};
 }
 
 void OptionsDialog::Apply() {

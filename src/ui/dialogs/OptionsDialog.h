@@ -53,6 +53,7 @@ private:
     QCheckBox* coloringCheck_ = nullptr;
     QCheckBox* timerCheck_ = nullptr;
     QCheckBox* possibleWordsCheck_ = nullptr;
+    QCheckBox* symbolsCheck_ = nullptr;
     QPushButton* okButton_ = nullptr;
     QPushButton* cancelButton_ = nullptr;
     QPushButton* saveButton_ = nullptr;

@@ -90,4 +90,13 @@ void LetterPanels::Describe(const LetterMarking& marking, const QStringList& col
     }
 }
 
+void LetterPanels::SetSymbols(bool on) {
+    for (auto* button : usedButtons_) {
+        button->SetSymbols(on);
+    }
+    for (auto* button : unusedButtons_) {
+        button->SetSymbols(on);
+    }
+}
+
 } // namespace lexel

@@ -26,6 +26,7 @@ public:
 
     LetterButtonView* Button(Panel panel, int index) const;
     void Draw(const LetterMarking& marking);
+    void SetSymbols(bool on);
     void Translate();
     // Tells a screen reader each button's colour, by the names in `colorNames`.
     void Describe(const LetterMarking& marking, const QStringList& colorNames);

@@ -149,7 +149,7 @@ void MainWindow::Start() {
     helpContext_ = HelpTopic::Playing;
     model_.StartGame();
     timer_->setVisible(services_.settings.showTime);
-    ShowPossibleWords();
+    ShowDisplayOptions();
     input_->FocusFirstField();
 }
 
@@ -202,7 +202,10 @@ void MainWindow::UpdateCommands() {
     m.copyResult->setEnabled(model_.CanCopyResult());
 }
 
-void MainWindow::ShowPossibleWords() {
+// The options that change only what the window shows, as they stand in the settings.
+void MainWindow::ShowDisplayOptions() {
+    view_->SetSymbols(services_.settings.markSymbols);
+    panels_->SetSymbols(services_.settings.markSymbols);
     possibleWords_->setVisible(services_.settings.showPossibleWords);
     if (possibleWords_->isVisible()) {
         possibleWords_->Show(model_.PossibleWordCount());
@@ -276,7 +279,7 @@ void MainWindow::ShowOptions() {
     if (model_.State().GameRunning) {
         timer_->setVisible(services_.settings.showTime);
     }
-    ShowPossibleWords();
+    ShowDisplayOptions();
 }
 
 void MainWindow::ShowHighScores() {

@@ -77,7 +77,7 @@ private:
     void DrawMarks();
     void DrawTime();
     void UpdateCommands();
-    void ShowPossibleWords();
+    void ShowDisplayOptions();
     void Describe();
 
     void NewGame();
