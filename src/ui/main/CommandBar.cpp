@@ -1,5 +1,6 @@
 #include "CommandBar.h"
 
+#include "core/game/GameModel.h"
 #include "ui/controls/Controls.h"
 
 #include <QGroupBox>
@@ -20,6 +21,12 @@ void CommandBar::Translate() {
     suggest->setText(tr("Suggest Word"));
     resetToGray->setText(tr("Reset To Gray"));
     saveAnalysis->setText(tr("Save Analysis"));
+}
+
+void CommandBar::Enable(const GameModel& model) {
+    suggest->setEnabled(model.CanSuggest());
+    resetToGray->setEnabled(model.CanMark());
+    saveAnalysis->setEnabled(model.CanMark());
 }
 
 } // namespace lexel

@@ -9,12 +9,16 @@ class QWidget;
 
 namespace lexel {
 
+class GameModel;
+
 class CommandBar : public QObject {
     Q_OBJECT
 
 public:
     CommandBar(QWidget* client, QObject* parent);
     void Translate();
+    // Offers what the game allows now.
+    void Enable(const GameModel& model);
 
     QPushButton* newGame = nullptr;
     QPushButton* suggest = nullptr;

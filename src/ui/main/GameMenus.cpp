@@ -1,5 +1,7 @@
 #include "GameMenus.h"
 
+#include "core/game/GameModel.h"
+
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
@@ -96,6 +98,21 @@ QStringList GameMenus::ColorNames() const {
         names.append(action->text().remove(QLatin1Char('&')).toLower());
     }
     return names;
+}
+
+void GameMenus::Enable(const GameModel& model, bool solutionFocused) {
+    evaluate->setEnabled(model.CanEvaluate());
+    solve->setEnabled(model.CanSolve());
+    hint->setEnabled(model.CanHint() && solutionFocused);
+    hintPopupAction->setEnabled(model.CanHint());
+    const bool canSuggest = model.CanSuggest();
+    suggest->setEnabled(canSuggest);
+    suggestPopupAction->setEnabled(canSuggest);
+    suggestPopup->setEnabled(canSuggest);
+    resetToGray->setEnabled(model.CanMark());
+    saveAnalysis->setEnabled(model.CanMark());
+    review->setEnabled(model.CanReview());
+    copyResult->setEnabled(model.CanCopyResult());
 }
 
 } // namespace lexel

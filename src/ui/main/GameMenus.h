@@ -15,6 +15,8 @@ class QMenu;
 
 namespace lexel {
 
+class GameModel;
+
 class GameMenus {
     Q_DECLARE_TR_FUNCTIONS(lexel::GameMenus)
 
@@ -22,6 +24,8 @@ public:
     explicit GameMenus(QMainWindow* window);
 
     void Translate();
+    // Offers what the game allows now; Hint in the menu needs the focus in the solution line.
+    void Enable(const GameModel& model, bool solutionFocused);
     // The colours as the colour menus name them, lower case, in the order of LetterColor.
     QStringList ColorNames() const;
     // The colour of item `item` of a colour menu.

@@ -179,27 +179,10 @@ void MainWindow::DrawTime() {
 }
 
 void MainWindow::UpdateCommands() {
-    auto& m = *menus_;
-    const bool evaluate = model_.CanEvaluate();
-    m.evaluate->setEnabled(evaluate);
-    evaluateButton_->setEnabled(evaluate);
-    m.solve->setEnabled(model_.CanSolve());
+    evaluateButton_->setEnabled(model_.CanEvaluate());
     solveButton_->setEnabled(model_.CanSolve());
-    m.hint->setEnabled(model_.CanHint() && input_->SolutionHasFocus());
-    m.hintPopupAction->setEnabled(model_.CanHint());
-    const bool suggest = model_.CanSuggest();
-    for (auto* action : {m.suggest, m.suggestPopupAction}) {
-        action->setEnabled(suggest);
-    }
-    m.suggestPopup->setEnabled(suggest);
-    commands_->suggest->setEnabled(suggest);
-    const bool mark = model_.CanMark();
-    m.resetToGray->setEnabled(mark);
-    m.saveAnalysis->setEnabled(mark);
-    commands_->resetToGray->setEnabled(mark);
-    commands_->saveAnalysis->setEnabled(mark);
-    m.review->setEnabled(model_.CanReview());
-    m.copyResult->setEnabled(model_.CanCopyResult());
+    menus_->Enable(model_, input_->SolutionHasFocus());
+    commands_->Enable(model_);
 }
 
 // The options that change only what the window shows, as they stand in the settings.
