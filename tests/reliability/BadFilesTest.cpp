@@ -16,7 +16,7 @@
 #include <functional>
 #include <grp.h>
 #include <gtest/gtest.h>
-#include <set>
+#include <map>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -33,13 +33,14 @@ const QString NotOpened = QString::fromUtf8("Lexel database could not be opened.
 const QString NotFound = QString::fromUtf8("Lexel database could not be found.\n"
                                            "Lexel-Datenbank konnte nicht gefunden werden.\n");
 
-// Everything under `dir`, links not followed.
-std::set<std::string> Listing(const fs::path& dir) {
-    std::set<std::string> names;
+// Every path under `dir`, with the bytes of each regular file; links are not followed.
+std::map<std::string, std::string> Snapshot(const fs::path& dir) {
+    std::map<std::string, std::string> files;
     for (const auto& entry : fs::recursive_directory_iterator(dir)) {
-        names.insert(entry.path().lexically_relative(dir).string());
+        const bool regular = entry.symlink_status().type() == fs::file_type::regular;
+        files[entry.path().lexically_relative(dir).string()] = regular ? FileBytes(entry) : "";
     }
-    return names;
+    return files;
 }
 
 // A line for each message shown: "critical: " or "notice: " (with an Ok button) and its text.
@@ -56,16 +57,12 @@ std::string Shown(const std::vector<Message>& messages) {
 }
 
 // The game's open in `dir`: "opened" or "refused", the messages it showed, and a last line when
-// the folder or the bytes of a Lexel file in it changed.
+// anything in the folder changed.
 std::string OpenGame(const fs::path& dir) {
-    const auto file = dir / "Lexel.lxl";
-    const auto bytesOf = [&] { return fs::is_regular_file(file) ? FileBytes(file) : ""; };
-    const auto bytes = bytesOf();
-    const auto names = Listing(dir);
+    const auto before = Snapshot(dir);
     test::FakeMessageBoxes boxes;
     const std::string outcome = OpenDB(dir, boxes) ? "opened" : "refused";
-    return outcome + Shown(boxes.shown) +
-           (bytesOf() != bytes || Listing(dir) != names ? "\nchanged the files" : "");
+    return outcome + Shown(boxes.shown) + (Snapshot(dir) != before ? "\nchanged the files" : "");
 }
 
 std::string Refused(const QString& message) {

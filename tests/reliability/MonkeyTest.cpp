@@ -45,12 +45,7 @@ void CloseWhatOpens() {
 class Monkey {
 public:
     Monkey(test::MainWindowFixture& f, MainWindow& w) : f_(f), w_(w) {
-        for (auto* widget : w.findChildren<QWidget*>()) {
-            if (!qobject_cast<QMenu*>(widget)) {
-                targets_.push_back(widget);
-            }
-        }
-        actions_ = w.findChildren<QAction*>();
+        targets_.removeIf([](QWidget* widget) { return qobject_cast<QMenu*>(widget) != nullptr; });
     }
 
     void Act() {
@@ -160,7 +155,7 @@ private:
     }
 
     void Click() {
-        auto* target = targets_[static_cast<std::size_t>(Pick(static_cast<int>(targets_.size())))];
+        auto* target = targets_[Pick(static_cast<int>(targets_.size()))];
         if (!target->isVisible()) {
             return;
         }
@@ -205,8 +200,8 @@ private:
     test::MainWindowFixture& f_;
     MainWindow& w_;
     std::mt19937 random_{Seed};
-    std::vector<QWidget*> targets_;
-    QList<QAction*> actions_;
+    QList<QWidget*> targets_ = w_.findChildren<QWidget*>(); // every control but the menus
+    QList<QAction*> actions_ = w_.findChildren<QAction*>();
     int lastLine_ = 0;
 };
 
