@@ -54,6 +54,7 @@ TEST_F(SourceListsTest, MalformedListsAreNamedByFileAndLine) {
         {"words/raw3.txt", "abc\nabc\n", "raw3.txt:2: 'abc' is listed twice"},
         {"words/raw6.txt", "planet\t5\n", "raw6.txt:1: level '5' is not 1 to 4"},
         {"quotes.tsv", "Title\tSource\tQuote\nno tabs here\n", "quotes.tsv:2:"},
+        {"quotes.tsv", "Title\tSource\tQuote\nPatience\t\tSlow and steady.\n", "quotes.tsv:2:"},
         {"quotes.tsv", nullptr, "quotes.tsv: cannot be read"},
         {"words/except.txt", "dog\ngarden\n",
          "raw6.txt: 'garden' has a level but is on the except list"},

@@ -79,13 +79,14 @@ TEST_F(GameFilesTest, ALockFileIsHeldOnlyByARunningGame) {
     EXPECT_FALSE(fs::exists(user));
 }
 
-// A start that cannot go ahead names the cause and makes no more than the folder for the lock.
-// Anything named Lexel.lxl beside the program, even a folder or a link, makes that folder the
-// game's own: the message is about that file.
+// A start that cannot go ahead names the cause and makes no more than the user's folder, where
+// the lock goes. Anything named Lexel.lxl beside the program, even a folder or a link, makes that
+// folder the game's own: the message is about that file, and nothing is made in the home.
 TEST_F(GameFilesTest, AStartThatCannotGoAheadNamesTheCause) {
     const auto own = bin / "Lexel.lxl";
     const std::string notOpened = "Lexel database could not be opened. | ";
     const std::string noFolder = "The data folder of Lexel could not be created. | ";
+    // What to make, the user's folder, the outcome, whether the home is there afterwards.
     const std::vector<std::tuple<std::function<void()>, fs::path, std::string, bool>> cases{
         {[] {}, user, "Lexel database could not be found. | No such file or directory", true},
         {[&] { fs::create_directory(own); }, user, notOpened + "unable to open database file",
@@ -93,13 +94,13 @@ TEST_F(GameFilesTest, AStartThatCannotGoAheadNamesTheCause) {
         {[&] { fs::create_symlink("nowhere", own); }, user,
          notOpened + "The file is a symbolic link, which Lexel does not follow.", false},
         {[&] { std::ofstream(root / "home") << "a file where a folder belongs"; }, user,
-         noFolder + "home: Not a directory", false},
+         noFolder + "home: Not a directory", true},
         {[] {}, {}, noFolder + "no home folder: HOME is not set and the system names none", false}};
-    for (const auto& [make, userFolder, expected, lockFolderMade] : cases) {
+    for (const auto& [make, userFolder, expected, home] : cases) {
         SCOPED_TRACE(expected);
         make();
         EXPECT_EQ(Outcome(OpenGameFiles(bin, userFolder), root.path()), expected);
-        EXPECT_EQ(fs::is_directory(root / "home"), lockFolderMade);
+        EXPECT_EQ(fs::exists(root / "home"), home);
         EXPECT_FALSE(fs::exists(user / "Lexel.lxl"));
         fs::remove_all(own);
         fs::remove_all(root / "home");
