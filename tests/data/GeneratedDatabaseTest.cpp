@@ -1,10 +1,10 @@
-// What a player relies on in the database generated from the committed source lists.
+// What a player relies on in the committed source lists and the database generated from them.
 
 #include "DatabaseGenerator.h"
 #include "core/rules/SuggestWord.h"
+#include "core/store/AsciiCase.h"
 #include "core/store/LexelFile.h"
 #include "core/store/SuggestionTable.h"
-#include "core/store/WordCode.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -12,99 +12,80 @@
 #include <gtest/gtest.h>
 #include <map>
 #include <set>
-#include <sstream>
 
 namespace lexel {
 namespace {
 
-class GeneratedDatabase : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir = new test::TempDir;
-        CreateDatabase(LEXEL_DATA_DIR, *dir / "Lexel.lxl");
-    }
-    static void TearDownTestSuite() { delete dir; }
-
-    static inline test::TempDir* dir = nullptr;
-    sql::Database db = OpenLexelFile(*dir / "Lexel.lxl");
-
-    std::int64_t Count(const std::string& sql) { return sql::QueryInt(db, sql).value_or(-1); }
-};
-
-TEST_F(GeneratedDatabase, HiddenWordKeysRunFromOneWithoutGaps) {
-    const auto count = Count("SELECT COUNT(*) FROM w6s");
-    EXPECT_GT(count, 3000);
-    EXPECT_LE(count, 32767);
-    EXPECT_EQ(Count("SELECT MIN(Key) FROM w6s"), 1);
-    EXPECT_EQ(Count("SELECT MAX(Key) FROM w6s"), count);
-}
-
-TEST_F(GeneratedDatabase, EveryLevelHasPlentyOfWords) {
-    for (const char* level : {"1", "2", "3", "4"}) {
-        auto statement = db.Prepare("SELECT COUNT(*) FROM w6s WHERE Class = ?");
-        statement.Bind(1, level);
-        ASSERT_TRUE(statement.Step());
-        EXPECT_GT(statement.Int(0), 300) << "level " << level;
-    }
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM w6s WHERE Class NOT IN ('1', '2', '3', '4')"), 0);
-}
-
-TEST_F(GeneratedDatabase, EveryCodeDecodesToAListedWord) {
-    for (int length = 3; length <= 5; ++length) {
-        const auto n = std::to_string(length);
-        EXPECT_EQ(Count("SELECT COUNT(*) FROM w" + n), Count("SELECT COUNT(*) FROM raw" + n));
-        auto codes = db.Prepare("SELECT Word FROM w" + n);
-        while (codes.Step()) {
-            const auto word = CodeToWord(static_cast<WordCodeValue>(codes.Int(0)), length);
-            ASSERT_EQ(WordCode(word), codes.Int(0));
-            ASSERT_NE(codes.Int(0), 0) << "a word that is no word of letters a-z";
+// The lines of a committed list, without blank lines and '#' comments.
+std::vector<std::string> Lines(const std::string& name) {
+    std::ifstream in(std::string(LEXEL_DATA_DIR) + "/" + name);
+    std::vector<std::string> lines;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.front() != '#') {
+            lines.push_back(line);
         }
     }
+    return lines;
 }
 
-TEST_F(GeneratedDatabase, HiddenWordsArePlayableAndNeverExcepted) {
-    std::set<std::string> sixLetters;
-    auto raw = db.Prepare("SELECT Word FROM raw6");
-    while (raw.Step()) {
-        sixLetters.insert(raw.Text(0));
-    }
-    std::set<std::string> excepted;
-    auto except = db.Prepare("SELECT Word FROM \"Except\"");
-    while (except.Step()) {
-        excepted.insert(except.Text(0));
-    }
-    auto hidden = db.Prepare("SELECT Word FROM w6s");
-    while (hidden.Step()) {
-        const auto word = CodeToWord(static_cast<WordCodeValue>(hidden.Int(0)), 6);
-        ASSERT_TRUE(sixLetters.contains(word)) << word;
-        std::string upper = word;
-        for (auto& c : upper) {
-            c = static_cast<char>(c - 'a' + 'A');
+// A list's first column against the number in its second, for the lines that have one: a
+// hidden word's level in raw6.txt, how often a word is said per ~51 million in frequency6.tsv.
+std::map<std::string, int> Numbers(const std::string& name) {
+    std::map<std::string, int> numbers;
+    for (const auto& line : Lines("words/" + name)) {
+        const auto tab = line.find('\t');
+        if (tab != std::string::npos && std::isdigit(static_cast<unsigned char>(line[tab + 1]))) {
+            numbers[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
         }
-        ASSERT_FALSE(excepted.contains(upper)) << word << " can be hidden but is excepted";
     }
+    return numbers;
 }
 
-TEST_F(GeneratedDatabase, QuotationsAndOptionsAreThere) {
-    EXPECT_GE(Count("SELECT COUNT(*) FROM Quotes"), 100);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Quotes WHERE Title = '' OR Source = '' OR Quote = ''"),
-              0);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Options WHERE Name = 'Language' AND Value = ''"), 1);
-    EXPECT_EQ(Count("SELECT COUNT(*) FROM Options WHERE Value = '?\?\?\?\?\?0'"), 10);
+std::set<std::string> Guesses() {
+    std::set<std::string> words;
+    for (const char* name : {"raw3.txt", "raw4.txt", "raw5.txt", "raw6.txt"}) {
+        for (const auto& line : Lines(std::string("words/") + name)) {
+            words.insert(line.substr(0, line.find('\t')));
+        }
+    }
+    return words;
 }
 
-// From the committed except list through the generated database to the suggestion.
-TEST_F(GeneratedDatabase, NoSuggestionIsAnExceptedWord) {
+std::set<std::string> Excepted() {
+    const auto lines = Lines("words/except.txt");
+    return {lines.begin(), lines.end()};
+}
+
+// The plural or third-person forms a word can take: houses, boxes, tries.
+std::vector<std::string> SForms(const std::string& word) {
+    const bool sibilant = word.ends_with('s') || word.ends_with('x') || word.ends_with('z') ||
+                          word.ends_with("ch") || word.ends_with("sh");
+    std::vector<std::string> forms{word + (sibilant ? "es" : "s")};
+    if (word.size() > 1 && word.back() == 'y' &&
+        std::string("aeiou").find(word[word.size() - 2]) == std::string::npos) {
+        forms.push_back(word.substr(0, word.size() - 1) + "ies");
+    }
+    return forms;
+}
+
+// From the committed lists through the generator to a file the game opens: every listed guess
+// is in its table under a code that decodes to it, and no suggestion is an excepted word.
+TEST(GeneratedDatabase, HoldsEveryGuessAndSuggestsNoExceptedWord) {
+    test::TempDir dir;
+    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
+    auto db = OpenLexelFile(dir / "Lexel.lxl");
     SuggestionTables tables(db);
-    std::ifstream list(std::string(LEXEL_DATA_DIR) + "/words/except.txt");
+    for (int length = 3; length <= 5; ++length) {
+        std::multiset<std::string> listed, stored;
+        for (const auto& word : Lines("words/raw" + std::to_string(length) + ".txt")) {
+            listed.insert(AsciiUpper(word));
+        }
+        stored.insert(tables.Table(length).words.begin(), tables.Table(length).words.end());
+        EXPECT_TRUE(stored == listed) << "the table of " << length << " letters";
+    }
     int asked = 0;
-    for (std::string word; std::getline(list, word);) {
-        if (word.empty() || word.front() == '#') {
-            continue;
-        }
-        for (auto& c : word) {
-            c = static_cast<char>(c - 'a' + 'A');
-        }
+    for (const auto& excepted : Excepted()) {
+        const auto word = AsciiUpper(excepted);
         const auto& table = tables.Table(static_cast<int>(word.size()));
         if (std::find(table.words.begin(), table.words.end(), word) == table.words.end()) {
             continue; // six-letter words without an anagram have no suggestion table row
@@ -119,76 +100,10 @@ TEST_F(GeneratedDatabase, NoSuggestionIsAnExceptedWord) {
     EXPECT_EQ(SuggestWord(tables.Table(6), "GARDEN", "", "", 1), "GARDEN");
 }
 
-// The committed word lists themselves, as make-word-lists wrote them.
-class WordLists : public ::testing::Test {
-protected:
-    static std::vector<std::string> Lines(const std::string& name) {
-        std::ifstream in(std::string(LEXEL_DATA_DIR) + "/" + name);
-        std::vector<std::string> lines;
-        for (std::string line; std::getline(in, line);) {
-            if (!line.empty() && line.front() != '#') {
-                lines.push_back(line);
-            }
-        }
-        return lines;
-    }
-
-    static std::set<std::string> Guesses() {
-        std::set<std::string> words;
-        for (const char* name : {"raw3.txt", "raw4.txt", "raw5.txt", "raw6.txt"}) {
-            for (const auto& line : Lines(std::string("words/") + name)) {
-                words.insert(line.substr(0, line.find('\t')));
-            }
-        }
-        return words;
-    }
-
-    static std::set<std::string> Excepted() {
-        const auto lines = Lines("words/except.txt");
-        return {lines.begin(), lines.end()};
-    }
-
-    // Hidden six-letter word -> level 1 to 4.
-    static std::map<std::string, int> Levels() {
-        std::map<std::string, int> levels;
-        for (const auto& line : Lines("words/raw6.txt")) {
-            const auto tab = line.find('\t');
-            if (tab != std::string::npos) {
-                levels[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
-            }
-        }
-        return levels;
-    }
-
-    // How often each six-letter word is said per ~51 million words.
-    static std::map<std::string, int> Said() {
-        std::map<std::string, int> said;
-        for (const auto& line : Lines("words/frequency6.tsv")) {
-            const auto tab = line.find('\t');
-            if (line.substr(0, tab) != "Word") {
-                said[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
-            }
-        }
-        return said;
-    }
-
-    // The plural or third-person forms a word can take: houses, boxes, tries.
-    static std::vector<std::string> SForms(const std::string& word) {
-        std::vector<std::string> forms;
-        const bool sibilant = word.ends_with('s') || word.ends_with('x') || word.ends_with('z') ||
-                              word.ends_with("ch") || word.ends_with("sh");
-        forms.push_back(word + (sibilant ? "es" : "s"));
-        if (word.size() > 1 && word.back() == 'y' &&
-            std::string("aeiou").find(word[word.size() - 2]) == std::string::npos) {
-            forms.push_back(word.substr(0, word.size() - 1) + "ies");
-        }
-        return forms;
-    }
-};
-
-TEST_F(WordLists, LevelsFollowHowOftenAWordIsSaid) {
-    const auto levels = Levels();
-    const auto said = Said();
+TEST(WordLists, LevelsFollowHowOftenAWordIsSaid) {
+    const auto levels = Numbers("raw6.txt");
+    const auto said = Numbers("frequency6.tsv");
+    EXPECT_GT(levels.size(), 3000u);
     std::map<int, std::vector<int>> counts;
     int rare = 0;
     for (const auto& [word, level] : levels) {
@@ -210,41 +125,34 @@ TEST_F(WordLists, LevelsFollowHowOftenAWordIsSaid) {
     EXPECT_LE(rare * 50, static_cast<int>(levels.size())) << "more than 2% said fewer than twice";
 }
 
-TEST_F(WordLists, HiddenWordsAreNoPluralsNorExceptedWords) {
+// A hidden word is no plural or verb form of a guess, and a form of an excepted word that is a
+// guess is excepted too. An excepted word with a level stops the generator (SourceListsTest).
+TEST(WordLists, WordFormsFollowTheirWord) {
     const auto guesses = Guesses();
     const auto excepted = Excepted();
     std::set<std::string> plurals;
     for (const auto& word : guesses) {
-        for (const auto& form : SForms(word)) {
-            plurals.insert(form);
-        }
+        const auto forms = SForms(word);
+        plurals.insert(forms.begin(), forms.end());
     }
-    for (const auto& [word, level] : Levels()) {
+    for (const auto& [word, level] : Numbers("raw6.txt")) {
         EXPECT_FALSE(plurals.contains(word)) << word << " is a plural or verb form";
-        EXPECT_FALSE(excepted.contains(word)) << word << " is excepted";
     }
-}
-
-TEST_F(WordLists, FormsOfAnExceptedWordAreExcepted) {
-    const auto guesses = Guesses();
-    const auto excepted = Excepted();
     EXPECT_GT(excepted.size(), 250u);
     for (const auto& word : excepted) {
         EXPECT_TRUE(guesses.contains(word)) << word << " is excepted but no guess";
-        for (const auto& form : SForms(word)) {
+        auto forms = SForms(word);
+        if (word.ends_with('e')) {
+            forms.push_back(word.substr(0, word.size() - 1) + "y"); // ponce: poncy
+        }
+        for (const auto& form : forms) {
             EXPECT_TRUE(!guesses.contains(form) || excepted.contains(form))
                 << form << ", a form of " << word << ", is not excepted";
-        }
-        // ponce: poncy
-        if (word.ends_with('e')) {
-            const auto adjective = word.substr(0, word.size() - 1) + "y";
-            EXPECT_TRUE(!guesses.contains(adjective) || excepted.contains(adjective))
-                << adjective << ", a form of " << word << ", is not excepted";
         }
     }
 }
 
-TEST_F(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
+TEST(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
     const auto lines = Lines("quotes.tsv");
     ASSERT_GT(lines.size(), 1000u);
     std::vector<std::string> seen; // letters only, lower case, between blanks
@@ -257,15 +165,12 @@ TEST_F(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
         EXPECT_NE(std::string(".?!").find(quote[last]), std::string::npos)
             << "no closing stop: " << quote;
         std::string plain = " ";
-        for (const char c : quote) {
+        for (const char c : quote + " ") {
             if (std::isalnum(static_cast<unsigned char>(c))) {
                 plain += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
             } else if (plain.back() != ' ') {
                 plain += ' ';
             }
-        }
-        if (plain.back() != ' ') {
-            plain += ' ';
         }
         for (const auto& other : seen) {
             EXPECT_TRUE(other.find(plain) == std::string::npos &&
@@ -278,7 +183,7 @@ TEST_F(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
 
 // Found by players: loanwords without their accents, informal words and clipped singulars are
 // refused no more, and abbreviations and unit symbols are no guesses.
-TEST_F(WordLists, GuessesTakeEverydaySpellingsAndRefuseSymbols) {
+TEST(WordLists, GuessesTakeEverydaySpellingsAndRefuseSymbols) {
     const auto guesses = Guesses();
     for (const char* word : {"cafe", "fete", "elan", "melee", "etude", "yay", "umm", "ahh", "app",
                              "bot", "bio", "tech", "stat"}) {

@@ -7,6 +7,7 @@
 
 #include <fstream>
 #include <gtest/gtest.h>
+#include <tuple>
 
 namespace lexel {
 namespace {
@@ -16,9 +17,12 @@ namespace fs = std::filesystem;
 class SourceListsTest : public ::testing::Test {
 protected:
     test::TempDir dir;
+    fs::path file = dir / "Lexel.lxl";
 
-    void SetUp() override {
-        fs::create_directory(dir / "words");
+    void SetUp() override { WriteLists(); }
+
+    void WriteLists() {
+        fs::create_directories(dir / "words");
         Write("words/raw3.txt", "abc\ndog\n");
         Write("words/raw4.txt", "plan\n");
         Write("words/raw5.txt", "plane\n");
@@ -41,37 +45,33 @@ protected:
     }
 };
 
-TEST_F(SourceListsTest, MalformedLinesAreNamedByFileAndLine) {
-    Write("words/raw3.txt", "abc\nDog\n");
-    EXPECT_NE(Failure().find("raw3.txt:2: 'Dog' is not a word of 3 letters a-z"),
-              std::string::npos);
-    Write("words/raw3.txt", "abc\nabc\n");
-    EXPECT_NE(Failure().find("raw3.txt:2: 'abc' is listed twice"), std::string::npos);
-    Write("words/raw3.txt", "abc\n");
-    Write("words/raw6.txt", "planet\t5\n");
-    EXPECT_NE(Failure().find("raw6.txt:1: level '5' is not 1 to 4"), std::string::npos);
-    Write("words/raw6.txt", "planet\n");
-    Write("quotes.tsv", "Title\tSource\tQuote\nno tabs here\n");
-    EXPECT_NE(Failure().find("quotes.tsv:2:"), std::string::npos);
-    fs::remove(dir / "quotes.tsv");
-    EXPECT_NE(Failure().find("quotes.tsv: cannot be read"), std::string::npos);
+// One list changed at a time (none: the list is missing).
+TEST_F(SourceListsTest, MalformedListsAreNamedByFileAndLine) {
+    const struct {
+        const char *name, *text, *failure;
+    } cases[] = {
+        {"words/raw3.txt", "abc\nDog\n", "raw3.txt:2: 'Dog' is not a word of 3 letters a-z"},
+        {"words/raw3.txt", "abc\nabc\n", "raw3.txt:2: 'abc' is listed twice"},
+        {"words/raw6.txt", "planet\t5\n", "raw6.txt:1: level '5' is not 1 to 4"},
+        {"quotes.tsv", "Title\tSource\tQuote\nno tabs here\n", "quotes.tsv:2:"},
+        {"quotes.tsv", "Title\tSource\tQuote\nPatience\t\tSlow and steady.\n", "quotes.tsv:2:"},
+        {"quotes.tsv", nullptr, "quotes.tsv: cannot be read"},
+        {"words/except.txt", "dog\ngarden\n",
+         "raw6.txt: 'garden' has a level but is on the except list"},
+        {"words/except.txt", "dog\nplaten\n", "accepted"}}; // platen has no level
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.failure);
+        WriteLists();
+        c.text ? Write(c.name, c.text) : static_cast<void>(fs::remove(dir / c.name));
+        EXPECT_NE(Failure().find(c.failure), std::string::npos) << Failure();
+    }
 }
 
-TEST_F(SourceListsTest, AnExceptedWordWithALevelIsRefused) {
-    EXPECT_EQ(Failure(), "accepted");
-    Write("words/except.txt", "# never suggested\ndog\ngarden\n");
-    EXPECT_NE(Failure().find("raw6.txt: 'garden' has a level but is on the except list"),
-              std::string::npos);
-    Write("words/except.txt", "# never suggested\ndog\nplaten\n"); // no level: fine
-    EXPECT_EQ(Failure(), "accepted");
-}
-
-TEST_F(SourceListsTest, CreateFillsEveryTableAndRefusesToOverwrite) {
-    const auto file = dir / "Lexel.lxl";
+// A file is made whole or not at all, and never over an existing one.
+TEST_F(SourceListsTest, CreateFillsEveryTableOrMakesNoFile) {
     const auto counts = CreateDatabase(dir.path(), file);
-    EXPECT_EQ(counts.w3, 2);
-    EXPECT_EQ(counts.w6, 2);  // planet, platen
-    EXPECT_EQ(counts.w6s, 2); // planet, garden
+    // w6: planet, platen; w6s: planet, garden.
+    EXPECT_EQ((std::tuple{counts.w3, counts.w6, counts.w6s}), (std::tuple{2, 2, 2}));
     {
         auto db = OpenLexelFile(file);
         EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM Options"), 20);
@@ -82,35 +82,24 @@ TEST_F(SourceListsTest, CreateFillsEveryTableAndRefusesToOverwrite) {
     const auto before = test::FileBytes(file);
     EXPECT_THROW(CreateDatabase(dir.path(), file), std::runtime_error);
     EXPECT_EQ(test::FileBytes(file), before);
+
+    auto lists = test::SampleLists();
+    lists.guesses[0].push_back("abc"); // a duplicate stops the table build
+    EXPECT_THROW(CreateDatabase(lists, dir / "other.lxl"), BuildError);
+    EXPECT_FALSE(fs::exists(dir / "other.lxl"));
+    EXPECT_FALSE(fs::exists(dir / "other.lxl.new"));
 }
 
 TEST_F(SourceListsTest, SyncRefreshesWordsAndKeepsThePlayersRows) {
-    const auto file = dir / "Lexel.lxl";
     SyncDatabase(dir.path(), file); // creates
-    {
-        auto db = OpenLexelFileForMaintenance(file);
-        db.Execute("UPDATE Options SET Value = '7' WHERE Name = 'GamesPlayed';"
-                   "DELETE FROM Options WHERE Name = 'HighScore10'");
-    }
+    OpenLexelFileForMaintenance(file).Execute(
+        "UPDATE Options SET Value = '7' WHERE Name = 'GamesPlayed';"
+        "DELETE FROM Options WHERE Name = 'HighScore10'");
     Write("words/raw3.txt", "abc\ndog\nten\n");
     EXPECT_EQ(SyncDatabase(dir.path(), file).w3, 3);
     auto db = OpenLexelFile(file);
-    auto value = db.Prepare("SELECT Value FROM Options WHERE Name = ?");
-    value.Bind(1, "GamesPlayed");
-    ASSERT_TRUE(value.Step());
-    EXPECT_EQ(value.Text(0), "7");
-    value.Reset();
-    value.Bind(1, "HighScore10");
-    ASSERT_TRUE(value.Step());
-    EXPECT_EQ(value.Text(0), "??????0");
-}
-
-TEST_F(SourceListsTest, AFailedCreateLeavesNoFile) {
-    auto lists = test::SampleLists();
-    lists.guesses[0].push_back("abc"); // a duplicate stops the table build
-    EXPECT_THROW(CreateDatabase(lists, dir / "Lexel.lxl"), BuildError);
-    EXPECT_FALSE(fs::exists(dir / "Lexel.lxl"));
-    EXPECT_FALSE(fs::exists(dir / "Lexel.lxl.new"));
+    EXPECT_EQ(test::StoredOption(db, "GamesPlayed"), "7");
+    EXPECT_EQ(test::StoredOption(db, "HighScore10"), "??????0");
 }
 
 } // namespace

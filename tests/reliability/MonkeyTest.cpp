@@ -12,8 +12,6 @@
 #include <QAction>
 #include <QClipboard>
 #include <QDialog>
-#include <QLabel>
-#include <QLineEdit>
 #include <QMenu>
 #include <random>
 #include <utility>
@@ -47,40 +45,18 @@ void CloseWhatOpens() {
 class Monkey {
 public:
     Monkey(test::MainWindowFixture& f, MainWindow& w) : f_(f), w_(w) {
-        for (auto* widget : w.findChildren<QWidget*>()) {
-            if (!qobject_cast<QMenu*>(widget)) {
-                targets_.push_back(widget);
-            }
-        }
-        actions_ = w.findChildren<QAction*>();
+        targets_.removeIf([](QWidget* widget) { return qobject_cast<QMenu*>(widget) != nullptr; });
     }
 
     void Act() {
         f_.boxes.answers = {Pick(2) ? MessageAnswer::Yes : MessageAnswer::No};
-        switch (Pick(10)) {
-        case 0:
-        case 1:
-        case 2:
-        case 3:
-            TypeCharacter();
-            break;
-        case 4:
-            PressControlKey();
-            break;
-        case 5:
-            Paste();
-            break;
-        case 6:
-        case 7:
-            Click();
-            break;
-        case 8:
-            TriggerCommand();
-            break;
-        default:
-            ChangeOptions();
-            break;
-        }
+        // Typing is the commonest event, then clicks.
+        static constexpr void (Monkey::*moves[])() = {
+            &Monkey::TypeCharacter, &Monkey::TypeCharacter,   &Monkey::TypeCharacter,
+            &Monkey::TypeCharacter, &Monkey::PressControlKey, &Monkey::Paste,
+            &Monkey::Click,         &Monkey::Click,           &Monkey::TriggerCommand,
+            &Monkey::ChangeOptions};
+        (this->*moves[Pick(std::size(moves))])();
         QCoreApplication::processEvents();
         if (!w_.isVisible()) { // closed by a command: the player starts it again
             w_.show();
@@ -95,47 +71,47 @@ public:
         // Only a new game takes the line back: to line 1, with nothing evaluated.
         const bool newGame = game.currentLine == 0 && !cells.Result(0);
         if (game.currentLine < lastLine_ && !newGame) {
-            return QStringLiteral("the line went back from %1 to %2")
-                .arg(lastLine_ + 1)
-                .arg(game.currentLine + 1);
+            return QString::asprintf("the line went back from %d to %d", lastLine_ + 1,
+                                     game.currentLine + 1);
         }
         lastLine_ = game.currentLine;
-        deepestLine = std::max(deepestLine, game.currentLine + 1);
-        hints = std::max(hints, game.HintCount);
+        seen.deepestLine = std::max(seen.deepestLine, game.currentLine + 1);
+        seen.hints = std::max(seen.hints, game.HintCount);
         if (game.HintCount > 3) {
-            return QStringLiteral("%1 hints").arg(game.HintCount);
+            return QString::asprintf("%d hints", game.HintCount);
         }
         for (int i = 0; i < AlphabetSize; ++i) {
-            auto* used = w_.findChild<LetterButtonView*>(QStringLiteral("usedLetter_%1").arg(i));
-            auto* unused =
-                w_.findChild<LetterButtonView*>(QStringLiteral("unusedLetter_%1").arg(i));
-            if (used->isHidden() == unused->isHidden()) {
-                return QStringLiteral("letter %1 shows %2 buttons")
-                    .arg(QChar('A' + i))
-                    .arg(used->isHidden() ? 0 : 2);
+            const auto shown = [&](const char* kind) {
+                return !w_.findChild<LetterButtonView*>(QString::asprintf("%sLetter_%d", kind, i))
+                            ->isHidden();
+            };
+            if (shown("used") == shown("unused")) {
+                return QString::asprintf("letter %c shows %d buttons", 'A' + i,
+                                         shown("used") ? 2 : 0);
             }
         }
         for (int line = 0; line < LineCount; ++line) {
             if (const auto& result = cells.Result(line);
                 result && result->Good() > LineLength(line)) {
-                return QStringLiteral("line %1 earned %2 dots").arg(line + 1).arg(result->Good());
+                return QString::asprintf("line %d earned %d dots", line + 1, result->Good());
             }
         }
         // The screen shows the game: every field that takes letters holds the game's letter.
         for (int k = 0; k < FieldCount; ++k) {
-            auto* field = w_.Board().GuessField(k);
-            if (!field->isHidden() && field->text() != QChar::fromLatin1(cells.Guess(k).content)) {
+            const auto* field = w_.Board().GuessField(k);
+            const QString held = QChar::fromLatin1(cells.Guess(k).content);
+            if (!field->isHidden() && field->text() != held) {
                 return QStringLiteral("field %1 shows '%2', the game holds '%3'")
-                    .arg(k)
-                    .arg(field->text())
-                    .arg(QChar::fromLatin1(cells.Guess(k).content));
+                    .arg(QString::number(k), field->text(), held);
             }
         }
         return {};
     }
 
-    int deepestLine = 1;
-    int hints = 0;
+    // How far the monkey got, for the log.
+    struct {
+        int deepestLine = 1, hints = 0, languageSwitches = 0, idleStretches = 0;
+    } seen;
 
 private:
     int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
@@ -173,17 +149,13 @@ private:
     }
 
     void Paste() {
-        static const QString texts[] = {QStringLiteral("A"),    QStringLiteral("q"),
-                                        QStringLiteral("AB"),   QStringLiteral("<b>X</b>"),
-                                        QStringLiteral(""),     QStringLiteral("\n"),
-                                        QString::fromUtf8("Ü"), QStringLiteral("?"),
-                                        QStringLiteral("_"),    QStringLiteral(" ")};
-        QGuiApplication::clipboard()->setText(texts[Pick(std::size(texts))]);
+        static const QStringList texts{"A", "q", "AB", "<b>X</b>", "", "\n", "Ü", "?", "_", " "};
+        QGuiApplication::clipboard()->setText(texts[Pick(static_cast<int>(texts.size()))]);
         QTest::keyClick(FocusTarget(), Qt::Key_V, Qt::ControlModifier);
     }
 
     void Click() {
-        auto* target = targets_[static_cast<std::size_t>(Pick(static_cast<int>(targets_.size())))];
+        auto* target = targets_[Pick(static_cast<int>(targets_.size()))];
         if (!target->isVisible()) {
             return;
         }
@@ -216,31 +188,20 @@ private:
             languageToChoose =
                 Pick(2) ? QStringLiteral("germanOption") : QStringLiteral("englishOption");
             QTest::keyClick(&w_, Qt::Key_F5);
-            ++languageSwitches;
+            ++seen.languageSwitches;
         }
-        if (Pick(150) == 0) {
-            IdleStretch();
+        if (Pick(150) == 0) { // the player leaves the game alone while the window's timer ticks
+            f_.clock.now += 20 + Pick(600);
+            QTest::qWait(250);
+            ++seen.idleStretches;
         }
     }
 
-    // The player leaves the game alone: the clock runs on for minutes while the window's own
-    // timer ticks.
-    void IdleStretch() {
-        f_.clock.now += 20 + Pick(600);
-        QTest::qWait(250);
-        ++idleStretches;
-    }
-
-public:
-    int languageSwitches = 0;
-    int idleStretches = 0;
-
-private:
     test::MainWindowFixture& f_;
     MainWindow& w_;
     std::mt19937 random_{Seed};
-    std::vector<QWidget*> targets_;
-    QList<QAction*> actions_;
+    QList<QWidget*> targets_ = w_.findChildren<QWidget*>(); // every control but the menus
+    QList<QAction*> actions_ = w_.findChildren<QAction*>();
     int lastLine_ = 0;
 };
 
@@ -255,21 +216,19 @@ private slots:
         f.random = test::ScriptedRandom({0.3f, 0.9f, 0.1f, 0.5f, 0.7f, 0.05f, 0.95f, 0.6f});
         auto& w = f.Start();
         QTimer closer;
-        closer.setInterval(0);
-        QObject::connect(&closer, &QTimer::timeout, &CloseWhatOpens);
-        closer.start();
+        closer.callOnTimeout(&CloseWhatOpens);
+        closer.start(0);
         Monkey monkey(f, w);
         for (int event = 1; event <= Events; ++event) {
             monkey.Act();
-            const QString broken = monkey.Broken();
-            if (!broken.isEmpty()) {
+            if (const QString broken = monkey.Broken(); !broken.isEmpty()) {
                 QFAIL(qPrintable(QStringLiteral("after event %1: %2").arg(event).arg(broken)));
             }
         }
         qInfo("monkey: %d events driven (seed %u): %s games counted, deepest line %d, up to %d "
               "hints in a game, %d language switches, %d idle stretches",
-              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.deepestLine, monkey.hints,
-              monkey.languageSwitches, monkey.idleStretches);
+              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.seen.deepestLine,
+              monkey.seen.hints, monkey.seen.languageSwitches, monkey.seen.idleStretches);
     }
 };
 
