@@ -1,7 +1,8 @@
 // lexel-crash-harness [seed]: kills a process that is writing a Lexel file at random moments and
 // checks after every kill that the game still opens the file and that it holds exactly what the
-// committed writes left there: no torn high-score move or save, no half-built word table, no
-// mixture of two versions of the source lists. The seed fixes the operations and the delays
+// committed writes left there: no torn high-score move or save, no game's end without its
+// history row or the reverse, no half-built word table, no mixture of two versions of the
+// source lists. The seed fixes the operations and the delays
 // before each kill; where in the child's work a delay lands still depends on the machine, so a
 // failure names the state it found.
 
@@ -121,6 +122,11 @@ Dumps DumpsOf(sql::Database& db) {
 using FileState = std::map<std::string, std::string>;
 const std::string WordsKey = "(w3 w4 w5 w6 w6s)";
 const std::string SourcesKey = "(raw3 raw4 raw5 raw6 Except Quotes)";
+const std::string HistoryKey = "(GameHistory)"; // a line per row, its fields joined by '|'
+constexpr const char* HistoryRows =
+    "SELECT FinishedAt || '|' || Level || '|' || Word || '|' || Line || '|' || Outcome || '|' || "
+    "Seconds || '|' || Score || '|' || Hints || '|' || SuggestionUnits || '|' || Daily "
+    "FROM GameHistory ORDER BY Id";
 
 std::string ValueOf(const FileState& state, const std::string& key) {
     const auto row = state.find(key);
@@ -162,69 +168,53 @@ struct Operation {
     char build = 0;                              // the variant a table build loads
 };
 
-// Operation `index` of the sequence that the child and the model follow alike; table builds
-// alternate between the variants, `build` being the next one.
-Operation OperationAt(long long index, char& build, const std::array<SourceLists, 2>& lists) {
-    if (index % BuildEvery == BuildEvery - 1) {
-        const char variant = std::exchange(build, build == 'A' ? 'B' : 'A');
-        const auto& source = lists[variant - 'A'];
-        return {std::string("table build ") + variant,
-                [&source](SettingsStore& store) {
-                    LoadSourceLists(store.database(), source);
-                    BuildWordTables(store.database());
-                },
-                {},
-                variant};
-    }
-    const auto bits = std::mt19937_64(static_cast<std::uint64_t>(index))();
-    const auto more = bits >> 8;
-    if (bits % 8 < 3) {
-        // Every entry has its own word; scores grow with the index and scatter, so entries land
-        // at every rank, and now and then a 0 never enters.
-        const auto word = WordOf(index, 6);
-        const Score score =
-            more % 16 == 0 ? 0 : index + static_cast<long long>(more >> 4) % 200 + 1;
-        const auto text = std::to_string(score);
-        return {"EnterHighScore " + word + " " + text,
-                [=](SettingsStore& store) { EnterHighScore(store, word, score); },
-                [=](FileState& state) { EnterInModel(state, WordOf(index, 6, 'A') + text); }};
-    }
-    if (bits % 8 < 5) {
-        const std::string key = bits % 8 == 3 ? "GamesPlayed" : "GamesWon";
-        return {"IncrementCounter " + key,
-                [=](SettingsStore& store) { store.IncrementCounter(key); },
-                [=](FileState& state) { state[key] = std::to_string(NumberIn(state[key]) + 1); }};
-    }
-    if (bits % 8 == 5) {
-        const std::string language = (more & 1) ? "D" : "E";
-        return {"WriteOption Language " + language,
-                [=](SettingsStore& store) { store.WriteOption("Language", language); },
-                [=](FileState& state) { state["Language"] = language; }};
-    }
-    if (bits % 8 == 7) {
-        // A won game: its score, the game counted as played when a solve came before any line
-        // was evaluated, and the win, all or nothing.
-        const auto word = WordOf(index, 6);
-        const Score score = index + static_cast<long long>(more >> 4) % 200 + 1;
-        const auto text = std::to_string(score);
-        const bool countAsPlayed = (more & 1) != 0;
-        return {"RecordFinishedGame " + word + " " + text,
-                [=](SettingsStore& store) {
-                    RecordFinishedGame(store, {.word = word,
-                                               .score = score,
-                                               .countAsPlayed = countAsPlayed,
-                                               .won = true});
-                },
-                [=](FileState& state) {
-                    EnterInModel(state, WordOf(index, 6, 'A') + text);
-                    for (const auto* key : {"GamesPlayed", "GamesWon"}) {
-                        if (key == std::string("GamesWon") || countAsPlayed) {
-                            state[key] = std::to_string(NumberIn(state[key]) + 1);
-                        }
-                    }
-                }};
-    }
-    // The options dialog never leaves cheating on at Expert or Guru.
+void CountInModel(FileState& state, const std::string& key) {
+    state[key] = std::to_string(NumberIn(state[key]) + 1);
+}
+
+// A game's end, all or nothing: its score offered to the table (scores grow with the index and
+// scatter, so entries land at every rank, and now and then a 0 never enters), the game counted
+// as played when a solve came first, the win, and its history row.
+Operation FinishedGameAt(long long index, std::uint64_t more) {
+    constexpr std::array<std::pair<Outcome, const char*>, 3> Outcomes{
+        {{Outcome::Won, "won"}, {Outcome::Lost, "lost"}, {Outcome::GivenUp, "given up"}}};
+    const auto [outcome, outcomeName] = Outcomes[(more >> 20) % 3];
+    const FinishedGame game{
+        .row = {.finishedAt = "2024-06-11T10:00:" + std::to_string(10 + index % 50),
+                .level = static_cast<Level>(1 + (more >> 2) % 4),
+                .word = WordOf(index, 6),
+                .line = outcome == Outcome::GivenUp ? static_cast<int>((more >> 24) % 9) : 9,
+                .outcome = outcome,
+                .seconds = index % 1000,
+                .score =
+                    (more >> 4) % 16 == 0 ? 0 : index + static_cast<Score>(more >> 8) % 200 + 1,
+                .hints = static_cast<int>((more >> 28) % 4),
+                .suggestionUnits = index % 7},
+        .countAsPlayed = outcome == Outcome::Won && (more & 2) != 0};
+    const auto& row = game.row;
+    return {"RecordFinishedGame " + row.word + " " + outcomeName + " " + std::to_string(row.score),
+            [=](SettingsStore& store) { RecordFinishedGame(store, game); },
+            [=](FileState& state) {
+                EnterInModel(state, WordOf(index, 6, 'A') + std::to_string(row.score));
+                if (game.countAsPlayed) {
+                    CountInModel(state, "GamesPlayed");
+                }
+                if (outcome == Outcome::Won) {
+                    CountInModel(state, "GamesWon");
+                }
+                for (const auto& field :
+                     {row.finishedAt, std::to_string(LevelNumber(row.level)), row.word,
+                      std::to_string(row.line), std::string(outcomeName),
+                      std::to_string(row.seconds), std::to_string(row.score),
+                      std::to_string(row.hints), std::to_string(row.suggestionUnits)}) {
+                    state[HistoryKey] += field + "|";
+                }
+                state[HistoryKey] += "0\n"; // not a game of the day
+            }};
+}
+
+// The options dialog's Save; it never leaves cheating on at Expert or Guru.
+Operation SaveAt(std::uint64_t more) {
     const Settings settings{.language = (more & 64) ? InterfaceLanguage::German
                                                     : InterfaceLanguage::English,
                             .level = static_cast<Level>(1 + more % 4),
@@ -242,6 +232,49 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
                 state["Timer"] = yesNo(settings.showTime);
                 state["Language"] = (more & 64) ? "D" : "E";
             }};
+}
+
+// Operation `index` of the sequence that the child and the model follow alike; table builds
+// alternate between the variants, `build` being the next one.
+Operation OperationAt(long long index, char& build, const std::array<SourceLists, 2>& lists) {
+    if (index % BuildEvery == BuildEvery - 1) {
+        const char variant = std::exchange(build, build == 'A' ? 'B' : 'A');
+        const auto& source = lists[variant - 'A'];
+        return {std::string("table build ") + variant,
+                [&source](SettingsStore& store) {
+                    LoadSourceLists(store.database(), source);
+                    BuildWordTables(store.database());
+                },
+                {},
+                variant};
+    }
+    const auto bits = std::mt19937_64(static_cast<std::uint64_t>(index))();
+    const auto more = bits >> 8;
+    if (bits % 8 < 4) {
+        return FinishedGameAt(index, more);
+    }
+    if (bits % 8 == 4) {
+        return {"CountPlayedGame", [](SettingsStore& store) { CountPlayedGame(store); },
+                [](FileState& state) { CountInModel(state, "GamesPlayed"); }};
+    }
+    if (bits % 8 == 5) {
+        const std::string language = (more & 1) ? "D" : "E";
+        return {"WriteOption Language " + language,
+                [=](SettingsStore& store) { store.WriteOption("Language", language); },
+                [=](FileState& state) { state["Language"] = language; }};
+    }
+    if (bits % 8 == 6 && more % 8 == 0) { // rare, or the table would seldom fill up
+        return {"ResetStatistics", [](SettingsStore& store) { ResetStatistics(store, true); },
+                [](FileState& state) {
+                    state["GamesPlayed"] = "1";
+                    state["GamesWon"] = "0";
+                    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
+                        state[HighScoreKey(rank)] = "??????0";
+                    }
+                    state[HistoryKey] = "";
+                }};
+    }
+    return SaveAt(more);
 }
 
 // The states the file passes through while `op` runs, one per commit: a build commits the source
@@ -386,6 +419,10 @@ private:
             }
             for (auto rows = db.Prepare("SELECT Name, Value FROM Options"); rows.Step();) {
                 state[rows.Text(0)] = rows.IsNull(1) ? "<null>" : rows.Text(1);
+            }
+            state[HistoryKey] = "";
+            for (auto rows = db.Prepare(HistoryRows); rows.Step();) {
+                state[HistoryKey] += rows.Text(0) + "\n";
             }
             const auto dumps = DumpsOf(db);
             std::string labels;
