@@ -31,23 +31,23 @@
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="163"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="168"/>
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="169"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="174"/>
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="191"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="196"/>
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="182"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="187"/>
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -267,6 +267,86 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
 </context>
 <context>
+    <name>lexel::HistoryPage</name>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30"/>
+        <source>Current winning streak: %1</source>
+        <translation>Aktuelle Siegesserie: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31"/>
+        <source>Best winning streak: %1</source>
+        <translation>Längste Siegesserie: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41"/>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44"/>
+        <source>early</source>
+        <extracomment>The bar of games won through the solution line before line 9</extracomment>
+        <translation>vorzeitig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45"/>
+        <source>won ahead of time: %1</source>
+        <translation>vorzeitig gewonnen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46"/>
+        <source>Games won by line</source>
+        <translation>Gewonnene Spiele nach Zeile</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55"/>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56"/>
+        <source>Advanced</source>
+        <translation>Fortgeschrittener</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58"/>
+        <source>Guru</source>
+        <translation>Guru</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68"/>
+        <source>%1: no games</source>
+        <translation>%1: keine Spiele</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72"/>
+        <source>Score of the last %1 games</source>
+        <translation>Punkte der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <source>earlier</source>
+        <extracomment>Under the two ends of the score chart&apos;s axis of games</extracomment>
+        <translation>früher</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <source>latest</source>
+        <translation>zuletzt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79"/>
+        <source>Oldest first. %1</source>
+        <translation>Älteste Spiele zuerst. %1</translation>
+    </message>
+</context>
+<context>
     <name>lexel::LetterPanels</name>
     <message>
         <location filename="../src/ui/main/LetterPanels.cpp" line="71"/>
@@ -412,33 +492,43 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="80"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="104"/>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="81"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
+        <source>High Scores</source>
+        <translation>High Scores</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="82"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="109"/>
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="83"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="93"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="120"/>
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
         <translation>%1 von %2 Spielen gewonnen%3</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="148"/>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>
