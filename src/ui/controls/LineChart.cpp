@@ -69,13 +69,14 @@ void LineChart::paintEvent(QPaintEvent*) {
     painter.setFont(font());
     PaintLegend(painter, line);
 
-    qint64 largest = 1;
+    qint64 largest = 0;
     for (const auto& s : series_) {
         for (const auto value : s.values) {
             largest = std::max(largest, value);
         }
     }
-    const QString top = QString::number(largest);
+    const QString top = largest > 0 ? QString::number(largest) : QString(); // none: no scale
+    largest = std::max<qint64>(largest, 1);
     const int left = metrics.horizontalAdvance(top) + line / 2;
     const QRect plot(left, 2 * line + line / 2, width() - left - 2,
                      height() - 3 * line - line / 2 - 2);
