@@ -9,6 +9,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 namespace lexel {
 
 class BarChart : public QWidget {
@@ -30,6 +32,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void PaintBar(QPainter& painter, const Bar& bar, const QRect& column, int slot);
+
     QString title_;
     std::vector<Bar> bars_;
 };

@@ -58,59 +58,62 @@ void LineChart::SetSeries(std::vector<Series> series) {
 
 void LineChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    const QFontMetrics metrics(font());
-    const int line = metrics.height();
-    const QColor text = palette().color(QPalette::WindowText);
+    const int line = fontMetrics().height();
     QFont bold = font();
     bold.setBold(true);
     painter.setFont(bold);
-    painter.setPen(text);
+    painter.setPen(palette().color(QPalette::WindowText));
     painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title_);
     painter.setFont(font());
     PaintLegend(painter, line);
-
     qint64 largest = 0;
     for (const auto& s : series_) {
         for (const auto value : s.values) {
             largest = std::max(largest, value);
         }
     }
-    const QString top = largest > 0 ? QString::number(largest) : QString(); // none: no scale
-    largest = std::max<qint64>(largest, 1);
-    const int left = metrics.horizontalAdvance(top) + line / 2;
+    const QRect plot = PaintAxes(painter, line, largest);
+    PaintSeries(painter, plot, std::max<qint64>(largest, 1));
+}
+
+// The axes with 0 and `largest` beside the y axis (nothing there without a value) and the two
+// captions under the x axis; returns the area inside them.
+QRect LineChart::PaintAxes(QPainter& painter, int line, qint64 largest) {
+    const QString top = largest > 0 ? QString::number(largest) : QString();
+    const int left = fontMetrics().horizontalAdvance(top) + line / 2;
     const QRect plot(left, 2 * line + line / 2, width() - left - 2,
                      height() - 3 * line - line / 2 - 2);
-    painter.setPen(text);
-    painter.drawText(QRect(0, plot.top() - line / 2, left - line / 4, line),
-                     Qt::AlignRight | Qt::AlignVCenter, top);
-    painter.drawText(QRect(0, plot.bottom() - line / 2, left - line / 4, line),
-                     Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
-    painter.drawText(QRect(left, plot.bottom() + 2, plot.width(), line),
-                     Qt::AlignLeft | Qt::AlignVCenter, first_);
-    painter.drawText(QRect(left, plot.bottom() + 2, plot.width(), line),
-                     Qt::AlignRight | Qt::AlignVCenter, last_);
+    const auto right = Qt::AlignRight | Qt::AlignVCenter;
+    painter.drawText(QRect(0, plot.top() - line / 2, left - line / 4, line), right, top);
+    painter.drawText(QRect(0, plot.bottom() - line / 2, left - line / 4, line), right,
+                     QStringLiteral("0"));
+    const QRect under(left, plot.bottom() + 2, plot.width(), line);
+    painter.drawText(under, Qt::AlignLeft | Qt::AlignVCenter, first_);
+    painter.drawText(under, right, last_);
     painter.drawLine(plot.bottomLeft(), plot.bottomRight());
     painter.drawLine(plot.bottomLeft(), plot.topLeft());
     painter.setPen(QPen(palette().color(QPalette::Mid), 1, Qt::DotLine));
     painter.drawLine(plot.topLeft(), plot.topRight());
+    return plot;
+}
 
+void LineChart::PaintSeries(QPainter& painter, const QRect& plot, qint64 largest) {
     painter.setRenderHint(QPainter::Antialiasing);
     const qreal step = plot.width() / static_cast<qreal>(places_ - 1);
     for (std::size_t i = 0; i < series_.size(); ++i) {
-        QPainterPath path;
         const auto& values = series_[i].values;
         const std::size_t shown = std::min(values.size(), static_cast<std::size_t>(places_));
-        const std::size_t first = values.size() - shown;
+        QPainterPath path;
         for (std::size_t k = 0; k < shown; ++k) {
+            const auto value = std::max<qint64>(values[values.size() - shown + k], 0);
             const QPointF point(plot.right() - step * (shown - 1 - k),
-                                plot.bottom() - plot.height() *
-                                                    std::max<qint64>(values[first + k], 0) /
-                                                    static_cast<qreal>(largest));
+                                plot.bottom() -
+                                    plot.height() * value / static_cast<qreal>(largest));
             k == 0 ? path.moveTo(point) : path.lineTo(point);
         }
         const QPen pen = SeriesPen(palette(), i);
         painter.strokePath(path, pen);
-        if (!values.empty()) { // the latest game stands out, and a lone one shows at all
+        if (shown > 0) { // the latest game stands out, and a lone one shows at all
             painter.setPen(Qt::NoPen);
             painter.setBrush(pen.color());
             painter.drawEllipse(path.currentPosition(), LineWidth * 1.5, LineWidth * 1.5);

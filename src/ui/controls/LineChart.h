@@ -11,6 +11,8 @@
 #include <QWidget>
 #include <vector>
 
+class QPainter;
+
 namespace lexel {
 
 class LineChart : public QWidget {
@@ -35,6 +37,8 @@ protected:
 
 private:
     void PaintLegend(QPainter& painter, int line);
+    QRect PaintAxes(QPainter& painter, int line, qint64 largest);
+    void PaintSeries(QPainter& painter, const QRect& plot, qint64 largest);
 
     QString title_;
     QString first_;
