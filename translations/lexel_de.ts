@@ -56,22 +56,22 @@
 <context>
     <name>lexel::CommandBar</name>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="19"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="20"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="20"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
         <source>Suggest Word</source>
         <translation>Wort vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
         <source>Reset To Gray</source>
         <translation>Alles auf grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
         <source>Save Analysis</source>
         <translation>Analyse sichern</translation>
     </message>
@@ -92,117 +92,117 @@
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="64"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="65"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -302,6 +302,86 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
 </context>
 <context>
+    <name>lexel::HistoryPage</name>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30"/>
+        <source>Current winning streak: %1</source>
+        <translation>Aktuelle Siegesserie: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31"/>
+        <source>Best winning streak: %1</source>
+        <translation>Längste Siegesserie: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41"/>
+        <source>line %1: %2</source>
+        <translation>Zeile %1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44"/>
+        <source>early</source>
+        <extracomment>The bar of games won through the solution line before line 9</extracomment>
+        <translation>vorzeitig</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45"/>
+        <source>won ahead of time: %1</source>
+        <translation>vorzeitig gewonnen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46"/>
+        <source>Games won by line</source>
+        <translation>Gewonnene Spiele nach Zeile</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55"/>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56"/>
+        <source>Advanced</source>
+        <translation>Fortgeschrittener</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58"/>
+        <source>Guru</source>
+        <translation>Guru</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68"/>
+        <source>%1: no games</source>
+        <translation>%1: keine Spiele</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72"/>
+        <source>Score of the last %1 games</source>
+        <translation>Punkte der letzten %1 Spiele</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <source>earlier</source>
+        <extracomment>Under the two ends of the score chart&apos;s axis of games</extracomment>
+        <translation>früher</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <source>latest</source>
+        <translation>zuletzt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79"/>
+        <source>Oldest first. %1</source>
+        <translation>Älteste Spiele zuerst. %1</translation>
+    </message>
+</context>
+<context>
     <name>lexel::LetterPanels</name>
     <message>
         <location filename="../src/ui/main/LetterPanels.cpp" line="71"/>
@@ -329,7 +409,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="247"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
@@ -524,33 +604,43 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="80"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="104"/>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="81"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
+        <source>High Scores</source>
+        <translation>High Scores</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="82"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="109"/>
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="83"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="93"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="120"/>
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
         <translation>%1 von %2 Spielen gewonnen%3</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="148"/>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>

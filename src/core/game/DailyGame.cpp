@@ -3,21 +3,13 @@
 
 #include "GameMessages.h"
 #include "GameModel.h"
+#include "core/history/GameHistory.h"
 #include "core/rules/DailyWord.h"
 #include "core/settings/Settings.h"
 #include "core/store/WordStore.h"
 
-#include <QDateTime>
-
 namespace lexel {
 namespace {
-
-std::string LocalDate(std::int64_t secondsSinceEpoch) {
-    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch)
-        .date()
-        .toString(Qt::ISODate)
-        .toStdString();
-}
 
 // A line's dots as symbols: a black dot, a white dot, or a dash for a line with none.
 QString DotRow(const LineResult& result) {
@@ -39,7 +31,7 @@ bool GameModel::NewDailyGame() {
 
 void GameModel::StartDailyGame() {
     const auto level = services_.settings.level;
-    const auto date = LocalDate(services_.clock.Now());
+    const auto date = LocalTimeOf(services_.clock.Now()).substr(0, 10); // "YYYY-MM-DD"
     const auto word = DailyWord(services_.words.DrawableWords(level, true), date, level);
     Begin(word, true, date);
 }

@@ -78,8 +78,8 @@ bool GameModel::AbortGame() {
     if (answer != MessageAnswer::Yes) {
         return false;
     }
-    if (game_.currentLine > 0) {
-        RecordEnd({.word = game_.HiddenWord, .score = ComputeScore()});
+    if (game_.GameCounted) {
+        RecordEnd(Outcome::GivenUp, ComputeScore());
     }
     game_.outcome = Outcome::GivenUp;
     StopGame();
@@ -180,7 +180,7 @@ void GameModel::EvaluateLastLine() {
     emit boardChanged();
     const Score score = ComputeScore();
     const bool won = result.black == HiddenWordLength;
-    const bool entered = RecordEnd({.word = game_.HiddenWord, .score = score, .won = won});
+    const bool entered = RecordEnd(won ? Outcome::Won : Outcome::Lost, score);
     game_.outcome = won ? Outcome::Won : Outcome::Lost;
     ShowSolution();
     StopGame();
@@ -220,10 +220,7 @@ void GameModel::Solve() {
     ShowSolution();
     StopGame();
     const Score score = ComputeScore();
-    const bool entered = RecordEnd({.word = game_.HiddenWord,
-                                    .score = score,
-                                    .countAsPlayed = !game_.GameCounted,
-                                    .won = true});
+    const bool entered = RecordEnd(Outcome::Won, score);
     WinEnding(GameMessages::WonEarly(), entered, score);
 }
 
@@ -247,14 +244,30 @@ bool GameModel::CountGame() {
 }
 
 // The game ends whether or not its end could be written; only the record is missing then.
-bool GameModel::RecordEnd(const FinishedGame& game) {
+bool GameModel::RecordEnd(Outcome outcome, Score score) {
     try {
-        return RecordFinishedGame(services_.store, game);
+        return RecordFinishedGame(services_.store, Ending(outcome, score));
     } catch (const sql::Error& e) {
         services_.boxes.Show(
             {MessageIcon::Critical, ResultNotSavedMessage(QString::fromUtf8(e.what()))});
         return false;
     }
+}
+
+// A game given up before its first line (counted by a wrong solution) scores 0, which never
+// enters the table, so every ending may offer its score.
+FinishedGame GameModel::Ending(Outcome outcome, Score score) const {
+    return {.row = {.finishedAt = LocalTimeOf(services_.clock.Now()),
+                    .level = game_.level,
+                    .word = game_.HiddenWord,
+                    .line = game_.currentLine + (outcome == Outcome::GivenUp ? 0 : 1),
+                    .outcome = outcome,
+                    .seconds = timer_.TimerGet(),
+                    .score = score,
+                    .hints = game_.HintCount,
+                    .suggestionUnits = game_.SuggestionCount,
+                    .daily = !game_.dailyDate.empty()},
+            .countAsPlayed = !game_.GameCounted};
 }
 
 void GameModel::StartClock() {
@@ -280,13 +293,13 @@ void GameModel::Tick() {
 }
 
 void GameModel::SaveRunningScore() {
-    if (!HasEvaluatedLine()) {
+    if (!game_.GameRunning || !game_.GameCounted) {
         return;
     }
-    game_.GameRunning = false; // offered once
+    game_.GameRunning = false; // written once
     game_.outcome = Outcome::GivenUp;
     try { // no message box: nobody may be there to close it
-        RecordFinishedGame(services_.store, {.word = game_.HiddenWord, .score = ComputeScore()});
+        RecordFinishedGame(services_.store, Ending(Outcome::GivenUp, ComputeScore()));
     } catch (const sql::Error& e) {
         qWarning("Lexel: the score of the running game was not saved: %s", e.what());
     }

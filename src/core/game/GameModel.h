@@ -105,8 +105,9 @@ public:
 
     // One tick of the clock.
     void Tick();
-    // The score of a counted game offered to the table without a word to the player (the
-    // program ends where nobody can answer); the game is over then.
+    // A running game counted as played ends as given up without a word to the player (the
+    // program ends where nobody can answer): its score is offered to the table and its
+    // history row written.
     void SaveRunningScore();
     Score ComputeScore() const;
 
@@ -132,7 +133,8 @@ private:
     void EvaluateLastLine();
     void WinEnding(const QString& message, bool entered, Score score);
     bool CountGame();
-    bool RecordEnd(const FinishedGame& game);
+    bool RecordEnd(Outcome outcome, Score score);
+    FinishedGame Ending(Outcome outcome, Score score) const;
     void StartClock();
     void StopGame();
     void ShowSolution();

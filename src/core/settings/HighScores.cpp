@@ -53,13 +53,14 @@ bool EnterHighScore(SettingsStore& store, std::string_view word, Score score) {
 
 bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
     sql::Transaction transaction(store.database());
-    const bool entered = EnterHighScore(store, game.word, game.score);
+    const bool entered = EnterHighScore(store, game.row.word, game.row.score);
     if (game.countAsPlayed) {
         CountPlayedGame(store);
     }
-    if (game.won) {
+    if (game.row.outcome == Outcome::Won) {
         store.IncrementCounter("GamesWon");
     }
+    GameHistory(store.database()).Add(game.row);
     transaction.Commit();
     return entered;
 }
@@ -87,6 +88,7 @@ void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
         store.WriteOption(HighScoreKey(rank), EmptyHighScore);
     }
+    GameHistory(store.database()).Clear();
     transaction.Commit();
 }
 

@@ -3,6 +3,7 @@
 // The ten best scores, each an Options row "HighScore1".."HighScore10" holding the hidden word
 // in capitals followed at once by the score ("PLANET346900"), and the games counters.
 
+#include "core/history/GameHistory.h"
 #include "core/rules/Scoring.h"
 
 #include <array>
@@ -30,13 +31,12 @@ HighScoreEntry SplitHighScore(std::string_view entry);
 bool EnterHighScore(SettingsStore& store, std::string_view word, Score score);
 
 // Everything the end of a game writes, in one transaction, so no interruption leaves a score
-// beside counters that do not count its game: the score offered to the table, the game counted
-// as played when that was still to do, and counted as won. True when the score entered.
+// beside counters or a history that do not count its game: the score offered to the table,
+// the game counted as played when that was still to do, counted as won, and its history row.
+// True when the score entered.
 struct FinishedGame {
-    std::string_view word;
-    Score score = 0;
+    HistoryRow row;
     bool countAsPlayed = false;
-    bool won = false;
 };
 bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game);
 
@@ -53,8 +53,8 @@ GameCounts ReadGameCounts(SettingsStore& store);
 // A game counted as played: its first line was evaluated or a solution tried.
 void CountPlayedGame(SettingsStore& store);
 
-// Empties the table and the counters. `GamesPlayed` becomes "1" when the running game has
-// already been counted as played (it has an evaluated line), else "0".
+// Empties the table, the counters and the history. `GamesPlayed` becomes "1" when the running game
+// has already been counted as played (it has an evaluated line), else "0".
 void ResetStatistics(SettingsStore& store, bool runningGameCounted);
 
 // won * 100 / played rounded to the nearest whole number, a half to the even neighbour; none

@@ -3,6 +3,7 @@
 #include "NumericText.h"
 #include "OptionDefaults.h"
 #include "core/store/Blanks.h"
+#include "core/store/LexelFile.h"
 
 #include <algorithm>
 #include <limits>
@@ -40,9 +41,7 @@ std::string SettingsStore::ReadOption(std::string_view key) {
 }
 
 void SettingsStore::WriteOption(std::string_view key, std::string_view value) {
-    if (db_.HasMoved()) {
-        throw sql::Error(0, "the file Lexel.lxl was moved or deleted while the game ran");
-    }
+    RequireFileInPlace(db_);
     if (!write_) {
         write_ = db_.Prepare("INSERT OR REPLACE INTO Options (Name, Value) VALUES (?, ?)");
     }

@@ -111,13 +111,17 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
         }
         // An exclusive transaction takes the file lock, which exclusive locking mode then
         // keeps until the file is closed: no second process can open it meanwhile. It ends
-        // in a rollback, so the checks leave the file as it was.
+        // in a rollback unless a table was added, so the checks leave the file as it was.
         {
             sql::Transaction hold(db, sql::Transaction::Kind::Exclusive);
             CheckSchema(db);
             RequireWholePages(db, file);
             RequireWords(db);
             RequireWritable(db);
+            // A file from before the game history gets its table, the one thing written here.
+            if (AddHistoryTable(db)) {
+                hold.Commit();
+            }
         }
         return db;
     } catch (const sql::Error& e) {
@@ -125,6 +129,12 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
             RemoveEmptyJournal(journal);
         }
         throw DatabaseOpenError(DatabaseOpenError::Kind::NotOpenable, e.what());
+    }
+}
+
+void RequireFileInPlace(const sql::Database& db) {
+    if (db.HasMoved()) {
+        throw sql::Error(0, "the file Lexel.lxl was moved or deleted while the game ran");
     }
 }
 

@@ -24,6 +24,27 @@ CREATE TABLE IF NOT EXISTS "Except" (Word TEXT PRIMARY KEY);
 CREATE TABLE IF NOT EXISTS Quotes (Title TEXT, Source TEXT, Quote TEXT);
 )sql";
 
+// A row per finished game that was counted as played, in the order the games ended. Line is
+// the line a won or lost game ended on, or the lines a game given up had used.
+constexpr std::string_view HistoryTable = R"sql(
+CREATE TABLE IF NOT EXISTS GameHistory (
+    Id INTEGER PRIMARY KEY,
+    FinishedAt TEXT NOT NULL,
+    Level INTEGER NOT NULL CHECK (Level BETWEEN 1 AND 4),
+    Word TEXT NOT NULL,
+    Line INTEGER NOT NULL CHECK (Line BETWEEN 0 AND 9),
+    Outcome TEXT NOT NULL CHECK (Outcome IN ('won', 'lost', 'given up')),
+    Seconds INTEGER NOT NULL,
+    Score INTEGER NOT NULL,
+    Hints INTEGER NOT NULL,
+    SuggestionUnits INTEGER NOT NULL,
+    Daily INTEGER NOT NULL DEFAULT 0 CHECK (Daily IN (0, 1)));
+)sql";
+
+constexpr std::string_view HistoryProbe =
+    "SELECT Id, FinishedAt, Level, Word, Line, Outcome, Seconds, Score, Hints, SuggestionUnits, "
+    "Daily FROM GameHistory";
+
 // One probe per table, naming every column the program reads or writes.
 constexpr std::array<std::string_view, 13> Probes{
     "SELECT Word FROM w3",
@@ -45,6 +66,19 @@ constexpr std::array<std::string_view, 13> Probes{
 
 void CreateSchema(sql::Database& db) {
     db.Execute(Tables);
+    db.Execute(HistoryTable);
+}
+
+bool AddHistoryTable(sql::Database& db) {
+    const bool missing =
+        sql::QueryInt(db, "SELECT NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type = 'table' "
+                          "AND name = 'GameHistory')")
+            .value_or(0) != 0;
+    if (missing) {
+        db.Execute(HistoryTable);
+    }
+    db.Prepare(HistoryProbe);
+    return missing;
 }
 
 void CheckSchema(sql::Database& db) {

@@ -1,5 +1,7 @@
 #include "StatisticsDialog.h"
 
+#include "HistoryPage.h"
+#include "core/history/GameHistory.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/NumericText.h"
 #include "core/settings/SettingsStore.h"
@@ -9,6 +11,8 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
 
 namespace lexel {
 namespace {
@@ -47,17 +51,26 @@ StatisticsDialog::StatisticsDialog(SettingsStore& store, MessageBoxes& boxes, He
       runningGameCounted_(runningGameCounted) {
     setObjectName(QStringLiteral("StatisticsDialog"));
     setFont(LayoutFont());
-    setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
-    CreateControls();
+    pages_ = new QTabWidget(this);
+    pages_->setObjectName(QStringLiteral("statisticsPages"));
+    pages_->addTab(CreateHighScoresPage(), QString());
+    pages_->addTab(CreateHistoryPage(), QString());
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+    layout->addWidget(pages_);
     Translate();
     ShowHighScores();
 }
 
-void StatisticsDialog::CreateControls() {
+QWidget* StatisticsDialog::CreateHighScoresPage() {
+    auto* page = new QWidget;
+    page->setObjectName(QStringLiteral("highScoresPage"));
+    page->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     gamesWonLine_ =
-        Label(this, QStringLiteral("gamesWonLine"), {120, 120, 4920, 300}, Qt::AlignLeft);
+        Label(page, QStringLiteral("gamesWonLine"), {120, 120, 4920, 300}, Qt::AlignLeft);
     highScoreGroup_ =
-        Place<QGroupBox>(this, QStringLiteral("highScoreGroup"), {120, 480, 3720, 3300});
+        Place<QGroupBox>(page, QStringLiteral("highScoreGroup"), {120, 480, 3720, 3300});
     for (int i = 0; i < HighScoreRanks; ++i) {
         const int top = RowTop + i * RowPitch;
         ranks_[i] = Label(highScoreGroup_, QStringLiteral("rank_%1").arg(i),
@@ -68,17 +81,31 @@ void StatisticsDialog::CreateControls() {
         scores_[i] = Label(highScoreGroup_, QStringLiteral("score_%1").arg(i),
                            {2220, top, 1320, RowHeight}, Qt::AlignRight);
     }
-    closeButton_ = Button(this, QStringLiteral("closeButton"), 570);
-    resetButton_ = Button(this, QStringLiteral("resetButton"), 1020);
-    helpButton_ = Button(this, QStringLiteral("helpButton"), 1470);
+    closeButton_ = Button(page, QStringLiteral("closeButton"), 570);
+    resetButton_ = Button(page, QStringLiteral("resetButton"), 1020);
+    helpButton_ = Button(page, QStringLiteral("helpButton"), 1470);
     connect(closeButton_, &QPushButton::clicked, this, &StatisticsDialog::reject);
     connect(resetButton_, &QPushButton::clicked, this, &StatisticsDialog::ResetStatistics);
     connect(helpButton_, &QPushButton::clicked, this, &StatisticsDialog::ShowHelp);
+    return page;
+}
+
+// The history as it stands when the window opens; a reset closes the window.
+QWidget* StatisticsDialog::CreateHistoryPage() {
+    GameHistory history(store_.database());
+    auto* page = new HistoryPage(history);
+    page->setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
+    historyCloseButton_ = Button(page, QStringLiteral("historyCloseButton"), 570);
+    connect(historyCloseButton_, &QPushButton::clicked, this, &StatisticsDialog::reject);
+    return page;
 }
 
 void StatisticsDialog::Translate() {
     setWindowTitle(tr("Morvane Lexel High Scores"));
+    pages_->setTabText(0, tr("High Scores"));
+    pages_->setTabText(1, tr("History"));
     closeButton_->setText(tr("&Close"));
+    historyCloseButton_->setText(closeButton_->text());
     resetButton_->setText(tr("&Reset"));
     helpButton_->setText(tr("&Help"));
     gamesWonLine_->setText(GamesWonLine());

@@ -1,6 +1,7 @@
 #pragma once
 
-// The statistics window: games won out of played, the ten best scores, and Reset.
+// The statistics window: a first page with the games won out of played, the ten best scores and
+// Reset; a second page with the game history.
 
 #include "HelpDialog.h"
 
@@ -9,6 +10,7 @@
 class QGroupBox;
 class QLabel;
 class QPushButton;
+class QTabWidget;
 
 namespace lexel {
 
@@ -28,7 +30,8 @@ public:
     void HighLight(const QString& word, const QString& score);
 
 private:
-    void CreateControls();
+    QWidget* CreateHighScoresPage();
+    QWidget* CreateHistoryPage();
     void Translate();
     void ShowHighScores();
     QString GamesWonLine();
@@ -39,6 +42,7 @@ private:
     MessageBoxes& boxes_;
     bool runningGameCounted_;
 
+    QTabWidget* pages_ = nullptr;
     QLabel* gamesWonLine_ = nullptr;
     QGroupBox* highScoreGroup_ = nullptr;
     std::array<QLabel*, 10> ranks_{};
@@ -47,6 +51,7 @@ private:
     QPushButton* closeButton_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;
+    QPushButton* historyCloseButton_ = nullptr;
 };
 
 } // namespace lexel

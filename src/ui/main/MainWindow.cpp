@@ -293,9 +293,11 @@ void MainWindow::closeEvent(QCloseEvent* event) {
     }
 }
 
-// Leaving asks only when a line was evaluated; otherwise it says goodbye with a quotation.
+// Leaving asks only when a line was evaluated; otherwise it says goodbye with a quotation,
+// and a game counted by a wrong solution alone goes into the history as given up.
 bool MainWindow::QueryClose() {
     if (!model_.HasEvaluatedLine()) {
+        model_.SaveRunningScore();
         SideWindows(services_, this).ShowQuotation();
         return true;
     }

@@ -3,6 +3,7 @@
 
 #include "DatabaseGenerator.h"
 #include "PlayedGame.h"
+#include "core/history/GameHistory.h"
 #include "core/rules/DailyWord.h"
 #include "core/store/LexelFile.h"
 
@@ -75,11 +76,15 @@ TEST(DailyGame, IsPlayedAndScoredLikeAnyGameAndSharedWithoutLetters) {
                       .arg(game.model.ComputeScore()) +
                   rows);
     EXPECT_EQ(game.Stored("GamesWon"), "1");
+    const auto daily = GameHistory(game.db).Rows().back();
+    EXPECT_TRUE(daily.daily);
+    EXPECT_EQ(daily.finishedAt.substr(0, 10), "2026-12-08");
 
     game.Play("N"); // an ordinary game shares nothing
     EXPECT_TRUE(state.dailyDate.empty());
     game.Play("abc! =" + state.HiddenWord);
     EXPECT_FALSE(game.model.CanCopyResult());
+    EXPECT_FALSE(GameHistory(game.db).Rows().back().daily);
 }
 
 } // namespace

@@ -58,16 +58,46 @@ TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
     EXPECT_EQ(Table()[9], "SILVER151");
 }
 
-TEST_F(HighScoresTest, ResetEmptiesTheTableAndKeepsARunningGameCounted) {
-    Fill({"AAAAAA900", "BBBBBB800"});
-    store.WriteOption("GamesPlayed", "8");
-    store.WriteOption("GamesWon", "3");
-    ResetStatistics(store, true);
-    EXPECT_EQ(store.ReadOption("GamesPlayed"), "1");
-    EXPECT_EQ(store.ReadOption("GamesWon"), "0");
-    EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
-    ResetStatistics(store, false);
-    EXPECT_EQ(store.ReadOption("GamesPlayed"), "0");
+// A game's end is written whole or not at all: a history row that cannot be written (a full
+// disk) takes the score and the counters with it.
+TEST_F(HighScoresTest, AGameEndIsWrittenWithItsHistoryRowOrNotAtAll) {
+    const FinishedGame game{.row = {.finishedAt = "2024-06-11T14:03:05",
+                                    .level = Level::Guru,
+                                    .word = "garden",
+                                    .line = 4,
+                                    .outcome = Outcome::Won,
+                                    .seconds = 95,
+                                    .score = 346900,
+                                    .hints = 1,
+                                    .suggestionUnits = 3},
+                            .countAsPlayed = true};
+    db.Execute("CREATE TRIGGER Full BEFORE INSERT ON GameHistory BEGIN "
+               "SELECT RAISE(ABORT, 'database or disk is full'); END;");
+    EXPECT_THROW(RecordFinishedGame(store, game), sql::Error);
+    const auto Stored = [&](const char* key) { return test::StoredOption(db, key); };
+    EXPECT_EQ(Stored("HighScore1") + Stored("GamesPlayed") + Stored("GamesWon"), "??????000");
+    EXPECT_TRUE(GameHistory(db).Rows().empty());
+
+    db.Execute("DROP TRIGGER Full");
+    EXPECT_TRUE(RecordFinishedGame(store, game));
+    EXPECT_EQ(Stored("HighScore1") + Stored("GamesPlayed") + Stored("GamesWon"), "GARDEN34690011");
+    EXPECT_EQ(GameHistory(db).Rows(), std::vector{game.row});
+}
+
+// Reset empties the table, the counters and the history; a running game that has an evaluated
+// line stays counted as played.
+TEST_F(HighScoresTest, ResetEmptiesEverythingButARunningCountedGame) {
+    for (const bool runningGameCounted : {true, false}) {
+        Fill({"AAAAAA900", "BBBBBB800"});
+        store.WriteOption("GamesPlayed", "8");
+        store.WriteOption("GamesWon", "3");
+        GameHistory(db).Add({.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 9});
+        ResetStatistics(store, runningGameCounted);
+        EXPECT_EQ(store.ReadOption("GamesPlayed"), runningGameCounted ? "1" : "0");
+        EXPECT_EQ(store.ReadOption("GamesWon"), "0");
+        EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
+        EXPECT_TRUE(GameHistory(db).Rows().empty());
+    }
 }
 
 TEST(WonPercentage, RoundsHalvesToEven) {

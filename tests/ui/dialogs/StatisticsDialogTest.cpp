@@ -1,10 +1,12 @@
 #include "ui/dialogs/StatisticsDialog.h"
 
+#include "core/history/GameHistory.h"
 #include "core/settings/HighScores.h"
 #include "support/WindowFixture.h"
 
 #include <QLabel>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QtTest>
 
 using namespace lexel;
@@ -67,11 +69,16 @@ private slots:
                 const char* german;
             } buttons[] = {{"closeButton", "&Close", "&Schließen"},
                            {"resetButton", "&Reset", "&Löschen"},
-                           {"helpButton", "&Help", "&Hilfe"}};
+                           {"helpButton", "&Help", "&Hilfe"},
+                           {"historyCloseButton", "&Close", "&Schließen"}};
             for (const auto& b : buttons) {
                 QCOMPARE(Child<QPushButton>(window, b.button)->text(),
                          QString::fromUtf8(german ? b.german : b.english));
             }
+            const auto* pages = Child<QTabWidget>(window, "statisticsPages");
+            QCOMPARE(pages->tabText(0), QStringLiteral("High Scores"));
+            QCOMPARE(pages->tabText(1),
+                     german ? QStringLiteral("Verlauf") : QStringLiteral("History"));
             window.show();
             QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
             QCOMPARE(
@@ -122,9 +129,10 @@ private slots:
             window.show();
             f.boxes.answers = {MessageAnswer::No};
             QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
-            QCOMPARE(f.boxes.shown.at(0).icon, MessageIcon::Question);
-            QCOMPARE(f.boxes.shown.at(0).buttons, MessageButtons::YesNo);
-            QCOMPARE(f.boxes.shown.at(0).defaultAnswer, MessageAnswer::No);
+            const auto& question = f.boxes.shown.at(0);
+            QVERIFY(question.icon == MessageIcon::Question &&
+                    question.buttons == MessageButtons::YesNo &&
+                    question.defaultAnswer == MessageAnswer::No);
             QVERIFY(window.isVisible());
             QCOMPARE(f.Stored("GamesPlayed"), std::string("8"));
             QCOMPARE(f.Stored("HighScore1"), std::string("GARDEN900"));
@@ -136,6 +144,41 @@ private slots:
             QCOMPARE(f.Stored("GamesWon"), std::string("0"));
             QCOMPARE(f.Stored("HighScore1"), std::string("??????0"));
         }
+    }
+
+    // The History page reads the stored rows: streaks, wins by line and the recent scores, as
+    // a screen reader hears the charts.
+    void historyDescribesTheStoredRows() {
+        test::WindowFixture f("E");
+        const struct {
+            Level level;
+            int line;
+            Outcome outcome;
+            Score score;
+        } rows[] = {{Level::Advanced, 9, Outcome::Won, 300500},
+                    {Level::Advanced, 3, Outcome::Won, 250000},
+                    {Level::Guru, 9, Outcome::Lost, 3400},
+                    {Level::Beginner, 9, Outcome::Won, 280000},
+                    {Level::Advanced, 2, Outcome::GivenUp, 200}};
+        for (const auto& r : rows) {
+            GameHistory(f.db).Add({.finishedAt = "2024-06-11T14:03:05",
+                                   .level = r.level,
+                                   .word = "garden",
+                                   .line = r.line,
+                                   .outcome = r.outcome,
+                                   .score = r.score});
+        }
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        QCOMPARE(Label(window, "currentStreakLine")->text(),
+                 QStringLiteral("Current winning streak: 0"));
+        QCOMPARE(Label(window, "bestStreakLine")->text(), QStringLiteral("Best winning streak: 2"));
+        QCOMPARE(Child<QWidget>(window, "winsByLineChart")->accessibleDescription(),
+                 QStringLiteral("Games won by line: line 1: 0, line 2: 0, line 3: 1, line 4: 0, "
+                                "line 5: 0, line 6: 0, line 7: 0, line 8: 0, line 9: 2, won ahead "
+                                "of time: 1"));
+        QCOMPARE(Child<QWidget>(window, "recentScoresChart")->accessibleDescription(),
+                 QStringLiteral("Oldest first. Beginner: 280000; Advanced: 300500, 250000, 200; "
+                                "Expert: no games; Guru: 3400"));
     }
 
     void helpAndEscape() {

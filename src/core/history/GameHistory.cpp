@@ -1,0 +1,122 @@
+#include "GameHistory.h"
+
+#include "core/store/LexelFile.h"
+
+#include <QDateTime>
+#include <algorithm>
+#include <utility>
+
+namespace lexel {
+namespace {
+
+// The stored names of the outcomes; a game still running has none, and the table refuses it.
+constexpr std::array<std::pair<Outcome, std::string_view>, 3> OutcomeNames{{
+    {Outcome::Won, "won"},
+    {Outcome::Lost, "lost"},
+    {Outcome::GivenUp, "given up"},
+}};
+
+std::string_view NameOf(Outcome outcome) {
+    for (const auto& [value, name] : OutcomeNames) {
+        if (value == outcome) {
+            return name;
+        }
+    }
+    return "playing";
+}
+
+Outcome OutcomeNamed(std::string_view name) {
+    for (const auto& [value, text] : OutcomeNames) {
+        if (text == name) {
+            return value;
+        }
+    }
+    return Outcome::Playing;
+}
+
+} // namespace
+
+std::string LocalTimeOf(std::int64_t secondsSinceEpoch) {
+    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch)
+        .toString(Qt::ISODate)
+        .left(19)
+        .toStdString();
+}
+
+void GameHistory::Add(const HistoryRow& row) {
+    RequireFileInPlace(db_);
+    db_.Prepare("INSERT INTO GameHistory (FinishedAt, Level, Word, Line, Outcome, Seconds, Score, "
+                "Hints, SuggestionUnits, Daily) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
+        .Bind(1, row.finishedAt)
+        .Bind(2, LevelNumber(row.level))
+        .Bind(3, row.word)
+        .Bind(4, row.line)
+        .Bind(5, NameOf(row.outcome))
+        .Bind(6, row.seconds)
+        .Bind(7, row.score)
+        .Bind(8, row.hints)
+        .Bind(9, row.suggestionUnits)
+        .Bind(10, row.daily ? 1 : 0)
+        .Run();
+}
+
+void GameHistory::Clear() {
+    db_.Execute("DELETE FROM GameHistory");
+}
+
+std::vector<HistoryRow> GameHistory::Rows() {
+    std::vector<HistoryRow> rows;
+    auto select = db_.Prepare("SELECT FinishedAt, Level, Word, Line, Outcome, Seconds, Score, "
+                              "Hints, SuggestionUnits, Daily FROM GameHistory ORDER BY Id");
+    while (select.Step()) {
+        rows.push_back({.finishedAt = select.Text(0),
+                        .level = static_cast<Level>(select.Int(1)),
+                        .word = select.Text(2),
+                        .line = static_cast<int>(select.Int(3)),
+                        .outcome = OutcomeNamed(select.Text(4)),
+                        .seconds = select.Int(5),
+                        .score = select.Int(6),
+                        .hints = static_cast<int>(select.Int(7)),
+                        .suggestionUnits = select.Int(8),
+                        .daily = select.Int(9) != 0});
+    }
+    return rows;
+}
+
+LineWins GameHistory::WinsByLine() {
+    LineWins wins;
+    auto select = db_.Prepare("SELECT Line, COUNT(*) FROM GameHistory WHERE Outcome = ? "
+                              "AND Line BETWEEN 1 AND ? GROUP BY Line");
+    select.Bind(1, NameOf(Outcome::Won)).Bind(2, LineCount);
+    while (select.Step()) {
+        const auto line = select.Int(0);
+        wins.lines[static_cast<std::size_t>(line - 1)] = select.Int(1);
+        wins.early += line < LineCount ? select.Int(1) : 0;
+    }
+    return wins;
+}
+
+Streaks GameHistory::WinningStreaks() {
+    Streaks streaks;
+    auto select = db_.Prepare("SELECT Outcome = ? FROM GameHistory ORDER BY Id");
+    select.Bind(1, NameOf(Outcome::Won));
+    while (select.Step()) {
+        streaks.current = select.Int(0) != 0 ? streaks.current + 1 : 0;
+        streaks.best = std::max(streaks.best, streaks.current);
+    }
+    return streaks;
+}
+
+std::vector<Score> GameHistory::RecentScores(Level level) {
+    std::vector<Score> scores;
+    auto select = db_.Prepare("SELECT Score FROM GameHistory WHERE Level = ? ORDER BY Id DESC "
+                              "LIMIT ?");
+    select.Bind(1, LevelNumber(level)).Bind(2, RecentGames);
+    while (select.Step()) {
+        scores.push_back(select.Int(0));
+    }
+    std::reverse(scores.begin(), scores.end());
+    return scores;
+}
+
+} // namespace lexel

@@ -1,0 +1,41 @@
+#pragma once
+
+// A bar chart drawn by the program in the palette's colours, so it stays crisp at any scale
+// and readable on a dark desktop: a title, then one bar per value with the value above it and
+// its label below, all on one scale from 0. A bar set apart (a total of others, say) stands
+// after a gap, outlined and lighter. A screen reader meets it as one chart, described by
+// whoever fills it.
+
+#include <QWidget>
+#include <vector>
+
+class QPainter;
+
+namespace lexel {
+
+class BarChart : public QWidget {
+    Q_OBJECT
+
+public:
+    struct Bar {
+        QString label;
+        qint64 value = 0;
+        bool apart = false;
+    };
+
+    explicit BarChart(QWidget* parent = nullptr);
+
+    void SetTitle(const QString& title);
+    void SetBars(std::vector<Bar> bars);
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void PaintBar(QPainter& painter, const Bar& bar, const QRect& column, int slot);
+
+    QString title_;
+    std::vector<Bar> bars_;
+};
+
+} // namespace lexel

@@ -1,0 +1,82 @@
+#include "HistoryPage.h"
+
+#include "core/history/GameHistory.h"
+#include "ui/controls/BarChart.h"
+#include "ui/controls/Controls.h"
+#include "ui/controls/LineChart.h"
+
+#include <QLabel>
+#include <QStringList>
+#include <utility>
+
+namespace lexel {
+
+HistoryPage::HistoryPage(GameHistory& history, QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("historyPage"));
+    const auto left = Qt::AlignLeft | Qt::AlignVCenter;
+    currentStreak_ =
+        PlaceLabel(this, QStringLiteral("currentStreakLine"), {120, 120, 3780, 255}, left);
+    bestStreak_ = PlaceLabel(this, QStringLiteral("bestStreakLine"), {120, 375, 3780, 255}, left);
+    winsByLine_ = Place<BarChart>(this, QStringLiteral("winsByLineChart"), {120, 690, 3780, 1320});
+    recentScores_ =
+        Place<LineChart>(this, QStringLiteral("recentScoresChart"), {120, 2070, 4920, 1740});
+    ShowStreaks(history);
+    ShowWinsByLine(history);
+    ShowRecentScores(history);
+}
+
+void HistoryPage::ShowStreaks(GameHistory& history) {
+    const auto streaks = history.WinningStreaks();
+    currentStreak_->setText(tr("Current winning streak: %1").arg(streaks.current));
+    bestStreak_->setText(tr("Best winning streak: %1").arg(streaks.best));
+}
+
+void HistoryPage::ShowWinsByLine(GameHistory& history) {
+    const auto wins = history.WinsByLine();
+    std::vector<BarChart::Bar> bars;
+    QStringList spoken;
+    for (int line = 1; line <= static_cast<int>(wins.lines.size()); ++line) {
+        const auto count = wins.lines[static_cast<std::size_t>(line - 1)];
+        bars.push_back({QString::number(line), count});
+        spoken << tr("line %1: %2").arg(line).arg(count);
+    }
+    //: The bar of games won through the solution line before line 9
+    bars.push_back({tr("early"), wins.early, true});
+    spoken << tr("won ahead of time: %1").arg(wins.early);
+    const QString title = tr("Games won by line");
+    winsByLine_->SetTitle(title);
+    winsByLine_->SetBars(std::move(bars));
+    winsByLine_->setAccessibleName(title);
+    winsByLine_->setAccessibleDescription(title + QStringLiteral(": ") +
+                                          spoken.join(QStringLiteral(", ")));
+}
+
+void HistoryPage::ShowRecentScores(GameHistory& history) {
+    const std::pair<Level, QString> levels[] = {{Level::Beginner, tr("Beginner")},
+                                                {Level::Advanced, tr("Advanced")},
+                                                {Level::Expert, tr("Expert")},
+                                                {Level::Guru, tr("Guru")}};
+    std::vector<LineChart::Series> series;
+    QStringList spoken;
+    for (const auto& [level, name] : levels) {
+        const auto scores = history.RecentScores(level);
+        QStringList texts;
+        for (const auto score : scores) {
+            texts << QString::number(score);
+        }
+        spoken << (texts.isEmpty()
+                       ? tr("%1: no games").arg(name)
+                       : name + QStringLiteral(": ") + texts.join(QStringLiteral(", ")));
+        series.push_back({name, {scores.begin(), scores.end()}});
+    }
+    const QString title = tr("Score of the last %1 games").arg(RecentGames);
+    recentScores_->SetTitle(title);
+    //: Under the two ends of the score chart's axis of games
+    recentScores_->SetAxis(RecentGames, tr("earlier"), tr("latest"));
+    recentScores_->SetSeries(std::move(series));
+    recentScores_->setAccessibleName(title);
+    recentScores_->setAccessibleDescription(
+        tr("Oldest first. %1").arg(spoken.join(QStringLiteral("; "))));
+}
+
+} // namespace lexel

@@ -1,0 +1,160 @@
+// The game history: the row each ending of a counted game leaves, the streaks and wins by line
+// read back, and files from before the history.
+
+#include "core/history/GameHistory.h"
+
+#include "core/game/PlayedGame.h"
+#include "core/store/LexelFile.h"
+
+#include <QDateTime>
+#include <gtest/gtest.h>
+
+namespace lexel {
+namespace {
+
+const std::string EightLines = "ten! dog! pan! abc! plan! tale! plane! petal!";
+
+HistoryRow Garden(int line, Outcome outcome, std::int64_t seconds, Score score, int hints = 0,
+                  std::int64_t units = 0) {
+    return {.finishedAt = {},
+            .level = Level::Advanced,
+            .word = "garden",
+            .line = line,
+            .outcome = outcome,
+            .seconds = seconds,
+            .score = score,
+            .hints = hints,
+            .suggestionUnits = units};
+}
+
+struct Ending {
+    const char* name;
+    std::string moves;
+    std::vector<HistoryRow> rows;
+    bool leave = false; // the program ends with the game running
+};
+
+// Scores as the whole-game cases compute them.
+const Ending EndingCases[] = {
+    {"won on line nine", EightLines + " +330 garden!", {Garden(9, Outcome::Won, 330, 300500)}},
+    {"lost", EightLines + " xxxxxx!", {Garden(9, Outcome::Lost, 0, 3400)}},
+    {"won early on line two", "ten! h2 h4 =garden", {Garden(2, Outcome::Won, 0, 267700, 2)}},
+    {"won early with suggestions",
+     "_a_ s s qzx s ___ s ! s =garden",
+     {Garden(2, Outcome::Won, 0, 397200, 0, 6)}},
+    {"won before any line", "=danger +30 =garden", {Garden(1, Outcome::Won, 30, 415000)}},
+    {"given up after a line", "ten! y N", {Garden(1, Outcome::GivenUp, 0, 200)}},
+    {"given up after a wrong solution alone", "=danger y Q", {Garden(0, Outcome::GivenUp, 0, 0)}},
+    {"left after a line", "ten! +40", {Garden(1, Outcome::GivenUp, 40, 200)}, true},
+    {"left after a wrong solution alone", "=danger", {Garden(0, Outcome::GivenUp, 0, 0)}, true},
+    {"given up before it counted", "ten y Q", {}},
+    {"left before it counted", "ten", {}, true},
+};
+
+void PrintTo(const Ending& ending, std::ostream* out) {
+    *out << ending.name;
+}
+
+class Endings : public testing::TestWithParam<Ending> {};
+
+// Every game counted as played gets exactly one row, whichever way it ends, and its score is
+// offered to the table in the same write.
+TEST_P(Endings, LeaveOneRowPerCountedGame) {
+    const auto& expected = GetParam();
+    test::PlayedGame game;
+    game.Play(expected.moves);
+    if (expected.leave) {
+        game.model.SaveRunningScore();
+    }
+    auto rows = GameHistory(game.db).Rows();
+    for (auto& row : rows) {
+        EXPECT_TRUE(
+            QDateTime::fromString(QString::fromStdString(row.finishedAt), Qt::ISODate).isValid())
+            << row.finishedAt;
+        row.finishedAt.clear();
+    }
+    EXPECT_EQ(rows, expected.rows);
+    EXPECT_EQ(game.Stored("GamesPlayed"), std::to_string(rows.size()));
+    const bool entered = !rows.empty() && rows[0].score > 0;
+    EXPECT_EQ(game.Stored("HighScore1").starts_with("GARDEN"), entered);
+}
+
+INSTANTIATE_TEST_SUITE_P(GameHistory, Endings, testing::ValuesIn(EndingCases), [](const auto& c) {
+    std::string name;
+    for (const char letter : std::string(c.param.name)) {
+        name += std::isalnum(static_cast<unsigned char>(letter)) ? letter : '_';
+    }
+    return name;
+});
+
+// A history in short: a digit a game won on that line, L lost, G given up.
+struct Summary {
+    const char* games;
+    Streaks streaks;
+    LineWins wins;
+};
+
+TEST(GameHistory, StreaksAndWinsByLine) {
+    const Summary cases[] = {
+        {"", {0, 0}, {}},
+        {"9", {1, 1}, {{0, 0, 0, 0, 0, 0, 0, 0, 1}, 0}},
+        {"9 2 L 1 1 3 G 9 9", {2, 3}, {{2, 1, 1, 0, 0, 0, 0, 0, 3}, 4}},
+        {"5 5 G", {0, 2}, {{0, 0, 0, 0, 2, 0, 0, 0, 0}, 2}},
+        {"L G L", {0, 0}, {}},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.games);
+        test::TempDir dir;
+        auto db = test::OpenSampleFile(dir / "Lexel.lxl");
+        GameHistory history(db);
+        std::istringstream in(c.games);
+        for (std::string game; in >> game;) {
+            const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
+            const auto outcome = won           ? Outcome::Won
+                                 : game == "L" ? Outcome::Lost
+                                               : Outcome::GivenUp;
+            history.Add(Garden(won ? game[0] - '0' : 9, outcome, 60, 1000));
+        }
+        EXPECT_EQ(history.WinningStreaks(), c.streaks);
+        EXPECT_EQ(history.WinsByLine(), c.wins);
+    }
+}
+
+// Oldest first, at most the last 50 of the level asked for.
+TEST(GameHistory, RecentScoresPerLevel) {
+    test::TempDir dir;
+    auto db = test::OpenSampleFile(dir / "Lexel.lxl");
+    GameHistory history(db);
+    for (int i = 1; i <= RecentGames + 10; ++i) {
+        auto row = Garden(9, Outcome::Lost, 0, i);
+        row.level = i % 11 == 0 ? Level::Guru : Level::Beginner;
+        history.Add(row);
+    }
+    const auto beginner = history.RecentScores(Level::Beginner);
+    ASSERT_EQ(beginner.size(), static_cast<std::size_t>(RecentGames));
+    EXPECT_EQ(beginner.front(), 6); // 1 to 5 are older, 11 to 55 in steps of 11 at Guru
+    EXPECT_EQ(beginner.back(), 60);
+    EXPECT_EQ(history.RecentScores(Level::Guru), (std::vector<Score>{11, 22, 33, 44, 55}));
+    EXPECT_TRUE(history.RecentScores(Level::Expert).empty());
+}
+
+// The game's open adds the table to a file from before it, and refuses one whose table it
+// cannot use.
+TEST(GameHistory, AFileWithoutTheTableGetsIt) {
+    test::TempDir dir;
+    const auto old = dir / "old.lxl";
+    const auto odd = dir / "odd.lxl";
+    for (const auto& [file, table] : {std::pair(old, ""), std::pair(odd, "CREATE TABLE "
+                                                                         "GameHistory (Id)")}) {
+        test::CreateSampleFile(file);
+        OpenLexelFileForMaintenance(file).Execute(std::string("DROP TABLE GameHistory;") + table);
+    }
+    EXPECT_THROW(OpenLexelFile(odd), DatabaseOpenError);
+    OpenLexelFile(old); // closed at once: the table must have been committed
+    auto db = OpenLexelFile(old);
+    GameHistory(db).Add(Garden(9, Outcome::Won, 1, 2));
+    EXPECT_EQ(GameHistory(db).Rows().size(), 1u);
+}
+
+} // namespace
+} // namespace lexel
