@@ -17,14 +17,6 @@ namespace {
 constexpr int BuiltInSourceTop = 2520;
 constexpr int BuiltInHeight = 3387;
 
-std::string Repeated(const std::string& text, std::size_t atLeast) {
-    std::string all = text;
-    while (all.size() < atLeast) {
-        all += text;
-    }
-    return all;
-}
-
 int Bottom(const QWidget* control) {
     return control->y() + control->height();
 }
@@ -39,19 +31,20 @@ private slots:
     // short text shrinks it, a long one grows it, a heading too long for one line wraps and
     // pushes the text down, and a text taller than the screen scrolls, its button in reach.
     void theWindowFitsTheQuotationAsStored() {
-        const std::string words = "Every word of this quotation takes room on the page. ";
+        const QString words =
+            QStringLiteral("Every word of this quotation takes room on the page. ");
         const struct {
             Quote quote;
             bool taller;
             bool scrolls;
         } cases[] = {
             {{"<b>markup</b>", "a &amp; <i>b</i>", "<u>Who</u>"}, false, false},
-            {{"Length", Repeated(words, 500), "A Writer"}, true, false},
+            {{"Length", words.repeated(10).toStdString(), "A Writer"}, true, false},
             {{"A heading far too long to fit on a single line of this window at all", "Slow.",
               "A Proverb"},
              false,
              false},
-            {{"Length", Repeated(words, 100000), "A Writer"}, true, true},
+            {{"Length", words.repeated(2000).toStdString(), "A Writer"}, true, true},
         };
         for (const auto& c : cases) {
             test::WindowFixture f("E");

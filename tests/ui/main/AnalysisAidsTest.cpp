@@ -80,15 +80,26 @@ private slots:
         }
     }
 
-    void marksReachTheBoardTheButtonsAndAScreenReader() {
+    // The colour menus, opened by mouse or keyboard on a button or an evaluated letter, Save
+    // Analysis, Reset To Gray and a hint reach the board, the buttons and a screen reader.
+    void marksAndHintsReachTheBoardTheButtonsAndAScreenReader() {
         test::MainWindowFixture f;
         auto& w = f.Start();
+        f.settings.cheating = true;
+        f.boxes.answers = {MessageAnswer::Yes};
         Guess("ten");
-        Guess("dog");
+        Guess("xyz");                       // nothing of "garden": red and locked
         auto* e = w.Board().GuessLetter(1); // the E of line 1
-        PopupOf(Button(w, "usedLetter", 'E'), "buttonYellow");
+        auto* field = w.Board().GuessField(FirstField(2));
+        Type("e");
+        field->setFocus(); // back on the E just typed: the menu key opens its button's menu
+        test::Popup(
+            &w, [] { Press(Qt::Key_Menu); }, "buttonYellow");
         QCOMPARE(Background(e), Of(LetterColor::Yellow));
         QCOMPARE(test::Heard(e), QStringLiteral("E, yellow"));
+        QCOMPARE(test::Heard(Button(w, "usedLetter", 'E')), QStringLiteral("yellow, used"));
+        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
+                 QStringLiteral("buttonColorMenu"));
         PopupOf(e, "cellBlue"); // the grid letter's own menu
         QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Blue);
         QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("blue, used"));
@@ -96,6 +107,9 @@ private slots:
                  QStringLiteral("buttonColorMenu"));
         QCOMPARE(PopupOf(e, nullptr, Qt::MiddleButton), QString());
         QCOMPARE(Focused(), QStringLiteral("guessField_6"));
+        QCOMPARE(Background(w.Board().GuessLetter(3)), Of(LetterColor::Red));
+        QCOMPARE(PopupOf(w.Board().GuessLetter(3)), QString()); // locked: no menus
+        QCOMPARE(PopupOf(Visible(w, 'X')), QString());
 
         w.Board().SolutionField(0)->setFocus();
         Type("g");
@@ -107,43 +121,9 @@ private slots:
         QCOMPARE(Background(e), Of(LetterColor::Gray));
         QCOMPARE(test::Heard(e), QStringLiteral("E, gray"));
         QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("gray, used"));
-        QCOMPARE(Visible(w, 'G')->look().color, LetterColor::Green);
-        QCOMPARE(test::Heard(Visible(w, 'G')), QStringLiteral("green, used"));
-    }
+        QCOMPARE(test::Heard(Visible(w, 'G')), QStringLiteral("green, unused"));
 
-    // From the keyboard: the menu key and Shift+F10 open the colour menu of a field's letter.
-    void lettersAreMarkedFromTheKeyboardToo() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Guess("ten");
-        auto* field = w.Board().GuessField(FirstField(1));
-        field->setFocus();
-        Type("e");
-        field->setFocus(); // back on the E just typed
-        test::Popup(
-            &w, [] { Press(Qt::Key_Menu); }, "buttonYellow");
-        QCOMPARE(test::Heard(Button(w, "usedLetter", 'E')), QStringLiteral("yellow, used"));
-        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
-                 QStringLiteral("buttonColorMenu"));
-    }
-
-    void lockedLettersOpenNoColourMenu() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        f.settings.cheating = true;
-        f.boxes.answers = {MessageAnswer::Yes};
-        Guess("xyz"); // nothing of "garden": red and locked
-        QCOMPARE(Background(w.Board().GuessLetter(0)), Of(LetterColor::Red));
-        QCOMPARE(PopupOf(w.Board().GuessLetter(0)), QString());
-        QCOMPARE(PopupOf(Visible(w, 'X')), QString());
-        QCOMPARE(PopupOf(Visible(w, 'B')), QStringLiteral("buttonColorMenu"));
-    }
-
-    void aHintIsShownInTheSolutionLineAndLineNineAndTheFocusMovesOn() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Guess("ten");
-        w.Board().SolutionField(4)->setFocus(); // the E of "garden"
+        w.Board().SolutionField(4)->setFocus(); // a hint on the E of "garden"
         Press(Qt::Key_F3);
         QCOMPARE(w.Board().RevealedLetter(4)->text(), QStringLiteral("E"));
         QCOMPARE(test::Heard(w.Board().RevealedLetter(4)), QStringLiteral("E, revealed"));
@@ -153,10 +133,9 @@ private slots:
         QVERIFY(w.Board().GuessField(cell)->isHidden());
         QCOMPARE(w.Board().GuessLetter(cell)->text(), QStringLiteral("E"));
         QCOMPARE(Background(w.Board().GuessLetter(cell)), Of(LetterColor::Green));
-        QCOMPARE(test::Heard(w.Board().GuessLetter(1)), QStringLiteral("E, green"));
-        QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Green);
+        QCOMPARE(test::Heard(e), QStringLiteral("E, green"));
         QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("green, used"));
-        for (const int position : {0, 1}) {
+        for (const int position : {1, 2}) {
             w.Board().SolutionField(position)->setFocus();
             Press(Qt::Key_F3);
         }
