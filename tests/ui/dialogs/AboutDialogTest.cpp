@@ -38,9 +38,21 @@ class AboutDialogTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // The emblem is painted, not loaded: it shows shapes in several colours at any size.
-    void theEmblemIsDrawnAtAnySize() {
+    // Top to bottom: the version line, the maker's lines in order, the button, all inside; the
+    // emblem is painted, not loaded: it shows shapes in several colours at any size.
+    void theLinesInOrderAndTheEmblem() {
         About f;
+        int above = Child<QWidget>(f.window, "versionLine")->geometry().bottom();
+        for (int i = 0; i < 8; ++i) {
+            const auto line =
+                Child<QWidget>(f.window, QStringLiteral("makerLine_%1").arg(i))->geometry();
+            QVERIFY(line.y() > above);
+            above = line.bottom();
+        }
+        QVERIFY(f.Button()->y() > above);
+        for (const auto* child : f.window.findChildren<QWidget*>()) {
+            QVERIFY2(f.window.rect().contains(child->geometry()), qPrintable(child->objectName()));
+        }
         auto* emblem = Child<QWidget>(f.window, "emblem");
         for (const int side : {40, 300}) {
             emblem->resize(side, side);

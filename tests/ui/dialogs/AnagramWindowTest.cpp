@@ -2,6 +2,7 @@
 
 #include "core/store/AnagramSet.h"
 #include "support/WindowFixture.h"
+#include "ui/controls/Twips.h"
 
 #include <QLabel>
 #include <QScreen>
@@ -65,7 +66,10 @@ private slots:
             QCOMPARE(a.Row(row), QStringLiteral("......"));
         }
         QVERIFY(std::abs(a.OffCentre().x()) <= 1 && std::abs(a.OffCentre().y()) <= 1);
+        QCOMPARE(Child<QLabel>(a.window, "wordCell_3")->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 255));
         QVERIFY(a.Ticking());
+        QCOMPARE(Child<QTimer>(a.window, "tickTimer")->interval(), 1600);
         QCOMPARE(a.window.cursor().shape(), Qt::WaitCursor);
         const char* const steps[][2] = {
             {".ARDEN", "...G.."}, {"..RDEN", ".A.G.."}, {"...DEN", ".A.G.R"},
@@ -97,7 +101,7 @@ private slots:
     }
 
     // Seven anagrams: six rows, each tick first grows the window below the place where it was
-    // centred to hold the new row, and the tick after the sixth row closes it.
+    // centred, and the tick after the sixth row closes it.
     void theWindowGrowsPerAnagramAndStopsAfterSix() {
         const std::vector<const char*> words{"caster", "caters", "reacts", "recast",
                                              "traces", "carets", "cartes"};
@@ -111,8 +115,15 @@ private slots:
                      area.top() + (area.height() - heightBefore) / 2);
             QVERIFY(std::abs(a.OffCentre().x()) <= 1);
             QCOMPARE(a.Row(row), QString::fromLatin1(words[row]).toUpper());
-            QVERIFY(a.window.rect().contains(a.Cell(6 * row + 5)->geometry()));
+            QCOMPARE(a.window.height(), Twips(1040 + 345 * row));
             QCOMPARE(accepted.count(), 0);
+        }
+        // Every cell lies inside the window, in order and apart from the cells beside and below.
+        for (int i = 0; i < 36; ++i) {
+            const QRect cell = a.Cell(i)->geometry();
+            QVERIFY(a.window.rect().contains(cell));
+            QVERIFY(i % 6 == 5 || a.Cell(i + 1)->x() > cell.center().x());
+            QVERIFY(i >= 30 || a.Cell(i + 6)->y() > cell.center().y());
         }
         QVERIFY(a.window.Step()); // the last pause before closing
         QCOMPARE(accepted.count(), 0);

@@ -32,6 +32,7 @@ private slots:
             QTimer::singleShot(0, [&] {
                 auto& window = *QApplication::activeModalWidget();
                 preselected = test::Child<QRadioButton>(window, "englishOption")->isChecked();
+                QTimer::singleShot(100, &window, &QWidget::close); // should the way fail
                 auto* option = test::Child<QRadioButton>(window, c.option);
                 option->click();
                 if (c.way == Click) {

@@ -95,8 +95,9 @@ const std::vector<KeyStep> Typing = {
 
 // Suggest Word and hints move the focus on; fields taken by hints are passed over on line nine.
 const std::vector<KeyStep> Aids = {
-    {"[g1]a{suggestButton}", "guessField_0", "PAN", "evaluate"}, // on from the last letter
-    {"<F4>", "guessField_0", "PAN", "evaluate"}, // the same word again: nothing moves
+    {"[g1]a<F4>", "guessField_0", "PAN", "evaluate"}, // on from the last letter filled
+    {"[g0]<Delete>{suggestButton}", "guessField_1", "PAN", "evaluate"},
+    {"<F4>", "guessField_1", "PAN", "evaluate"}, // the same word again: nothing moves
     {"[s1]<F3>[s2]<F3>", "solutionField_3", nullptr, "evaluate hint"},
     {"[s5]<F3>", "solutionField_0", nullptr, "evaluate"}, // no hint is left
     {"<Escape>ten<Return>dog<Return>pan<Return>abc<Return>plan<Return>tale<Return>"
@@ -217,6 +218,7 @@ private slots:
         QCOMPARE(test::PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
         QCOMPARE(w.Input().HintPosition(), 4);
         QCOMPARE(test::PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
+        QCOMPARE(w.centralWidget()->size(), QSize(Twips(7035), Twips(5930)));
         QCOMPARE(Field(w, 10)->geometry(), TwipsRect(2040, 1740, 420, 420)); // line 4 shifted
         for (int i = 0; i < 6; ++i) { // line nine under the solution
             QCOMPARE(Field(w, FirstField(LastLine) + i)->mapTo(&w, QPoint()).x(),
