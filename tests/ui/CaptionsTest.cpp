@@ -15,8 +15,8 @@ using namespace lexel;
 
 namespace {
 
-// `control` names a child of the window `window` ("" the window itself); its caption is read,
-// or what a screen reader hears of it after "name:" or "description:".
+// One row per text: `control` names a child of the window `window` ("" the window itself); its
+// caption is read, or what a screen reader hears of it after "name:" or "description:".
 struct Text {
     const char* window;
     const char* control;
@@ -153,10 +153,12 @@ private slots:
             QuotationWindow quotation(Quote{});
             QWidget* const windows[] = {&main, &options, &language, &about, &anagram, &quotation};
             for (const auto& t : Texts) {
-                auto* window = *std::find_if(std::begin(windows), std::end(windows), [&](auto* w) {
-                    return w->objectName() == QLatin1String(t.window);
-                });
-                QCOMPARE(Read(*window, QLatin1String(t.control)),
+                const auto window =
+                    std::find_if(std::begin(windows), std::end(windows), [&](auto* w) {
+                        return w->objectName() == QLatin1String(t.window);
+                    });
+                QVERIFY2(window != std::end(windows), t.window);
+                QCOMPARE(Read(**window, QLatin1String(t.control)),
                          QString::fromUtf8(german ? t.german : t.english));
             }
         }
