@@ -10,10 +10,10 @@
 #include "core/store/WordStore.h"
 #include "ui/main/MainWindow.h"
 
+#include <QAccessible>
 #include <QAction>
-#include <QApplication>
-#include <QTimer>
 #include <QtTest>
+#include <functional>
 #include <memory>
 
 namespace lexel::test {
@@ -52,34 +52,25 @@ inline void Type(const QString& text) {
     }
 }
 
-inline void Press(Qt::Key key) {
-    QTest::keyClick(static_cast<QWidget*>(nullptr), key);
+inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);
+}
+
+// Types a word into the line being edited and presses Enter.
+inline void Guess(const char* word) {
+    Type(QLatin1String(word));
+    Press(Qt::Key_Return);
+}
+
+// What a screen reader hears of `object`: its description, or the text asked for.
+inline QString Heard(QObject* object, QAccessible::Text text = QAccessible::Description) {
+    return QAccessible::queryAccessibleInterface(object)->text(text);
 }
 
 inline QString Focused() {
     auto* widget = QApplication::focusWidget();
     return widget ? widget->objectName() : QStringLiteral("<none>");
 }
-
-// While it lives, closes every modal window as soon as it opens (the statistics and the
-// anagrams after a win, the quotation on leaving) and keeps their names in order.
-class ModalCloser {
-public:
-    ModalCloser() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
-            if (auto* modal = QApplication::activeModalWidget()) {
-                seen.append(modal->objectName());
-                modal->close();
-            }
-        });
-        timer_.start();
-    }
-    QStringList seen;
-
-private:
-    QTimer timer_;
-};
 
 // A closed popup leaves the offscreen platform without an active window: the keys of the
 // next steps need it back, as a window manager would give it.
@@ -91,34 +82,36 @@ inline void Reactivate(QWidget* window) {
     QTest::qWait(5); // the focus the activation restores arrives before the next keys
 }
 
-// Presses `mouse` on `target` and returns the name of the popup menu that opened (closed at
-// once), or "" when none did.
-inline QString PopupAfterPress(QWidget* target, Qt::MouseButton mouse = Qt::RightButton) {
+// Runs `open` and returns the name of the popup menu it opened, or "" when none did; the item
+// named `item` is chosen from it, and it is closed.
+inline QString Popup(QWidget* window, const std::function<void()>& open,
+                     const char* item = nullptr) {
     auto name = std::make_shared<QString>();
-    QTimer::singleShot(0, [name] {
+    QTimer::singleShot(0, [name, item] {
         if (auto* popup = QApplication::activePopupWidget()) {
             *name = popup->objectName();
+            if (item != nullptr) {
+                popup->findChild<QAction*>(QLatin1String(item))->trigger();
+            }
             popup->close();
         }
     });
-    QTest::mousePress(target, mouse);
-    QTest::mouseRelease(target, mouse);
+    open();
     QTest::qWait(5); // the check above runs now when no popup held the events
-    Reactivate(target->window());
+    Reactivate(window);
     return *name;
 }
 
-// Presses the right button on `target` and picks the item named `item` from its popup.
-inline void ChooseFromPopup(QWidget* target, const char* item) {
-    QTimer::singleShot(0, [item] {
-        if (auto* popup = QApplication::activePopupWidget()) {
-            popup->findChild<QAction*>(QLatin1String(item))->trigger();
-            popup->close();
-        }
-    });
-    QTest::mousePress(target, Qt::RightButton);
-    QTest::qWait(5);
-    Reactivate(target->window());
+// The popup a press of `mouse` on `target` opens, as Popup() above.
+inline QString PopupOf(QWidget* target, const char* item = nullptr,
+                       Qt::MouseButton mouse = Qt::RightButton) {
+    return Popup(
+        target->window(),
+        [=] {
+            QTest::mousePress(target, mouse);
+            QTest::mouseRelease(target, mouse);
+        },
+        item);
 }
 
 } // namespace lexel::test

@@ -10,7 +10,11 @@
 #include "core/settings/SettingsStore.h"
 #include "ui/dialogs/LanguageSwitch.h"
 
+#include <QAbstractButton>
+#include <QApplication>
+#include <QTimer>
 #include <QWidget>
+#include <vector>
 
 namespace lexel::test {
 
@@ -42,5 +46,38 @@ template <typename T> T* Child(QWidget& window, const QString& name) {
     }
     return child;
 }
+
+// Clicks the buttons named `names`, in turn, in the next modal window that opens.
+inline void ClickInNextModal(std::vector<const char*> names) {
+    QTimer::singleShot(0, [names] {
+        auto* modal = QApplication::activeModalWidget();
+        if (modal == nullptr) {
+            qFatal("no modal window opened");
+        }
+        for (const char* name : names) {
+            Child<QAbstractButton>(*modal, name)->click();
+        }
+    });
+}
+
+// While it lives, closes every modal window as soon as it opens (the statistics and the
+// anagrams after a win, the quotation on leaving) and keeps their names in order.
+class ModalCloser {
+public:
+    ModalCloser() {
+        timer_.setInterval(0);
+        QObject::connect(&timer_, &QTimer::timeout, [this] {
+            if (auto* modal = QApplication::activeModalWidget()) {
+                seen.append(modal->objectName());
+                modal->close();
+            }
+        });
+        timer_.start();
+    }
+    QStringList seen;
+
+private:
+    QTimer timer_;
+};
 
 } // namespace lexel::test

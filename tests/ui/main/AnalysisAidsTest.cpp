@@ -1,6 +1,6 @@
 // The analysis aids on the main window: the letter buttons, the colour menus, hints, Suggest
 // Word, Save Analysis and Reset To Gray reach the game, and their results reach the screen and
-// leave the focus where the player types. What each aid does to the game is tested on the model.
+// what a screen reader hears. What each aid does to the game is tested on the model.
 
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
@@ -9,14 +9,14 @@
 #include "ui/controls/LetterButtonView.h"
 #include "ui/controls/LetterField.h"
 
-#include <QAction>
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 
 using namespace lexel;
-using test::ChooseFromPopup;
 using test::Focused;
-using test::PopupAfterPress;
+using test::Guess;
+using test::PopupOf;
 using test::Press;
 using test::Type;
 
@@ -33,15 +33,21 @@ LetterButtonView* Visible(MainWindow& w, char letter) {
     return used->isHidden() ? Button(w, "unusedLetter", letter) : used;
 }
 
-QColor LabelColor(QLabel* label) {
+QColor Background(QWidget* label) {
     return label->palette().color(QPalette::Window);
 }
 QColor Of(LetterColor color) {
     return ToColor(ColorValue(color));
 }
 
-QPushButton* CommandButton(MainWindow& w, const char* name) {
-    return test::Child<QPushButton>(w, QLatin1String(name));
+bool HasLightPixel(QWidget* widget) {
+    const QImage image = widget->grab().toImage();
+    for (int i = 0; i < image.width() * image.height(); ++i) {
+        if (image.pixelColor(i % image.width(), i / image.width()).lightnessF() > 0.6) {
+            return true;
+        }
+    }
+    return false;
 }
 
 } // namespace
@@ -50,137 +56,121 @@ class AnalysisAidsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    void exactlyOneButtonPerLetterAndAClickTypesOnce() {
+    // A click, and a screen reader's press, type the letter once where the player typed last.
+    void aPressTypesOnceAndAUsedLetterChangesPanels() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        for (char c = 'A'; c <= 'Z'; ++c) {
-            QVERIFY(Button(w, "usedLetter", c)->isHidden() !=
-                    Button(w, "unusedLetter", c)->isHidden());
-        }
-        QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
+        QTest::mousePress(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
+        QVERIFY(Button(w, "unusedLetter", 'T')->look().sunken);
+        QTest::mouseRelease(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
+        QVERIFY(!Button(w, "unusedLetter", 'T')->look().sunken);
         QCoreApplication::processEvents();
         QCOMPARE(w.Board().GuessField(0)->text(), QStringLiteral("T"));
         QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("_"));
         QCOMPARE(Focused(), QStringLiteral("guessField_1"));
-        QTest::mousePress(Button(w, "unusedLetter", 'E'), Qt::LeftButton);
-        QVERIFY(Button(w, "unusedLetter", 'E')->look().sunken);
-        QTest::mouseRelease(Button(w, "unusedLetter", 'E'), Qt::LeftButton);
-        QVERIFY(!Button(w, "unusedLetter", 'E')->look().sunken);
-        QCoreApplication::processEvents();
+        QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'E'))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
         QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("E"));
-        Type("n");
-        Press(Qt::Key_Return);
+        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
+        Guess("n");
         for (const char c : {'T', 'E', 'N'}) {
             QVERIFY(!Button(w, "usedLetter", c)->isHidden());
             QVERIFY(Button(w, "unusedLetter", c)->isHidden());
         }
     }
 
-    void coloursChosenInEitherMenuReachTheBoardAndTheButtons() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Type("ten");
-        Press(Qt::Key_Return);
-        Type("dog");
-        Press(Qt::Key_Return);
-        ChooseFromPopup(Button(w, "usedLetter", 'E'), "buttonYellow");
-        QCOMPARE(LabelColor(w.Board().GuessLetter(1)), Of(LetterColor::Yellow));
-        ChooseFromPopup(w.Board().GuessLetter(1), "cellBlue"); // the grid letter's own menu
-        QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Blue);
-        QCOMPARE(PopupAfterPress(Button(w, "unusedLetter", 'B'), Qt::MiddleButton),
-                 QStringLiteral("buttonColorMenu"));
-        QCOMPARE(PopupAfterPress(w.Board().GuessLetter(1), Qt::MiddleButton), QString());
-        QCOMPARE(Focused(), QStringLiteral("guessField_6"));
-    }
-
-    void lockedLettersOpenNoColourMenu() {
+    // The colour menus, opened by mouse or keyboard on a button or an evaluated letter, Save
+    // Analysis, Reset To Gray and a hint reach the board, the buttons and a screen reader.
+    void marksAndHintsReachTheBoardTheButtonsAndAScreenReader() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         f.settings.cheating = true;
         f.boxes.answers = {MessageAnswer::Yes};
-        Type("xyz"); // nothing of "garden": red and locked
-        Press(Qt::Key_Return);
-        QCOMPARE(LabelColor(w.Board().GuessLetter(0)), Of(LetterColor::Red));
-        QCOMPARE(PopupAfterPress(w.Board().GuessLetter(0)), QString());
-        QCOMPARE(PopupAfterPress(Visible(w, 'X')), QString());
-        QCOMPARE(PopupAfterPress(Visible(w, 'B')), QStringLiteral("buttonColorMenu"));
-    }
-
-    void aHintIsShownInTheSolutionLineAndLineNineAndTheFocusMovesOn() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        auto* hint = w.findChild<QAction*>("hintAction");
-        QVERIFY(!hint->isEnabled());
-        w.Board().SolutionField(2)->setFocus();
-        QVERIFY(hint->isEnabled());
-        QTest::keyClick(&w, Qt::Key_F3);
-        QCOMPARE(w.Board().RevealedLetter(2)->text(), QStringLiteral("R"));
-        QVERIFY(w.Board().SolutionField(2)->isHidden());
-        const int cell = FirstField(LastLine) + 2;
-        QVERIFY(w.Board().GuessField(cell)->isHidden());
-        QCOMPARE(w.Board().GuessLetter(cell)->text(), QStringLiteral("R"));
-        QCOMPARE(LabelColor(w.Board().GuessLetter(cell)), Of(LetterColor::Green));
-        QCOMPARE(Button(w, "unusedLetter", 'R')->look().color, LetterColor::Green);
-        QCOMPARE(Focused(), QStringLiteral("solutionField_3"));
-        Press(Qt::Key_Escape); // to the grid: the Game-menu entry goes off
-        QVERIFY(!hint->isEnabled());
-        for (const int position : {0, 1}) {
-            w.Board().SolutionField(position)->setFocus();
-            QTest::keyClick(&w, Qt::Key_F3);
-        }
-        QVERIFY(!hint->isEnabled()); // no hint is offered any more
-        QVERIFY(!w.findChild<QAction*>("hintPopupAction")->isEnabled());
-    }
-
-    void suggestionsFillTheLineAndTheFocusMovesOn() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        w.Board().GuessField(1)->setFocus();
-        Type("a"); // the pattern is now "?A?"
-        QTest::mouseClick(CommandButton(w, "suggestButton"), Qt::LeftButton);
-        QCOMPARE(w.Board().GuessField(0)->text() + w.Board().GuessField(1)->text() +
-                     w.Board().GuessField(2)->text(),
-                 QStringLiteral("PAN"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_0")); // on from the last letter
-        QVERIFY(CommandButton(w, "evaluateButton")->isEnabled());
-        QTest::keyClick(&w, Qt::Key_F4); // the same word again: nothing changes, nothing moves
-        QCOMPARE(w.Model().State().SuggestionCount, 2);
-        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
-    }
-
-    // After either button the typing goes on in the field that had the focus: a letter lands
-    // there, and Space does not press the button again.
-    void theAnalysisButtonsGiveTheFocusBack() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Type("t");
-        for (const char* button :
-             {"resetToGrayButton", "saveAnalysisButton", "resetToGrayButton"}) {
-            QTest::mouseClick(CommandButton(w, button), Qt::LeftButton);
-            QCOMPARE(Focused(), QStringLiteral("guessField_1"));
-        }
+        Guess("ten");
+        Guess("xyz");                       // nothing of "garden": red and locked
+        auto* e = w.Board().GuessLetter(1); // the E of line 1
+        auto* field = w.Board().GuessField(FirstField(2));
         Type("e");
-        QCOMPARE(w.Board().GuessField(1)->text(), QStringLiteral("E"));
-        w.Board().SolutionField(2)->setFocus();
-        QTest::mouseClick(CommandButton(w, "resetToGrayButton"), Qt::LeftButton);
-        QCOMPARE(Focused(), QStringLiteral("solutionField_2"));
-    }
+        field->setFocus(); // back on the E just typed: the menu key opens its button's menu
+        test::Popup(
+            &w, [] { Press(Qt::Key_Menu); }, "buttonYellow");
+        QCOMPARE(Background(e), Of(LetterColor::Yellow));
+        QCOMPARE(test::Heard(e), QStringLiteral("E, yellow"));
+        QCOMPARE(test::Heard(Button(w, "usedLetter", 'E')), QStringLiteral("yellow, used"));
+        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
+                 QStringLiteral("buttonColorMenu"));
+        PopupOf(e, "cellBlue"); // the grid letter's own menu
+        QCOMPARE(Visible(w, 'E')->look().color, LetterColor::Blue);
+        QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("blue, used"));
+        QCOMPARE(PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
+                 QStringLiteral("buttonColorMenu"));
+        QCOMPARE(PopupOf(e, nullptr, Qt::MiddleButton), QString());
+        QCOMPARE(Focused(), QStringLiteral("guessField_6"));
+        QCOMPARE(Background(w.Board().GuessLetter(3)), Of(LetterColor::Red));
+        QCOMPARE(PopupOf(w.Board().GuessLetter(3)), QString()); // locked: no menus
+        QCOMPARE(PopupOf(Visible(w, 'X')), QString());
 
-    void saveAnalysisFixesTheSolutionLettersAndResetToGrayKeepsThem() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Type("ten");
-        Press(Qt::Key_Return);
-        ChooseFromPopup(w.Board().GuessLetter(1), "cellYellow"); // the E of line 1
         w.Board().SolutionField(0)->setFocus();
         Type("g");
-        QTest::keyClick(&w, Qt::Key_Y, Qt::ControlModifier); // Save Analysis
+        Press(Qt::Key_Y, Qt::ControlModifier); // Save Analysis fixes the solution's letters
         QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
         QVERIFY(w.Board().SolutionField(0)->isHidden());
         QCOMPARE(Visible(w, 'G')->look().color, LetterColor::Green);
-        QTest::keyClick(&w, Qt::Key_G, Qt::ControlModifier); // Reset To Gray
-        QCOMPARE(LabelColor(w.Board().GuessLetter(1)), Of(LetterColor::Gray));
-        QCOMPARE(Visible(w, 'G')->look().color, LetterColor::Green);
+        Press(Qt::Key_G, Qt::ControlModifier); // Reset To Gray keeps them
+        QCOMPARE(Background(e), Of(LetterColor::Gray));
+        QCOMPARE(test::Heard(e), QStringLiteral("E, gray"));
+        QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("gray, used"));
+        QCOMPARE(test::Heard(Visible(w, 'G')), QStringLiteral("green, unused"));
+
+        w.Board().SolutionField(4)->setFocus(); // a hint on the E of "garden"
+        Press(Qt::Key_F3);
+        QCOMPARE(w.Board().RevealedLetter(4)->text(), QStringLiteral("E"));
+        QCOMPARE(test::Heard(w.Board().RevealedLetter(4)), QStringLiteral("E, revealed"));
+        QCOMPARE(test::Heard(w.Board().RevealedLetter(3)), QString());
+        QVERIFY(w.Board().SolutionField(4)->isHidden());
+        const int cell = FirstField(LastLine) + 4;
+        QVERIFY(w.Board().GuessField(cell)->isHidden());
+        QCOMPARE(w.Board().GuessLetter(cell)->text(), QStringLiteral("E"));
+        QCOMPARE(Background(w.Board().GuessLetter(cell)), Of(LetterColor::Green));
+        QCOMPARE(test::Heard(e), QStringLiteral("E, green"));
+        QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("green, used"));
+        for (const int position : {1, 2}) {
+            w.Board().SolutionField(position)->setFocus();
+            Press(Qt::Key_F3);
+        }
+        QVERIFY(!w.findChild<QAction*>("hintPopupAction")->isEnabled()); // no hint is left
+    }
+
+    void aDarkPaletteKeepsTheBoardReadable() {
+        // The palette of a dark desktop theme.
+        const auto saved =
+            qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
+        QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53));
+        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
+            dark.setColor(role, QColor(230, 230, 230));
+        }
+        dark.setColor(QPalette::Base, QColor(35, 35, 35));
+        QApplication::setPalette(dark);
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        Guess("pan"); // against the window "gar": A in place, N elsewhere
+        const auto lightness = [](QWidget* widget, QPalette::ColorRole role,
+                                  QPalette::ColorGroup group = QPalette::Active) {
+            return widget->palette().color(group, role).lightnessF();
+        };
+        QVERIFY(lightness(w.Board().GuessLetter(0), QPalette::WindowText) < 0.3);
+        QVERIFY(lightness(w.Board().GuessLetter(0), QPalette::Window) > 0.7);
+        auto* entered = w.Board().GuessField(FirstField(1));
+        QVERIFY(lightness(entered, QPalette::Text) < 0.3);
+        QCOMPARE(entered->palette().color(QPalette::Base), QColor(Qt::white));
+        auto* later = w.Board().GuessField(FirstField(4)); // its "." shows where line 5 lies
+        for (const auto group : {QPalette::Active, QPalette::Disabled}) {
+            QVERIFY(qAbs(lightness(later, QPalette::Text, group) -
+                         lightness(later, QPalette::Base, group)) > 0.5);
+        }
+        QVERIFY(HasLightPixel(test::Child<QWidget>(w, "lineResult_0")));  // the black dot's outline
+        QVERIFY(!HasLightPixel(test::Child<QWidget>(w, "lineResult_1"))); // nothing drawn
     }
 };
 

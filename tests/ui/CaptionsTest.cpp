@@ -1,0 +1,194 @@
+// Every caption of the windows in English and in German, and what a screen reader hears of the
+// main window: the German texts after the language is switched in the options of a running
+// game, the other windows as they open in that language.
+
+#include "core/game/GameMessages.h"
+#include "core/store/AnagramSet.h"
+#include "support/MainWindowFixture.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/LanguageDialog.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/QuotationWindow.h"
+
+using namespace lexel;
+
+namespace {
+
+// One row per text: `control` names a child of the window `window` ("" the window itself); its
+// caption is read, or what a screen reader hears of it after "name:" or "description:".
+struct Text {
+    const char* window;
+    const char* control;
+    const char* english;
+    const char* german;
+};
+
+const Text Texts[] = {
+    {"MainWindow", "", "Morvane Lexel", "Morvane Lexel"},
+    {"MainWindow", "gameMenu", "&Game", "&Spiel"},
+    {"MainWindow", "newGameAction", "&New Game", "&Neues Spiel"},
+    {"MainWindow", "solveAction", "&Solve", "&Lösen"},
+    {"MainWindow", "evaluateAction", "&Evaluate", "&Auswerten"},
+    {"MainWindow", "hintAction", "&Hint", "&Tipp"},
+    {"MainWindow", "suggestAction", "S&uggest Word", "Wort &vorschlagen"},
+    {"MainWindow", "optionsAction", "&Options...", "&Einstellungen..."},
+    {"MainWindow", "highScoresAction", "High Sco&res...", "&High Scores..."},
+    {"MainWindow", "exitAction", "E&xit", "&Beenden"},
+    {"MainWindow", "editMenu", "&Edit", "&Bearbeiten"},
+    {"MainWindow", "resetToGrayAction", "Reset To &Gray", "Alles auf &grau setzen"},
+    {"MainWindow", "saveAnalysisAction", "Save Anal&ysis", "Anal&yse sichern"},
+    {"MainWindow", "helpMenu", "&Help", "&Hilfe"},
+    {"MainWindow", "contentsAction", "&Contents", "&Inhalt"},
+    {"MainWindow", "aboutAction", "&About Lexel...", "Über &Lexel..."},
+    {"MainWindow", "cellRed", "&Red", "&Rot"},
+    {"MainWindow", "buttonBlue", "&Blue", "&Blau"},
+    {"MainWindow", "cellYellow", "&Yellow", "&Gelb"},
+    {"MainWindow", "buttonGreen", "Gr&een", "Grü&n"},
+    {"MainWindow", "cellGray", "&Gray", "Gr&au"},
+    {"MainWindow", "hintPopupAction", "&Hint", "&Tipp"},
+    {"MainWindow", "suggestPopupAction", "S&uggest Word", "Wort &vorschlagen"},
+    {"MainWindow", "newGameButton", "New Game", "Neues Spiel"},
+    {"MainWindow", "suggestButton", "Suggest Word", "Wort vorschlagen"},
+    {"MainWindow", "resetToGrayButton", "Reset To Gray", "Alles auf grau setzen"},
+    {"MainWindow", "saveAnalysisButton", "Save Analysis", "Analyse sichern"},
+    {"MainWindow", "solveButton", "&Solve", "&Lösen"},
+    {"MainWindow", "evaluateButton", "&Evaluate", "&Auswerten"},
+    {"MainWindow", "usedLetters", "Used Letters", "Benutzte Buchstaben"},
+    {"MainWindow", "unusedLetters", "Unused Letters", "Nicht benutzte Buchstaben"},
+    {"MainWindow", "timerBox", "Used Time", "Verbrauchte Zeit"},
+    // The field and the label over it share a name: a screen reader finds the letter there.
+    {"MainWindow", "name:guessField_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
+    {"MainWindow", "name:guessLetter_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
+    {"MainWindow", "name:guessField_35", "Line 9, letter 6", "Zeile 9, Buchstabe 6"},
+    {"MainWindow", "name:solutionField_3", "Solution, letter 4", "Lösungszeile, Buchstabe 4"},
+    {"MainWindow", "name:revealedLetter_3", "Solution, letter 4", "Lösungszeile, Buchstabe 4"},
+    {"MainWindow", "name:timeLabel", "Used time", "Verbrauchte Zeit"},
+    {"MainWindow", "description:timeLabel", "00:00:00", "00:00:00"},
+    {"MainWindow", "name:unusedLetter_1", "B", "B"},
+    {"MainWindow", "description:unusedLetter_1", "gray, unused", "grau, nicht benutzt"},
+    {"MainWindow", "description:usedLetter_19", "gray, used", "grau, benutzt"},
+    {"MainWindow", "description:guessLetter_0", "T, gray", "T, grau"},
+    {"MainWindow", "name:lineResult_0", "Line 1: 0 black, 2 white", "Zeile 1: 0 schwarz, 2 weiß"},
+    {"MainWindow", "name:lineResult_1", "Line 2: not evaluated", "Zeile 2: nicht ausgewertet"},
+    {"MainWindow", "name:lineResult_8", "Line 9: not evaluated", "Zeile 9: nicht ausgewertet"},
+    {"OptionsDialog", "", "Morvane Lexel Options", "Morvane Lexel Einstellungen"},
+    {"OptionsDialog", "levelGroup", "Difficulty Level", "Schwierigkeit"},
+    {"OptionsDialog", "levelBeginner", "&Beginner", "A&nfänger"},
+    {"OptionsDialog", "levelAdvanced", "&Advanced", "Fo&rtgeschrittener"},
+    {"OptionsDialog", "levelExpert", "&Expert", "&Experte"},
+    {"OptionsDialog", "levelGuru", "&Guru", "&Guru"},
+    {"OptionsDialog", "wordSelectionGroup", "Word Selection", "Wortauswahl"},
+    {"OptionsDialog", "onlyLevelWords", "O&nly use words of selected level",
+     "N&ur Wörter der gewählten Schwierigkeit"},
+    {"OptionsDialog", "easierLevelWords", "A&lso use words of easier levels",
+     "Au&ch Wörter niedrigerer Schwierigkeit"},
+    {"OptionsDialog", "cheatingGroup", "Cheating", "Mogeln"},
+    {"OptionsDialog", "cheatingCheck", "Allows you to use 'words' that do not e&xist",
+     "Eingaben müssen keine &Wörter sein"},
+    {"OptionsDialog", "coloringGroup", "Automatic coloring", "Automatische Färbung"},
+    {"OptionsDialog", "coloringCheck",
+     "Automatically set the bac&kground color to red or green where appropriate",
+     "Hintergrundfarben automatisch auf rot bzw. grün set&zen"},
+    {"OptionsDialog", "timeGroup", "Time", "Zeit"},
+    {"OptionsDialog", "timerCheck", "Kee&p track of used time", "&Verbrauchte Zeit anzeigen"},
+    {"OptionsDialog", "languageGroup", "User Interface", "Benutzeroberfläche"},
+    {"OptionsDialog", "englishOption", "Engl&ish", "Eng&lisch"},
+    {"OptionsDialog", "germanOption", "Ge&rman", "Deu&tsch"},
+    {"OptionsDialog", "okButton", "&OK", "&OK"},
+    {"OptionsDialog", "cancelButton", "&Cancel", "&Abbrechen"},
+    {"OptionsDialog", "saveButton", "&Save", "&Sichern"},
+    {"OptionsDialog", "defaultsButton", "&Defaults", "Stan&dard"},
+    {"OptionsDialog", "helpButton", "&Help", "&Hilfe"},
+    // Shown before any language is chosen: the same captions serve both.
+    {"LanguageDialog", "", "Morvane Lexel", "Morvane Lexel"},
+    {"LanguageDialog", "languageGroup", "User Interface / Benutzeroberfläche",
+     "User Interface / Benutzeroberfläche"},
+    {"LanguageDialog", "englishOption", "&English", "&English"},
+    {"LanguageDialog", "germanOption", "&Deutsch", "&Deutsch"},
+    {"LanguageDialog", "okButton", "&OK", "&OK"},
+    {"AboutDialog", "", "About Morvane Lexel", "Über Morvane Lexel"},
+    {"AboutDialog", "versionLine", "Morvane Lexel - Version 2.00", "Morvane Lexel - Version 2.00"},
+    {"AboutDialog", "makerLine_3", "Austria", "Österreich"},
+    {"AboutDialog", "closeButton", "&Close", "&Schließen"},
+    {"AnagramWindow", "", "Morvane Lexel Anagrams", "Morvane Lexel Anagramme"},
+    {"QuotationWindow", "", "Morvane Lexel", "Morvane Lexel"},
+    {"QuotationWindow", "closeButton", "&Close", "&Close"},
+};
+
+QString Read(QWidget& window, const QString& control) {
+    const QString name = control.section(u':', -1);
+    if (name.isEmpty()) {
+        return window.windowTitle();
+    }
+    auto* object = test::Child<QObject>(window, name);
+    if (control.contains(u':')) {
+        return test::Heard(object, control.startsWith(u"name:") ? QAccessible::Name
+                                                                : QAccessible::Description);
+    }
+    return object->property(object->property("title").isValid() ? "title" : "text").toString();
+}
+
+} // namespace
+
+class CaptionsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void everyCaptionInBothLanguages() {
+        test::MainWindowFixture f("E");
+        auto& main = f.Start();
+        test::Guess("ten"); // against the window "gar": E and N elsewhere in "garden"
+        for (const bool german : {false, true}) {
+            if (german) {
+                test::ClickInNextModal({"germanOption", "okButton"});
+                QTest::keyClick(&main, Qt::Key_F5);
+            }
+            Settings settings = DefaultSettings();
+            OptionsDialog options(settings, f.store, f.help);
+            LanguageDialog language(f.store);
+            AboutDialog about([] { return std::string(); }, f.boxes);
+            AnagramSet anagrams({WordCode("danger")});
+            AnagramWindow anagram(anagrams, "garden");
+            QuotationWindow quotation(Quote{});
+            QWidget* const windows[] = {&main, &options, &language, &about, &anagram, &quotation};
+            for (const auto& t : Texts) {
+                const auto window =
+                    std::find_if(std::begin(windows), std::end(windows), [&](auto* w) {
+                        return w->objectName() == QLatin1String(t.window);
+                    });
+                QVERIFY2(window != std::end(windows), t.window);
+                QCOMPARE(Read(**window, QLatin1String(t.control)),
+                         QString::fromUtf8(german ? t.german : t.english));
+            }
+        }
+    }
+
+    // The game's messages as the German player reads them.
+    void theGamesMessagesInGerman() {
+        test::WindowFixture f("D");
+        const std::pair<QString, const char*> messages[] = {
+            {GameMessages::AbortQuestion(), "Dieses Spiel wirklich abbrechen?"},
+            {GameMessages::Reveal("GARDEN"), "Das gesuchte Wort war 'GARDEN'."},
+            {GameMessages::NotAWordRefused("XYZ"),
+             "'XYZ' ist kein gültiges englisches Wort. Damit ungültige 'Wörter' akzeptiert "
+             "werden, muß Mogeln (in Einstellungen) aktiviert sein."},
+            {GameMessages::NotAWordQuestion("XYZ"),
+             "'XYZ' ist kein gültiges englisches Wort.\nSoll es trotzdem akzeptiert werden?"},
+            {GameMessages::WrongSolution(), "Diese Lösung ist leider falsch. Bitte weiterspielen!"},
+            {GameMessages::WonEarly() + u'\n' + GameMessages::ScoreLine(415000),
+             "Toll!  Das gesuchte Wort wurde vorzeitig gefunden.\n415000 Punkte wurden erzielt."},
+            {GameMessages::Lost("GARDEN"), "Diese Lösung ist leider falsch. Das geheime Wort war "
+                                           "'GARDEN'.  Viel Glück beim nächsten Spiel!"},
+            {GameMessages::WonOnLastLine(),
+             "Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten."},
+            {GameMessages::NoMatchingWord(), "Kein passendes Wort gefunden."},
+        };
+        for (const auto& [shown, german] : messages) {
+            QCOMPARE(shown, QString::fromUtf8(german));
+        }
+    }
+};
+
+QTEST_MAIN(CaptionsTest)
+#include "CaptionsTest.moc"
