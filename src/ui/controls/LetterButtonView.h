@@ -23,6 +23,7 @@ public:
     const LetterButton& look() const { return look_; }
     // The symbol of the colour on the button too.
     void SetSymbols(bool on);
+    bool symbols() const { return symbols_; }
     // A left click without the mouse, as assistive technology presses a button.
     void Press();
 
