@@ -1,6 +1,5 @@
 #include "BarChart.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 
@@ -10,25 +9,9 @@ namespace {
 constexpr qreal BarShare = 0.6; // of a bar's slot, the rest is space between bars
 constexpr qreal ApartFill = 0.35;
 
-QAccessibleInterface* ChartInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String("lexel::BarChart") && object != nullptr &&
-        object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-    }
-    return nullptr;
-}
-
 } // namespace
 
-BarChart::BarChart(QWidget* parent) : QWidget(parent) {
-    static const bool described = (QAccessible::installFactory(ChartInterface), true);
-    (void)described;
-}
-
-void BarChart::SetTitle(const QString& title) {
-    title_ = title;
-    update();
-}
+BarChart::BarChart(QWidget* parent) : Chart(parent) {}
 
 void BarChart::SetBars(std::vector<Bar> bars) {
     bars_ = std::move(bars);
@@ -39,12 +22,8 @@ void BarChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const QFontMetrics metrics(font());
     const int line = metrics.height();
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    PaintTitle(painter);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title_);
-    painter.setFont(font());
 
     // Every bar gets the same slot; a bar set apart gets room for its label and a gap before it.
     int apartWidth = 0;

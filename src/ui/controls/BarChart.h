@@ -6,14 +6,15 @@
 // after a gap, outlined and lighter. A screen reader meets it as one chart, described by
 // whoever fills it.
 
-#include <QWidget>
+#include "Chart.h"
+
 #include <vector>
 
 class QPainter;
 
 namespace lexel {
 
-class BarChart : public QWidget {
+class BarChart : public Chart {
     Q_OBJECT
 
 public:
@@ -25,7 +26,6 @@ public:
 
     explicit BarChart(QWidget* parent = nullptr);
 
-    void SetTitle(const QString& title);
     void SetBars(std::vector<Bar> bars);
 
 protected:
@@ -34,7 +34,6 @@ protected:
 private:
     void PaintBar(QPainter& painter, const Bar& bar, const QRect& column, int slot);
 
-    QString title_;
     std::vector<Bar> bars_;
 };
 

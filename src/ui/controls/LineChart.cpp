@@ -1,6 +1,5 @@
 #include "LineChart.h"
 
-#include <QAccessibleWidget>
 #include <QPainter>
 #include <QPainterPath>
 #include <algorithm>
@@ -12,14 +11,6 @@ namespace {
 constexpr std::array<Qt::PenStyle, 4> Dashes{Qt::SolidLine, Qt::DashLine, Qt::DotLine,
                                              Qt::DashDotLine};
 constexpr qreal LineWidth = 1.5;
-
-QAccessibleInterface* ChartInterface(const QString& className, QObject* object) {
-    if (className == QLatin1String("lexel::LineChart") && object != nullptr &&
-        object->isWidgetType()) {
-        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Chart);
-    }
-    return nullptr;
-}
 
 // The highlight colour's hue turned a quarter further for each series, dark on a light window
 // and light on a dark one.
@@ -34,20 +25,12 @@ QPen SeriesPen(const QPalette& palette, std::size_t index) {
 
 } // namespace
 
-LineChart::LineChart(QWidget* parent) : QWidget(parent) {
-    static const bool described = (QAccessible::installFactory(ChartInterface), true);
-    (void)described;
-}
+LineChart::LineChart(QWidget* parent) : Chart(parent) {}
 
 void LineChart::SetAxis(int places, const QString& first, const QString& last) {
     places_ = std::max(2, places);
     first_ = first;
     last_ = last;
-    update();
-}
-
-void LineChart::SetTitle(const QString& title) {
-    title_ = title;
     update();
 }
 
@@ -59,12 +42,8 @@ void LineChart::SetSeries(std::vector<Series> series) {
 void LineChart::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     const int line = fontMetrics().height();
-    QFont bold = font();
-    bold.setBold(true);
-    painter.setFont(bold);
+    PaintTitle(painter);
     painter.setPen(palette().color(QPalette::WindowText));
-    painter.drawText(QRect(0, 0, width(), line), Qt::AlignLeft | Qt::AlignVCenter, title_);
-    painter.setFont(font());
     PaintLegend(painter, line);
     qint64 largest = 0;
     for (const auto& s : series_) {

@@ -8,14 +8,15 @@
 // readers who cannot tell the colours apart. A screen reader meets it as one chart, described
 // by whoever fills it.
 
-#include <QWidget>
+#include "Chart.h"
+
 #include <vector>
 
 class QPainter;
 
 namespace lexel {
 
-class LineChart : public QWidget {
+class LineChart : public Chart {
     Q_OBJECT
 
 public:
@@ -29,7 +30,6 @@ public:
     // `places`: the positions on the x axis, the last values of a longer series shown.
     // `first` and `last` are written under the two ends of the axis.
     void SetAxis(int places, const QString& first, const QString& last);
-    void SetTitle(const QString& title);
     void SetSeries(std::vector<Series> series);
 
 protected:
@@ -40,7 +40,6 @@ private:
     QRect PaintAxes(QPainter& painter, int line, qint64 largest);
     void PaintSeries(QPainter& painter, const QRect& plot, qint64 largest);
 
-    QString title_;
     QString first_;
     QString last_;
     int places_ = 2;

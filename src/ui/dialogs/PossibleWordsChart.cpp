@@ -18,8 +18,7 @@ double LogOf(int count) {
 
 } // namespace
 
-PossibleWordsChart::PossibleWordsChart(std::vector<LineCut> cuts, QWidget* parent)
-    : QWidget(parent) {
+PossibleWordsChart::PossibleWordsChart(std::vector<LineCut> cuts, QWidget* parent) : Chart(parent) {
     setObjectName(QStringLiteral("possibleWordsChart"));
     setMinimumSize(sizeHint());
     if (!cuts.empty()) {

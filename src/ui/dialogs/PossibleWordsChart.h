@@ -1,17 +1,16 @@
 #pragma once
 
 // A small chart of how the possible words fell: the evaluated lines along, the count of words
-// up on a log scale, the line that cut the most drawn stronger. Colours come from the palette,
-// so it reads under a dark one too.
+// up on a log scale, the line that cut the most drawn stronger.
 
 #include "core/rules/PossibleWords.h"
+#include "ui/controls/Chart.h"
 
-#include <QWidget>
 #include <vector>
 
 namespace lexel {
 
-class PossibleWordsChart : public QWidget {
+class PossibleWordsChart : public Chart {
     Q_OBJECT
 
 public:
