@@ -28,11 +28,6 @@ namespace {
 namespace fs = std::filesystem;
 using test::FileBytes;
 
-const QString NotOpened = QString::fromUtf8("Lexel database could not be opened.\n"
-                                            "Lexel-Datenbank konnte nicht geöffnet werden.\n");
-const QString NotFound = QString::fromUtf8("Lexel database could not be found.\n"
-                                           "Lexel-Datenbank konnte nicht gefunden werden.\n");
-
 // Every path under `dir`, with the bytes of each regular file; links are not followed.
 std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> files;
@@ -65,8 +60,12 @@ std::string OpenGame(const fs::path& dir) {
     return outcome + Shown(boxes.shown) + (Snapshot(dir) != before ? "\nchanged the files" : "");
 }
 
-std::string Refused(const QString& message) {
-    return "refused\ncritical: " + message.toStdString();
+// A refusal with the bilingual message that the file could not be opened (or found) and `cause`.
+std::string Refused(const std::string& cause, bool found = true) {
+    return std::string("refused\ncritical: Lexel database could not be ") +
+           (found ? "opened.\nLexel-Datenbank konnte nicht geöffnet"
+                  : "found.\nLexel-Datenbank konnte nicht gefunden") +
+           " werden.\n" + cause;
 }
 
 // Runs `body` in a forked process and returns what it returned. With `holder`, the process then
@@ -124,20 +123,20 @@ TEST_F(BadFile, WhatCannotServeAsTheGameFileIsRefusedUntouched) {
             OpenLexelFileForMaintenance(file).Execute(change);
         };
     };
-    const auto malformed = NotOpened + "database disk image is malformed";
-    const auto noFile = NotOpened + "unable to open database file";
-    const auto noWords = NotOpened + "the word tables are empty";
-    const std::vector<std::pair<std::function<void()>, QString>> cases{
-        {[] {}, NotFound + "No such file or directory"},
+    const auto malformed = Refused("database disk image is malformed");
+    const auto noFile = Refused("unable to open database file");
+    const auto noWords = Refused("the word tables are empty");
+    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+        {[] {}, Refused("No such file or directory", false)},
         {[&] { fs::create_directory(file); }, noFile},
         {[&] { mkfifo(file.c_str(), 0644); }, noFile},
         {[&] { fs::create_symlink(dir / "elsewhere.lxl", file); },
-         NotOpened + "The file is a symbolic link, which Lexel does not follow."},
+         Refused("The file is a symbolic link, which Lexel does not follow.")},
         {[&] {
              sql::Database::Open(file, sql::Database::Mode::CreateNew, "") // not encrypted
                  .Execute("CREATE TABLE w3 (Word INTEGER)");
          },
-         NotOpened + "file is encrypted or is not a database"},
+         Refused("file is encrypted or is not a database")},
         {cut(page), malformed},
         {cut(page + page / 2), malformed},
         {cut(bytes.size() / page / 2 * page), malformed},
@@ -151,7 +150,7 @@ TEST_F(BadFile, WhatCannotServeAsTheGameFileIsRefusedUntouched) {
         SCOPED_TRACE("case " + std::to_string(i + 1));
         cases[i].first();
         alarm(5); // an open that waits ends the test
-        EXPECT_EQ(OpenGame(dir.path()), Refused(cases[i].second));
+        EXPECT_EQ(OpenGame(dir.path()), cases[i].second);
         alarm(0);
         fs::remove_all(file);
     }
@@ -172,11 +171,11 @@ TEST_F(BadFile, ProtectedPlacesAndAFullDiskAreRefusedUntouched) {
         ASSERT_EQ(chown(file.c_str(), Nobody, Nobody), 0);
     }
     const auto before = FileBytes(file);
-    const std::vector<std::tuple<fs::path, mode_t, rlim_t, QString>> cases{
-        {file, 0444, RLIM_INFINITY, NotOpened + "attempt to write a readonly database"},
-        {file, 0200, RLIM_INFINITY, NotFound + "Permission denied"},
-        {dir.path(), 0555, RLIM_INFINITY, NotOpened + "unable to open database file"},
-        {file, 0644, 1, NotOpened + "disk I/O error"}};
+    const std::vector<std::tuple<fs::path, mode_t, rlim_t, std::string>> cases{
+        {file, 0444, RLIM_INFINITY, Refused("attempt to write a readonly database")},
+        {file, 0200, RLIM_INFINITY, Refused("Permission denied", false)},
+        {dir.path(), 0555, RLIM_INFINITY, Refused("unable to open database file")},
+        {file, 0644, 1, Refused("disk I/O error")}};
     for (const auto& [place, mode, size, message] : cases) {
         chmod(place.c_str(), mode);
         const auto told = InChild([&] {
@@ -192,7 +191,7 @@ TEST_F(BadFile, ProtectedPlacesAndAFullDiskAreRefusedUntouched) {
             GTEST_SKIP() << "running as root without the right to switch to an ordinary user, so "
                             "no file mode applies";
         }
-        EXPECT_EQ(told, Refused(message));
+        EXPECT_EQ(told, message);
         EXPECT_EQ(FileBytes(file), before); // the child could not read a write-only file
     }
 }
@@ -214,7 +213,7 @@ TEST_F(BadFile, AGameInUseKeepsOtherStartsOutUntilItIsKilled) {
     EXPECT_FALSE(second.db.has_value()) << "the database was tried";
     EXPECT_EQ(Shown(second.notices.Notices()),
               "\nnotice: Lexel is already running.\nLexel läuft bereits.");
-    EXPECT_EQ(OpenGame(dir.path()), Refused(NotOpened + "database is locked"));
+    EXPECT_EQ(OpenGame(dir.path()), Refused("database is locked"));
     try {
         OpenLexelFileForMaintenance(file);
         ADD_FAILURE() << "maintenance opened a file held by the game";

@@ -18,9 +18,9 @@
 
 #include <algorithm>
 #include <array>
-#include <charconv>
 #include <chrono>
 #include <csignal>
+#include <cstdlib>
 #include <functional>
 #include <iostream>
 #include <map>
@@ -38,10 +38,9 @@ namespace {
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
 
-constexpr int RequiredKills = 200;
+constexpr int RequiredKills = 200, FailuresShown = 20;
 constexpr auto TimeBound = std::chrono::seconds(45);
 constexpr long long BuildEvery = 24; // every 24th operation rebuilds the word tables
-constexpr int FailuresShown = 20;
 
 // The last `length` digits of `n` in base 26 as letters from `a` on.
 std::string WordOf(long long n, std::size_t length, char a = 'a') {
@@ -101,19 +100,15 @@ constexpr std::array<const char*, 11> TableRows{
     "SELECT quote(Word) || quote(Alpha) || quote(CountOfAlpha) || quote(Class) FROM raw6 "
     "ORDER BY rowid",
     "SELECT quote(Word) FROM \"Except\" ORDER BY rowid",
-    "SELECT quote(Title) || quote(Source) || quote(Quote) FROM Quotes ORDER BY rowid",
-};
+    "SELECT quote(Title) || quote(Source) || quote(Quote) FROM Quotes ORDER BY rowid"};
 
-using Dumps = std::array<std::string, TableRows.size()>;
-
-Dumps DumpsOf(sql::Database& db) {
-    Dumps dumps;
-    for (std::size_t i = 0; i < TableRows.size(); ++i) {
-        for (auto rows = db.Prepare(TableRows[i]); rows.Step();) {
-            dumps[i] += rows.Text(0) + "\n";
-        }
+// The rows `query` gives, a line each.
+std::string RowsOf(sql::Database& db, const char* query) {
+    std::string text;
+    for (auto rows = db.Prepare(query); rows.Step();) {
+        text += rows.Text(0) + "\n";
     }
-    return dumps;
+    return text;
 }
 
 // What a file holds, as far as the checks go: every Options row by name (a null Value is
@@ -123,7 +118,6 @@ using FileState = std::map<std::string, std::string>;
 const std::string WordsKey = "(w3 w4 w5 w6 w6s)";
 const std::string SourcesKey = "(raw3 raw4 raw5 raw6 Except Quotes)";
 const std::string HistoryKey = "(GameHistory)";
-constexpr const char* HistoryRows = "SELECT Word || ' ' || Outcome FROM GameHistory ORDER BY Id";
 
 std::string ValueOf(const FileState& state, const std::string& key) {
     const auto row = state.find(key);
@@ -134,27 +128,19 @@ std::string ValueOf(const FileState& state, const std::string& key) {
 // The operations, each with what the child does and, written from the rules rather than from
 // the code, what the model expects of it.
 
-std::int64_t NumberIn(std::string_view text) {
-    std::int64_t number = 0;
-    std::from_chars(text.data(), text.data() + text.size(), number);
-    return number;
+long long ScoreOf(const std::string& entry) {
+    return entry.size() > 6 ? std::atoll(entry.c_str() + 6) : 0;
 }
 
-std::int64_t ScoreOf(const std::string& entry) {
-    return entry.size() > 6 ? NumberIn(std::string_view(entry).substr(6)) : 0;
-}
-
-// The entry goes in before the first one with a lower score, and the last one falls out.
-void EnterInModel(FileState& state, const std::string& entry) {
-    std::vector<std::string> table;
+// The entry goes in before the first one with a lower score, the ones below move down and the
+// last one falls out.
+void EnterInModel(FileState& state, std::string entry) {
+    bool moving = false;
     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        table.push_back(state[HighScoreKey(rank)]);
-    }
-    table.insert(std::find_if(table.begin(), table.end(),
-                              [&](const std::string& e) { return ScoreOf(e) < ScoreOf(entry); }),
-                 entry);
-    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        state[HighScoreKey(rank)] = table[rank - 1];
+        auto& held = state[HighScoreKey(rank)];
+        if ((moving = moving || ScoreOf(held) < ScoreOf(entry))) {
+            std::swap(held, entry);
+        }
     }
 }
 
@@ -166,7 +152,7 @@ struct Operation {
 };
 
 void CountInModel(FileState& state, const std::string& key, bool counted = true) {
-    state[key] = std::to_string(NumberIn(state[key]) + (counted ? 1 : 0));
+    state[key] = std::to_string(std::atoll(state[key].c_str()) + (counted ? 1 : 0));
 }
 
 // A game's end, all or nothing: its score offered to the table (scores grow with the index and
@@ -278,11 +264,9 @@ std::string Mismatch(const FileState& found, const std::vector<FileState>& allow
                        : "\n    from commit " + std::to_string(i) + " of the one in flight:";
         auto keys = allowed[i];
         keys.insert(found.begin(), found.end());
-        for (const auto& row : keys) {
-            const auto expected = ValueOf(allowed[i], row.first);
-            if (ValueOf(found, row.first) != expected) {
-                text +=
-                    " " + row.first + " " + ValueOf(found, row.first) + " not " + expected + ";";
+        for (const auto& [key, ignored] : keys) {
+            if (const auto expected = ValueOf(allowed[i], key); ValueOf(found, key) != expected) {
+                text += " " + key + " " + ValueOf(found, key) + " not " + expected + ";";
             }
         }
     }
@@ -291,24 +275,10 @@ std::string Mismatch(const FileState& found, const std::vector<FileState>& allow
 
 // ---------------------------------------------------------------------------------------------
 
-bool ReadInto(int fd, std::string& text) {
-    char chunk[4096];
-    const auto n = read(fd, chunk, sizeof chunk);
-    if (n > 0) {
-        text.append(chunk, static_cast<std::size_t>(n));
-    }
-    return n > 0;
-}
-
 struct Figures {
-    int kills = 0;
+    int kills = 0, buildsCompleted = 0, buildsInterrupted = 0, buildsFoundHalfDone = 0;
+    int filesChecked = 0, passed = 0, failed = 0;
     long long committed = 0;
-    int buildsCompleted = 0;
-    int buildsInterrupted = 0;
-    int buildsFoundHalfDone = 0;
-    int filesChecked = 0;
-    int passed = 0;
-    int failed = 0;
 };
 
 class Harness {
@@ -318,10 +288,11 @@ public:
             const auto file = dir_ / ("variant" + std::to_string(i) + ".lxl");
             CreateSampleFile(file, lists_[i]);
             auto db = OpenLexelFile(file);
-            dumps_[i] = DumpsOf(db);
+            std::ranges::transform(TableRows, dumps_[i].begin(),
+                                   std::bind_front(RowsOf, std::ref(db)));
         }
         CreateSampleFile(file_, lists_[0]);
-        std::vector<std::string> failures;
+        std::string failures;
         state_ = Inspect(failures);
         Judge(failures, "the new file");
     }
@@ -352,24 +323,22 @@ public:
             allowed = {CommitsOf(allowed[0], op).back()};
         }
         const auto next = OperationAt(last + 1, build, lists_);
-        const auto commits = CommitsOf(allowed[0], next);
-        allowed.insert(allowed.end(), commits.begin(), commits.end());
+        std::ranges::copy(CommitsOf(allowed[0], next), std::back_inserter(allowed));
         figures_.buildsInterrupted += next.build != 0;
 
-        std::vector<std::string> failures;
+        std::string failures;
         const auto found = Inspect(failures);
         if (std::find(allowed.begin(), allowed.end(), found) == allowed.end()) {
-            failures.push_back(Mismatch(found, allowed));
+            failures += "\n  " + Mismatch(found, allowed);
         } else if (next.build && found != allowed.front() && found != allowed.back()) {
             ++figures_.buildsFoundHalfDone;
         }
         if (error != std::string::npos) {
-            const auto end = reports.find('\n', error);
-            failures.push_back("the child failed: operation " +
-                               reports.substr(error + 6, end - error - 6));
+            failures += "\n  the child failed: operation " +
+                        reports.substr(error + 6, reports.find('\n', error) - error - 6);
         } else if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL) {
-            failures.push_back("the child ended before it was killed, status " +
-                               std::to_string(status));
+            failures +=
+                "\n  the child ended before it was killed, status " + std::to_string(status);
         }
         Judge(failures, "kill " + std::to_string(figures_.kills) + " (" +
                             (asTheGame ? "game" : "maintenance") + " open, " +
@@ -384,39 +353,35 @@ public:
 private:
     // Opens the file as the game does and reads what the model compares; `failures` gets what
     // breaks the rules that hold for any file.
-    FileState Inspect(std::vector<std::string>& failures) {
+    FileState Inspect(std::string& failures) {
         ++figures_.filesChecked;
         FileState state;
         try {
             auto db = OpenLexelFile(file_);
-            for (auto check = db.Prepare("PRAGMA integrity_check"); check.Step();) {
-                if (check.Text(0) != "ok") {
-                    failures.push_back("integrity check: " + check.Text(0));
-                }
+            if (const auto check = RowsOf(db, "PRAGMA integrity_check"); check != "ok\n") {
+                failures += "\n  integrity check: " + check;
             }
             for (auto rows = db.Prepare("SELECT Name, Value FROM Options"); rows.Step();) {
                 state[rows.Text(0)] = rows.IsNull(1) ? "<null>" : rows.Text(1);
             }
-            state[HistoryKey] = "";
-            for (auto rows = db.Prepare(HistoryRows); rows.Step();) {
-                state[HistoryKey] += rows.Text(0) + "\n";
-            }
-            const auto dumps = DumpsOf(db);
+            state[HistoryKey] =
+                RowsOf(db, "SELECT Word || ' ' || Outcome FROM GameHistory ORDER BY Id");
             std::string labels;
-            for (std::size_t i = 0; i < dumps.size(); ++i) {
-                labels += dumps[i] == dumps_[0][i] ? 'A' : dumps[i] == dumps_[1][i] ? 'B' : '?';
+            for (std::size_t i = 0; i < TableRows.size(); ++i) {
+                const auto rows = RowsOf(db, TableRows[i]);
+                labels += rows == dumps_[0][i] ? 'A' : rows == dumps_[1][i] ? 'B' : '?';
             }
             state[WordsKey] = labels.substr(0, 5);
             state[SourcesKey] = labels.substr(5);
         } catch (const std::exception& e) {
-            failures.push_back(std::string("the game cannot open or read the file: ") + e.what());
+            failures += "\n  the game cannot open or read the file: " + std::string(e.what());
             return state;
         }
         // A half-built word table ('?'), mixed source lists or an unsorted high-score table
         // match no state the model allows.
         for (const auto& row : OptionDefaults()) {
             if (!state.contains(std::string(row.key))) {
-                failures.push_back("Options row " + std::string(row.key) + " is missing");
+                failures += "\n  Options row " + std::string(row.key) + " is missing";
             }
         }
         // The next open plays a journal with a header back into the file: one left after the
@@ -424,7 +389,7 @@ private:
         const fs::path journal = file_.string() + "-journal";
         if (fs::exists(journal) &&
             FileBytes(journal).substr(0, 8).find_first_not_of('\0') != std::string::npos) {
-            failures.push_back("a live journal is left after the game closed the file");
+            failures += "\n  a live journal is left after the game closed the file";
         }
         return state;
     }
@@ -461,27 +426,27 @@ private:
         }
         close(fds[1]);
         std::string reports;
-        while (!reports.starts_with("ready\n") && ReadInto(fds[0], reports)) {
+        for (char c; reports.size() < 6 && read(fds[0], &c, 1) == 1;) {
+            reports += c;
         }
-        if (reports.starts_with("ready\n")) {
+        if (reports == "ready\n") {
             std::this_thread::sleep_for(delay);
         }
         kill(pid, SIGKILL);
         waitpid(pid, &status, 0);
-        while (ReadInto(fds[0], reports)) {
+        for (char c; read(fds[0], &c, 1) == 1;) {
+            reports += c;
         }
         close(fds[0]);
         return reports;
     }
 
-    void Judge(const std::vector<std::string>& failures, const std::string& what) {
+    // `failures`: a line each, starting "\n  ".
+    void Judge(const std::string& failures, const std::string& what) {
         if (failures.empty()) {
             ++figures_.passed;
         } else if (++figures_.failed <= FailuresShown) {
-            std::cout << "FAILED " << what << ":\n";
-            for (const auto& failure : failures) {
-                std::cout << "  " << failure << "\n";
-            }
+            std::cout << "FAILED " << what << ":" << failures << "\n";
         }
     }
 
@@ -490,7 +455,7 @@ private:
     TempDir dir_;
     fs::path file_ = dir_ / std::string(DatabaseFileName);
     std::array<SourceLists, 2> lists_{VariantLists('A'), VariantLists('B')};
-    std::array<Dumps, 2> dumps_; // of a file built from each of `lists_` alone
+    std::array<std::array<std::string, TableRows.size()>, 2> dumps_; // of each of `lists_` alone
     FileState state_;
     long long next_ = 0;
 };

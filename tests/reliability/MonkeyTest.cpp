@@ -43,6 +43,9 @@ void CloseWhatOpens() {
 }
 
 class Monkey {
+    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
+    decltype(auto) OneOf(const auto& list) { return list[Pick(static_cast<int>(std::size(list)))]; }
+
 public:
     Monkey(test::MainWindowFixture& f, MainWindow& w) : f_(f), w_(w) {
         targets_.removeIf([](QWidget* widget) { return qobject_cast<QMenu*>(widget) != nullptr; });
@@ -56,7 +59,7 @@ public:
             &Monkey::TypeCharacter, &Monkey::PressControlKey, &Monkey::Paste,
             &Monkey::Click,         &Monkey::Click,           &Monkey::TriggerCommand,
             &Monkey::ChangeOptions};
-        (this->*moves[Pick(std::size(moves))])();
+        (this->*OneOf(moves))();
         QCoreApplication::processEvents();
         if (!w_.isVisible()) { // closed by a command: the player starts it again
             w_.show();
@@ -114,8 +117,6 @@ public:
     } seen;
 
 private:
-    int Pick(int n) { return std::uniform_int_distribution<int>(0, n - 1)(random_); }
-
     QWidget* FocusTarget() {
         auto* focus = QApplication::focusWidget();
         return focus ? focus : &w_;
@@ -126,49 +127,46 @@ private:
             QStringLiteral(
                 "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789 ?_.,'\"<>&") +
             QString::fromUtf8("äöüßÄéñ€漢\u202e");
-        const QChar c = characters[Pick(static_cast<int>(characters.size()))];
-        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier, QString(c));
+        QKeyEvent press(QEvent::KeyPress, Qt::Key_unknown, Qt::NoModifier,
+                        QString(OneOf(characters)));
         QApplication::sendEvent(FocusTarget(), &press);
     }
 
     void PressControlKey() {
-        static const int keys[] = {
+        static const Qt::Key keys[] = {
             Qt::Key_Backspace, Qt::Key_Delete, Qt::Key_Left,   Qt::Key_Right, Qt::Key_Up,
             Qt::Key_Down,      Qt::Key_Escape, Qt::Key_Return, Qt::Key_Tab,   Qt::Key_Home,
             Qt::Key_End,       Qt::Key_F1,     Qt::Key_F3,     Qt::Key_F4,    Qt::Key_F6};
+        // One in eight is a control combination: Ctrl+S, Ctrl+G, Ctrl+Y, Ctrl+V, Ctrl+Z, Ctrl+A.
+        static const Qt::Key letters[] = {Qt::Key_S, Qt::Key_G, Qt::Key_Y,
+                                          Qt::Key_V, Qt::Key_Z, Qt::Key_A};
         static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                           Qt::ControlModifier, Qt::AltModifier};
-        const auto key = static_cast<Qt::Key>(keys[Pick(std::size(keys))]);
-        if (Pick(8) == 0) { // a control combination: Ctrl+S, Ctrl+G, Ctrl+Y, Ctrl+V, Ctrl+Z, ...
-            static const Qt::Key letters[] = {Qt::Key_S, Qt::Key_G, Qt::Key_Y,
-                                              Qt::Key_V, Qt::Key_Z, Qt::Key_A};
-            QTest::keyClick(FocusTarget(), letters[Pick(std::size(letters))], Qt::ControlModifier);
-            return;
-        }
-        QTest::keyClick(FocusTarget(), key, modifiers[Pick(std::size(modifiers))]);
+        const bool control = Pick(8) == 0;
+        QTest::keyClick(FocusTarget(), control ? OneOf(letters) : OneOf(keys),
+                        control ? Qt::ControlModifier : OneOf(modifiers));
     }
 
     void Paste() {
         static const QStringList texts{"A", "q", "AB", "<b>X</b>", "", "\n", "Ü", "?", "_", " "};
-        QGuiApplication::clipboard()->setText(texts[Pick(static_cast<int>(texts.size()))]);
+        QGuiApplication::clipboard()->setText(OneOf(texts));
         QTest::keyClick(FocusTarget(), Qt::Key_V, Qt::ControlModifier);
     }
 
     void Click() {
-        auto* target = targets_[Pick(static_cast<int>(targets_.size()))];
+        auto* target = OneOf(targets_);
         if (!target->isVisible()) {
             return;
         }
         static const Qt::MouseButton buttons[] = {Qt::LeftButton, Qt::LeftButton, Qt::RightButton,
                                                   Qt::MiddleButton};
-        const auto button = buttons[Pick(std::size(buttons))];
         QTest::mouseClick(
-            target, button, {},
+            target, OneOf(buttons), {},
             QPoint(Pick(std::max(1, target->width())), Pick(std::max(1, target->height()))));
     }
 
     void TriggerCommand() {
-        auto* action = actions_[Pick(static_cast<int>(actions_.size()))];
+        auto* action = OneOf(actions_);
         if (action->isEnabled() && !action->isSeparator()) {
             action->trigger();
         }
