@@ -143,8 +143,9 @@ private:
         static const Qt::KeyboardModifiers modifiers[] = {Qt::NoModifier, Qt::ShiftModifier,
                                                           Qt::ControlModifier, Qt::AltModifier};
         const bool control = Pick(8) == 0;
-        QTest::keyClick(FocusTarget(), control ? OneOf(letters) : OneOf(keys),
-                        control ? Qt::ControlModifier : OneOf(modifiers));
+        // Drawn one after the other: arguments would be drawn in the compiler's order.
+        const Qt::Key key = control ? OneOf(letters) : OneOf(keys);
+        QTest::keyClick(FocusTarget(), key, control ? Qt::ControlModifier : OneOf(modifiers));
     }
 
     void Paste() {
