@@ -56,14 +56,9 @@ private slots:
         auto* emblem = Child<QWidget>(f.window, "emblem");
         for (const int side : {40, 300}) {
             emblem->resize(side, side);
-            const QImage image = emblem->grab().toImage();
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2) {
-                for (int x = 0; x < image.width(); x += 2) {
-                    colours.insert(image.pixel(x, y));
-                }
-            }
-            QVERIFY(colours.size() > 3);
+            const QImage image = emblem->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+            QVERIFY(std::set<QRgb>(pixels, pixels + image.width() * image.height()).size() > 3);
         }
     }
 
@@ -91,10 +86,8 @@ private slots:
     }
 
     void whatTheTypedKeysReveal() {
-        const struct {
-            QString typed;
-            int revealed; // boxes with GARDEN
-        } cases[] = {
+        // What is typed, and how many boxes with GARDEN it brings.
+        const std::pair<QString, int> cases[] = {
             {Code + Code, 2},                       // each code starts afresh
             {Code.toLower(), 0},                    // capitals only
             {QStringLiteral("Q") + Code + Code, 0}, // a wrong key blocks the code
@@ -102,10 +95,10 @@ private slots:
             {QStringLiteral("Q\b") + Code, 1}, // until Backspace
             {Code.left(10) + QStringLiteral("!\b") + Code, 1},
         };
-        for (const auto& c : cases) {
+        for (const auto& [typed, revealed] : cases) {
             About f;
-            f.Type(c.typed);
-            QCOMPARE(f.Revealed(), QStringList(c.revealed, QStringLiteral("GARDEN")));
+            f.Type(typed);
+            QCOMPARE(f.Revealed(), QStringList(revealed, QStringLiteral("GARDEN")));
         }
     }
 
