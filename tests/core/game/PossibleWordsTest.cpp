@@ -53,14 +53,11 @@ TEST(PossibleWords, AgreeWithABruteForceCountOverTheRealWords) {
         std::vector<int> expected;
         const auto bruteForce = [&] {
             return static_cast<int>(std::count_if(words.begin(), words.end(), [&](auto& w) {
-                for (std::size_t i = 0; i < HiddenWordLength; ++i) {
-                    if (evidence.known[i] != 0 && w[i] != evidence.known[i]) {
-                        return false;
-                    }
-                }
-                return std::all_of(evidence.lines.begin(), evidence.lines.end(), [&](auto& l) {
-                    return Dots(w, l.guess, WindowOffset(l.line)) == l.result;
-                });
+                return std::equal(evidence.known.begin(), evidence.known.end(), w.begin(),
+                                  [](char known, char c) { return known == 0 || known == c; }) &&
+                       std::all_of(evidence.lines.begin(), evidence.lines.end(), [&](auto& l) {
+                           return Dots(w, l.guess, WindowOffset(l.line)) == l.result;
+                       });
             }));
         };
         for (int line = 0; line < LineCount; ++line) {

@@ -22,9 +22,7 @@ struct About : test::WindowFixture {
     void Type(const QString& keys) { QTest::keyClicks(Button(), keys); }
     QStringList Revealed() {
         QStringList texts;
-        for (const auto& message : boxes.shown) {
-            texts.append(message.text);
-        }
+        std::ranges::transform(boxes.shown, std::back_inserter(texts), &Message::text);
         return texts;
     }
 
