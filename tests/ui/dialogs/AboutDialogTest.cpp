@@ -98,11 +98,8 @@ private slots:
             f.Type(typed);
             QCOMPARE(f.Revealed(), QStringList(revealed, QStringLiteral("GARDEN")));
         }
-    }
-
-    // The word is asked for when the code is complete; without one nothing is shown, and the
-    // next code works all the same.
-    void theWordAsHeldWhenTheCodeIsComplete() {
+        // The word is asked for when the code is complete; without one nothing is shown, and
+        // the next code works all the same.
         About f;
         f.word = "";
         f.Type(Code);
