@@ -53,14 +53,11 @@ TEST(PossibleWords, AgreeWithABruteForceCountOverTheRealWords) {
         std::vector<int> expected;
         const auto bruteForce = [&] {
             return static_cast<int>(std::count_if(words.begin(), words.end(), [&](auto& w) {
-                for (std::size_t i = 0; i < HiddenWordLength; ++i) {
-                    if (evidence.known[i] != 0 && w[i] != evidence.known[i]) {
-                        return false;
-                    }
-                }
-                return std::all_of(evidence.lines.begin(), evidence.lines.end(), [&](auto& l) {
-                    return Dots(w, l.guess, WindowOffset(l.line)) == l.result;
-                });
+                return std::equal(evidence.known.begin(), evidence.known.end(), w.begin(),
+                                  [](char known, char c) { return known == 0 || known == c; }) &&
+                       std::all_of(evidence.lines.begin(), evidence.lines.end(), [&](auto& l) {
+                           return Dots(w, l.guess, WindowOffset(l.line)) == l.result;
+                       });
             }));
         };
         for (int line = 0; line < LineCount; ++line) {
@@ -91,44 +88,33 @@ TEST(PossibleWords, TheDrawableWordsAreTheLevelsTheDrawTakes) {
     EXPECT_EQ(game.words.DrawableWords(Level::Beginner, false), (Words{"planet"}));
 }
 
-// "@4E" types E into solution position 4; everything else is a move of PlayedGame.
-void Play(PlayedGame& game, const std::string& moves) {
-    std::istringstream in(moves);
-    for (std::string move; in >> move;) {
-        if (move[0] == '@') {
-            game.model.SetSolutionCell(move[1] - '0', move[2]);
-        } else {
-            game.Move(move);
-        }
-    }
-}
-
 TEST(PossibleWords, TheModelCountsWhatTheBoardShows) {
-    // Hidden "garden" of level 2 only: garden and bobbin could have been drawn.
-    const struct {
-        const char* moves;
-        int count;
-    } cases[] = {
-        {"", 2},
-        {"abc!", 2},        // 0/1 for both
-        {"abc! ten!", 1},   // garden 0/2, bobbin 0/1
-        {"h5", 2},          // both end in n
-        {"h1", 1},          // only garden has an a there
-        {"@4E a", 1},       // Save Analysis fixes the E the player typed
-        {"@0X a", 0},       // a wrong conclusion leaves nothing
-        {"@0X", 2},         // typed but not fixed: no conclusion
-        {"abc! =garden", 1} // the end shows the word
+    // Hidden "garden" of level 2 only: garden and bobbin could have been drawn. "4E" types E
+    // into solution position 4 before the moves.
+    const std::tuple<const char*, const char*, int> cases[] = {
+        {"", "", 2},
+        {"abc!", "", 2},        // 0/1 for both
+        {"abc! ten!", "", 1},   // garden 0/2, bobbin 0/1
+        {"h5", "", 2},          // both end in n
+        {"h1", "", 1},          // only garden has an a there
+        {"a", "4E", 1},         // Save Analysis fixes the E the player typed
+        {"a", "0X", 0},         // a wrong conclusion leaves nothing
+        {"", "0X", 2},          // typed but not fixed: no conclusion
+        {"abc! =garden", "", 1} // the end shows the word
     };
-    for (const auto& c : cases) {
+    for (const auto& [moves, typed, count] : cases) {
         PlayedGame game;
-        Play(game, c.moves);
-        EXPECT_EQ(game.model.PossibleWordCount(), c.count) << c.moves;
+        if (*typed != 0) {
+            game.model.SetSolutionCell(typed[0] - '0', typed[1]);
+        }
+        game.Play(moves);
+        EXPECT_EQ(game.model.PossibleWordCount(), count) << moves << typed;
     }
 }
 
 TEST(PossibleWords, TheReviewTellsEachLinesCutAndTheDeepest) {
     PlayedGame game;
-    Play(game, "abc! ten! =garden");
+    game.Play("abc! ten! =garden");
     ASSERT_TRUE(game.model.CanReview());
     const auto cuts = game.model.PossibleWordCuts();
     ASSERT_EQ(cuts.size(), 2u);

@@ -16,26 +16,12 @@ const std::string EightLines = "ten! dog! pan! abc! plan! tale! plane! petal!";
 
 HistoryRow Garden(int line, Outcome outcome, std::int64_t seconds, Score score, int hints = 0,
                   std::int64_t units = 0) {
-    return {.finishedAt = {},
-            .level = Level::Advanced,
-            .word = "garden",
-            .line = line,
-            .outcome = outcome,
-            .seconds = seconds,
-            .score = score,
-            .hints = hints,
-            .suggestionUnits = units};
+    return {{}, Level::Advanced, "garden", line, outcome, seconds, score, hints, units, false};
 }
 
-struct Ending {
-    const char* name;
-    std::string moves;
-    std::vector<HistoryRow> rows;
-    bool leave = false; // the program ends with the game running
-};
-
-// Scores as the whole-game cases compute them.
-const Ending EndingCases[] = {
+// Scores as the whole-game cases compute them; in a case named "left ..." the program ends with
+// the game running.
+const std::tuple<std::string, std::string, std::vector<HistoryRow>> EndingCases[] = {
     {"won on line nine", EightLines + " +330 garden!", {Garden(9, Outcome::Won, 330, 300500)}},
     {"lost", EightLines + " xxxxxx!", {Garden(9, Outcome::Lost, 0, 3400)}},
     {"won early on line two", "ten! h2 h4 =garden", {Garden(2, Outcome::Won, 0, 267700, 2)}},
@@ -45,78 +31,59 @@ const Ending EndingCases[] = {
     {"won before any line", "=danger +30 =garden", {Garden(1, Outcome::Won, 30, 415000)}},
     {"given up after a line", "ten! y N", {Garden(1, Outcome::GivenUp, 0, 200)}},
     {"given up after a wrong solution alone", "=danger y Q", {Garden(0, Outcome::GivenUp, 0, 0)}},
-    {"left after a line", "ten! +40", {Garden(1, Outcome::GivenUp, 40, 200)}, true},
-    {"left after a wrong solution alone", "=danger", {Garden(0, Outcome::GivenUp, 0, 0)}, true},
+    {"left after a line", "ten! +40", {Garden(1, Outcome::GivenUp, 40, 200)}},
+    {"left after a wrong solution alone", "=danger", {Garden(0, Outcome::GivenUp, 0, 0)}},
     {"given up before it counted", "ten y Q", {}},
-    {"left before it counted", "ten", {}, true},
+    {"left before it counted", "ten", {}},
 };
-
-void PrintTo(const Ending& ending, std::ostream* out) {
-    *out << ending.name;
-}
-
-class Endings : public testing::TestWithParam<Ending> {};
 
 // Every game counted as played gets exactly one row, whichever way it ends, and its score is
 // offered to the table in the same write.
-TEST_P(Endings, LeaveOneRowPerCountedGame) {
-    const auto& expected = GetParam();
-    test::PlayedGame game;
-    game.Play(expected.moves);
-    if (expected.leave) {
-        game.model.SaveRunningScore();
+TEST(GameHistory, OneRowPerCountedGame) {
+    for (const auto& [name, moves, expected] : EndingCases) {
+        SCOPED_TRACE(name);
+        test::PlayedGame game;
+        game.Play(moves);
+        if (name.starts_with("left")) {
+            game.model.SaveRunningScore();
+        }
+        auto rows = GameHistory(game.db).Rows();
+        for (auto& row : rows) {
+            EXPECT_TRUE(QDateTime::fromString(QString::fromStdString(row.finishedAt), Qt::ISODate)
+                            .isValid())
+                << row.finishedAt;
+            row.finishedAt.clear();
+        }
+        EXPECT_EQ(rows, expected);
+        EXPECT_EQ(game.Stored("GamesPlayed"), std::to_string(rows.size()));
+        const bool entered = !rows.empty() && rows[0].score > 0;
+        EXPECT_EQ(game.Stored("HighScore1").starts_with("GARDEN"), entered);
     }
-    auto rows = GameHistory(game.db).Rows();
-    for (auto& row : rows) {
-        EXPECT_TRUE(
-            QDateTime::fromString(QString::fromStdString(row.finishedAt), Qt::ISODate).isValid())
-            << row.finishedAt;
-        row.finishedAt.clear();
-    }
-    EXPECT_EQ(rows, expected.rows);
-    EXPECT_EQ(game.Stored("GamesPlayed"), std::to_string(rows.size()));
-    const bool entered = !rows.empty() && rows[0].score > 0;
-    EXPECT_EQ(game.Stored("HighScore1").starts_with("GARDEN"), entered);
 }
 
-INSTANTIATE_TEST_SUITE_P(GameHistory, Endings, testing::ValuesIn(EndingCases), [](const auto& c) {
-    std::string name;
-    for (const char letter : std::string(c.param.name)) {
-        name += std::isalnum(static_cast<unsigned char>(letter)) ? letter : '_';
-    }
-    return name;
-});
-
 // A history in short: a digit a game won on that line, L lost, G given up.
-struct Summary {
-    const char* games;
-    Streaks streaks;
-    LineWins wins;
-};
-
 TEST(GameHistory, StreaksAndWinsByLine) {
-    const Summary cases[] = {
+    const std::tuple<const char*, Streaks, LineWins> cases[] = {
         {"", {0, 0}, {}},
         {"9", {1, 1}, {{0, 0, 0, 0, 0, 0, 0, 0, 1}, 0}},
         {"9 2 L 1 1 3 G 9 9", {2, 3}, {{2, 1, 1, 0, 0, 0, 0, 0, 3}, 4}},
         {"5 5 G", {0, 2}, {{0, 0, 0, 0, 2, 0, 0, 0, 0}, 2}},
         {"L G L", {0, 0}, {}},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.games);
+    for (const auto& [games, streaks, wins] : cases) {
+        SCOPED_TRACE(games);
         test::TempDir dir;
         auto db = test::OpenSampleFile(dir / "Lexel.lxl");
         GameHistory history(db);
-        std::istringstream in(c.games);
+        std::istringstream in(games);
         for (std::string game; in >> game;) {
             const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
-            const auto outcome = won           ? Outcome::Won
-                                 : game == "L" ? Outcome::Lost
-                                               : Outcome::GivenUp;
-            history.Add(Garden(won ? game[0] - '0' : 9, outcome, 60, 1000));
+            history.Add(Garden(
+                won ? game[0] - '0' : 9,
+                won ? Outcome::Won : (game == "L" ? Outcome::Lost : Outcome::GivenUp), 60, 1000));
         }
-        EXPECT_EQ(history.WinningStreaks(), c.streaks);
-        EXPECT_EQ(history.WinsByLine(), c.wins);
+        EXPECT_EQ(history.WinningStreaks(), streaks);
+        EXPECT_EQ(history.WinsByLine(), wins);
     }
 }
 

@@ -22,9 +22,7 @@ struct About : test::WindowFixture {
     void Type(const QString& keys) { QTest::keyClicks(Button(), keys); }
     QStringList Revealed() {
         QStringList texts;
-        for (const auto& message : boxes.shown) {
-            texts.append(message.text);
-        }
+        std::ranges::transform(boxes.shown, std::back_inserter(texts), &Message::text);
         return texts;
     }
 
@@ -56,14 +54,9 @@ private slots:
         auto* emblem = Child<QWidget>(f.window, "emblem");
         for (const int side : {40, 300}) {
             emblem->resize(side, side);
-            const QImage image = emblem->grab().toImage();
-            std::set<QRgb> colours;
-            for (int y = 0; y < image.height(); y += 2) {
-                for (int x = 0; x < image.width(); x += 2) {
-                    colours.insert(image.pixel(x, y));
-                }
-            }
-            QVERIFY(colours.size() > 3);
+            const QImage image = emblem->grab().toImage().convertToFormat(QImage::Format_RGB32);
+            const auto* pixels = reinterpret_cast<const QRgb*>(image.constBits());
+            QVERIFY(std::set<QRgb>(pixels, pixels + image.width() * image.height()).size() > 3);
         }
     }
 
@@ -91,10 +84,8 @@ private slots:
     }
 
     void whatTheTypedKeysReveal() {
-        const struct {
-            QString typed;
-            int revealed; // boxes with GARDEN
-        } cases[] = {
+        // What is typed, and how many boxes with GARDEN it brings.
+        const std::pair<QString, int> cases[] = {
             {Code + Code, 2},                       // each code starts afresh
             {Code.toLower(), 0},                    // capitals only
             {QStringLiteral("Q") + Code + Code, 0}, // a wrong key blocks the code
@@ -102,16 +93,13 @@ private slots:
             {QStringLiteral("Q\b") + Code, 1}, // until Backspace
             {Code.left(10) + QStringLiteral("!\b") + Code, 1},
         };
-        for (const auto& c : cases) {
+        for (const auto& [typed, revealed] : cases) {
             About f;
-            f.Type(c.typed);
-            QCOMPARE(f.Revealed(), QStringList(c.revealed, QStringLiteral("GARDEN")));
+            f.Type(typed);
+            QCOMPARE(f.Revealed(), QStringList(revealed, QStringLiteral("GARDEN")));
         }
-    }
-
-    // The word is asked for when the code is complete; without one nothing is shown, and the
-    // next code works all the same.
-    void theWordAsHeldWhenTheCodeIsComplete() {
+        // The word is asked for when the code is complete; without one nothing is shown, and
+        // the next code works all the same.
         About f;
         f.word = "";
         f.Type(Code);

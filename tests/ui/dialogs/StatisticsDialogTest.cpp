@@ -14,12 +14,8 @@ using test::Child;
 
 namespace {
 
-QLabel* Label(QWidget& window, const QString& name) {
-    return Child<QLabel>(window, name);
-}
-
 QLabel* Row(QWidget& window, const char* array, int row) {
-    return Label(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row));
+    return Child<QLabel>(window, QStringLiteral("%1_%2").arg(QLatin1String(array)).arg(row));
 }
 
 bool IsHighlighted(QWidget& window, int row) {
@@ -29,12 +25,6 @@ bool IsHighlighted(QWidget& window, int row) {
            Row(window, "score", row)->palette().color(QPalette::WindowText) == blue;
 }
 
-void Fill(test::WindowFixture& f, const std::vector<std::string>& entries) {
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        f.store.WriteOption(HighScoreKey(static_cast<int>(i) + 1), entries[i]);
-    }
-}
-
 } // namespace
 
 class StatisticsDialogTest : public QObject {
@@ -42,49 +32,37 @@ class StatisticsDialogTest : public QObject {
 
 private slots:
     void captionsAndTheGamesWonLineInBothLanguages() {
-        const struct {
-            const char* won;
-            const char* played;
-            const char* english;
-            const char* german;
-        } cases[] = {
+        // Games won, games played, the line in English and in German.
+        const char* const lines[][4] = {
             {"0", "0", "You have won 0 out of 0 times.", "0 von 0 Spielen gewonnen."},
             {"3", "8", "You have won 3 out of 8 times (38%).", "3 von 8 Spielen gewonnen (38%)."},
             {"lots", "%2", "You have won lots out of %2 times.", "lots von %2 Spielen gewonnen."},
         };
-        for (const bool german : {false, true}) {
+        const char* const buttons[][3] = {{"closeButton", "&Close", "&Schließen"},
+                                          {"resetButton", "&Reset", "&Löschen"},
+                                          {"helpButton", "&Help", "&Hilfe"},
+                                          {"historyCloseButton", "&Close", "&Schließen"}};
+        for (const int german : {0, 1}) {
             test::WindowFixture f(german ? "D" : "E");
-            for (const auto& c : cases) {
-                f.store.WriteOption("GamesWon", c.won);
-                f.store.WriteOption("GamesPlayed", c.played);
+            for (const auto& c : lines) {
+                f.store.WriteOption("GamesWon", c[0]);
+                f.store.WriteOption("GamesPlayed", c[1]);
                 StatisticsDialog window(f.store, f.boxes, f.help, false);
-                QCOMPARE(Label(window, "gamesWonLine")->text(),
-                         QString::fromUtf8(german ? c.german : c.english));
+                QCOMPARE(Child<QLabel>(window, "gamesWonLine")->text(), QString(c[2 + german]));
             }
             StatisticsDialog window(f.store, f.boxes, f.help, false);
             QCOMPARE(window.windowTitle(), QStringLiteral("Morvane Lexel High Scores"));
-            const struct {
-                const char* button;
-                const char* english;
-                const char* german;
-            } buttons[] = {{"closeButton", "&Close", "&Schließen"},
-                           {"resetButton", "&Reset", "&Löschen"},
-                           {"helpButton", "&Help", "&Hilfe"},
-                           {"historyCloseButton", "&Close", "&Schließen"}};
             for (const auto& b : buttons) {
-                QCOMPARE(Child<QPushButton>(window, b.button)->text(),
-                         QString::fromUtf8(german ? b.german : b.english));
+                QCOMPARE(Child<QPushButton>(window, b[0])->text(), QString(b[1 + german]));
             }
             const auto* pages = Child<QTabWidget>(window, "statisticsPages");
             QCOMPARE(pages->tabText(0), QStringLiteral("High Scores"));
-            QCOMPARE(pages->tabText(1),
-                     german ? QStringLiteral("Verlauf") : QStringLiteral("History"));
+            QCOMPARE(pages->tabText(1), QString(german ? "Verlauf" : "History"));
             window.show();
             QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
-            QCOMPARE(
-                f.boxes.shown.at(0).text,
-                german ? QStringLiteral("High Scores wirklich löschen?")
-                       : QStringLiteral("Do you really want to reset the high score information?"));
+            QCOMPARE(f.boxes.shown.at(0).text,
+                     QString(german ? "High Scores wirklich löschen?"
+                                    : "Do you really want to reset the high score information?"));
         }
     }
 
@@ -92,23 +70,19 @@ private slots:
     // matches exactly.
     void theTableAndItsHighLight() {
         test::WindowFixture f("E");
-        Fill(f, {"GARDEN900", "PLANET500", "<b>X</b>99", "PLANET500"});
+        const char* const stored[] = {"GARDEN900", "PLANET500", "<b>X</b>99", "PLANET500"};
+        for (int i = 0; i < 4; ++i) {
+            f.store.WriteOption(HighScoreKey(i + 1), stored[i]);
+        }
         StatisticsDialog window(f.store, f.boxes, f.help, false);
-        const struct {
-            const char* rank;
-            const char* word;
-            const char* score;
-        } rows[] = {{"1", "GARDEN", "900"},
-                    {"2", "PLANET", "500"},
-                    {"3", "<b>X</", "b>99"},
-                    {"4", "PLANET", "500"},
-                    {"5", "??????", "0"}};
+        QStringList shown;
         for (int i = 0; i < 5; ++i) {
-            QCOMPARE(Row(window, "rank", i)->text(), QLatin1String(rows[i].rank));
-            QCOMPARE(Row(window, "word", i)->text(), QLatin1String(rows[i].word));
-            QCOMPARE(Row(window, "score", i)->text(), QLatin1String(rows[i].score));
+            shown << Row(window, "rank", i)->text() + ' ' + Row(window, "word", i)->text() + ' ' +
+                         Row(window, "score", i)->text();
             QCOMPARE(Row(window, "word", i)->textFormat(), Qt::PlainText);
         }
+        QCOMPARE(shown, QStringList({"1 GARDEN 900", "2 PLANET 500", "3 <b>X</ b>99",
+                                     "4 PLANET 500", "5 ?????? 0"}));
         QCOMPARE(Row(window, "rank", 9)->text(), QStringLiteral("10"));
         window.HighLight(QStringLiteral("garden"), QStringLiteral("900"));
         window.HighLight(QStringLiteral("PLANET"), QStringLiteral("500"));
@@ -117,16 +91,23 @@ private slots:
         }
     }
 
-    // No is preselected and keeps everything; Yes empties the table and the counters, where a
-    // running game that has an evaluated line stays counted as played.
-    void resetAsksFirst() {
+    // F1 and Help open the topic. Reset asks first: No is preselected and keeps everything,
+    // Esc closes without asking, and Yes empties the table and the counters, where a running
+    // game that has an evaluated line stays counted as played.
+    void helpResetAndEscape() {
         for (const bool runningGameCounted : {false, true}) {
             test::WindowFixture f("E");
-            Fill(f, {"GARDEN900"});
+            f.store.WriteOption("HighScore1", "GARDEN900");
             f.store.WriteOption("GamesPlayed", "8");
             f.store.WriteOption("GamesWon", "3");
             StatisticsDialog window(f.store, f.boxes, f.help, runningGameCounted);
             window.show();
+            QVERIFY(QTest::qWaitForWindowExposed(&window));
+            QTest::keyClick(&window, Qt::Key_F1);
+            QTest::mouseClick(Child<QPushButton>(window, "helpButton"), Qt::LeftButton);
+            QCOMPARE(f.help.topics,
+                     (std::vector<HelpTopic>{HelpTopic::Statistics, HelpTopic::Statistics}));
+            QVERIFY(f.boxes.shown.empty());
             f.boxes.answers = {MessageAnswer::No};
             QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
             const auto& question = f.boxes.shown.at(0);
@@ -134,15 +115,17 @@ private slots:
                     question.buttons == MessageButtons::YesNo &&
                     question.defaultAnswer == MessageAnswer::No);
             QVERIFY(window.isVisible());
-            QCOMPARE(f.Stored("GamesPlayed"), std::string("8"));
-            QCOMPARE(f.Stored("HighScore1"), std::string("GARDEN900"));
+            QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("8GARDEN900"));
+            QTest::keyClick(&window, Qt::Key_Escape);
+            QVERIFY(!window.isVisible());
+            QCOMPARE(f.boxes.shown.size(), std::size_t{1});
 
+            window.show();
             f.boxes.answers = {MessageAnswer::Yes};
             QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
             QVERIFY(!window.isVisible());
-            QCOMPARE(f.Stored("GamesPlayed"), std::string(runningGameCounted ? "1" : "0"));
-            QCOMPARE(f.Stored("GamesWon"), std::string("0"));
-            QCOMPARE(f.Stored("HighScore1"), std::string("??????0"));
+            QCOMPARE(f.Stored("GamesPlayed") + f.Stored("GamesWon") + f.Stored("HighScore1"),
+                     (runningGameCounted ? "1" : "0") + std::string("0??????0"));
         }
     }
 
@@ -150,28 +133,20 @@ private slots:
     // a screen reader hears the charts.
     void historyDescribesTheStoredRows() {
         test::WindowFixture f("E");
-        const struct {
-            Level level;
-            int line;
-            Outcome outcome;
-            Score score;
-        } rows[] = {{Level::Advanced, 9, Outcome::Won, 300500},
-                    {Level::Advanced, 3, Outcome::Won, 250000},
-                    {Level::Guru, 9, Outcome::Lost, 3400},
-                    {Level::Beginner, 9, Outcome::Won, 280000},
-                    {Level::Advanced, 2, Outcome::GivenUp, 200}};
-        for (const auto& r : rows) {
-            GameHistory(f.db).Add({.finishedAt = "2024-06-11T14:03:05",
-                                   .level = r.level,
-                                   .word = "garden",
-                                   .line = r.line,
-                                   .outcome = r.outcome,
-                                   .score = r.score});
-        }
+        const auto add = [&f](Level level, int line, Outcome outcome, Score score) {
+            GameHistory(f.db).Add(
+                {"2024-06-11T14:03:05", level, "garden", line, outcome, 0, score, 0, 0, false});
+        };
+        add(Level::Advanced, 9, Outcome::Won, 300500);
+        add(Level::Advanced, 3, Outcome::Won, 250000);
+        add(Level::Guru, 9, Outcome::Lost, 3400);
+        add(Level::Beginner, 9, Outcome::Won, 280000);
+        add(Level::Advanced, 2, Outcome::GivenUp, 200);
         StatisticsDialog window(f.store, f.boxes, f.help, false);
-        QCOMPARE(Label(window, "currentStreakLine")->text(),
+        QCOMPARE(Child<QLabel>(window, "currentStreakLine")->text(),
                  QStringLiteral("Current winning streak: 0"));
-        QCOMPARE(Label(window, "bestStreakLine")->text(), QStringLiteral("Best winning streak: 2"));
+        QCOMPARE(Child<QLabel>(window, "bestStreakLine")->text(),
+                 QStringLiteral("Best winning streak: 2"));
         QCOMPARE(Child<QWidget>(window, "winsByLineChart")->accessibleDescription(),
                  QStringLiteral("Games won by line: line 1: 0, line 2: 0, line 3: 1, line 4: 0, "
                                 "line 5: 0, line 6: 0, line 7: 0, line 8: 0, line 9: 2, won ahead "
@@ -179,20 +154,6 @@ private slots:
         QCOMPARE(Child<QWidget>(window, "recentScoresChart")->accessibleDescription(),
                  QStringLiteral("Oldest first. Beginner: 280000; Advanced: 300500, 250000, 200; "
                                 "Expert: no games; Guru: 3400"));
-    }
-
-    void helpAndEscape() {
-        test::WindowFixture f("E");
-        StatisticsDialog window(f.store, f.boxes, f.help, false);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        QTest::keyClick(&window, Qt::Key_F1);
-        QTest::mouseClick(Child<QPushButton>(window, "helpButton"), Qt::LeftButton);
-        QCOMPARE(f.help.topics,
-                 (std::vector<HelpTopic>{HelpTopic::Statistics, HelpTopic::Statistics}));
-        QTest::keyClick(&window, Qt::Key_Escape);
-        QVERIFY(!window.isVisible());
-        QVERIFY(f.boxes.shown.empty());
     }
 };
 
