@@ -10,15 +10,6 @@
 namespace lexel {
 namespace {
 
-// The rows a word table holds for `words`, in the form Rows() gives.
-std::string Codes(std::initializer_list<const char*> words) {
-    std::string rows;
-    for (const char* word : words) {
-        rows += "|" + std::to_string(WordCode(word));
-    }
-    return rows;
-}
-
 class TableBuilderTest : public ::testing::Test {
 protected:
     test::TempDir dir;
@@ -32,8 +23,14 @@ protected:
         }
         return rows;
     }
+    // The words of a word table ("w3".."w5") in code order, each after a "|".
     std::string Words(const std::string& table) {
-        return Rows("SELECT Word FROM " + table + " ORDER BY Word");
+        std::string words;
+        for (auto statement = db.Prepare("SELECT Word FROM " + table + " ORDER BY Word");
+             statement.Step();) {
+            words += "|" + CodeToWord(static_cast<int>(statement.Int(0)), table.back() - '0');
+        }
+        return words;
     }
 
     // The build fails; its message.
@@ -58,7 +55,7 @@ TEST_F(TableBuilderTest, BuildsEveryTableFromItsSourceAndAgainAlike) {
         SCOPED_TRACE(std::string(run) + " run");
         const auto counts = BuildWordTables(db);
         EXPECT_EQ((std::tuple{counts.w3, counts.w6, counts.w6s}), (std::tuple{2, 2, 3}));
-        EXPECT_EQ(Words("w3"), Codes({"abc", "dog"}));
+        EXPECT_EQ(Words("w3"), "|abc|dog");
         EXPECT_EQ(Rows("SELECT Word || ' ' || Alpha FROM w6 WHERE Word = 227802837"),
                   "|227802837 232836812");
         // platen has no class, jumped no anagram; keys run on without a gap; a blank class is
@@ -77,7 +74,7 @@ TEST_F(TableBuilderTest, AFailingStepKeepsItsOldTableAndNamesTheRow) {
                "INSERT INTO raw4 VALUES ('tale'), ('note'), ('tale')");
     const auto message = BuildFailure();
     EXPECT_EQ(message.rfind("w4: row 3 ('tale'): UNIQUE constraint failed", 0), 0u) << message;
-    EXPECT_EQ(Words("w3") + Words("w4") + Words("w5"), Codes({"dog", "plan", "plane"}));
+    EXPECT_EQ(Words("w3") + Words("w4") + Words("w5"), "|dog|plan|plane");
 }
 
 TEST_F(TableBuilderTest, MissingSourceAndKeyOverflowAreReported) {
