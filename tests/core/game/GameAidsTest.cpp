@@ -1,5 +1,6 @@
-// The player's aids on the model: what a hint, a suggestion, Save Analysis and Reset To Gray
-// leave on the board and in the marking, what the player may do next, and writes that fail.
+// The player's aids on the model: what a hint, a suggestion, the colour menus, Save Analysis and
+// Reset To Gray leave on the board and in the marking, what the player may do next, and writes
+// that fail.
 
 #include "PlayedGame.h"
 
@@ -14,22 +15,38 @@ int Index(char letter) {
     return LetterMarking::LetterIndex(letter);
 }
 
-LetterColor Visible(const LetterMarking& marking, char letter) {
-    return marking.Button(marking.VisiblePanel(Index(letter)), Index(letter)).color;
+// The colours of the letters of the evaluated lines and of line 9, line by line, then of the
+// visible buttons of `letters`, by initial: r, b, y, g, or "." for gray.
+std::string Colours(const GameModel& model, std::string_view letters) {
+    const auto& marking = model.Marking();
+    std::string text;
+    const auto add = [&](LetterColor color) { text += "rbyg."[static_cast<int>(color)]; };
+    for (int line = 0; line < LineCount; ++line) {
+        if (line >= model.State().currentLine && line != LastLine) {
+            continue;
+        }
+        for (int cell = FirstField(line); cell <= LastField(line); ++cell) {
+            add(marking.Cell(cell).color);
+        }
+        text += ' ';
+    }
+    for (const char letter : letters) {
+        add(marking.Button(marking.VisiblePanel(Index(letter)), Index(letter)).color);
+    }
+    return text;
 }
 
 TEST(GameAids, HintsRevealUpToThreeLettersInTheSolutionLineAndLineNine) {
     PlayedGame game;
     const auto& model = game.model;
     game.Play("h2");
-    EXPECT_EQ(model.Cells().Solution(2).content, 'R');
+    EXPECT_EQ(model.Cells().SolutionText(), "??R???");
     EXPECT_TRUE(model.Cells().Solution(2).fixed);
-    const int cell = FirstField(LastLine) + 2;
-    EXPECT_EQ(model.Cells().Guess(cell).content, 'R');
-    EXPECT_EQ(model.Cells().Guess(cell).state, CellState::Hinted);
-    EXPECT_EQ(model.Marking().Cell(cell).color, LetterColor::Green);
+    EXPECT_EQ(model.Cells().LineText(LastLine), "..R...");
+    EXPECT_EQ(model.Cells().Guess(FirstField(LastLine) + 2).state, CellState::Hinted);
+    EXPECT_EQ(Colours(model, "R"), "..g... g");
     EXPECT_EQ(model.Marking().Button(Panel::Used, Index('R')).color, LetterColor::Green);
-    EXPECT_EQ(model.Marking().Button(Panel::Unused, Index('R')).color, LetterColor::Green);
+    EXPECT_TRUE(model.IsLetterLocked('R'));
     EXPECT_FALSE(model.State().FirstLetterHinted);
 
     game.Play("h2 h0"); // a fixed place takes no second hint
@@ -39,17 +56,7 @@ TEST(GameAids, HintsRevealUpToThreeLettersInTheSolutionLineAndLineNine) {
     EXPECT_FALSE(model.CanHint());
     game.Play("h3");
     EXPECT_EQ(model.State().HintCount, 3);
-    EXPECT_FALSE(model.Cells().Solution(3).fixed);
-}
-
-TEST(GameAids, AHintOnTheLastOpenPlaceCompletesTheSolution) {
-    PlayedGame game;
-    for (int i = 0; i < 5; ++i) {
-        game.model.SetSolutionCell(i, "GARDE"[i]);
-    }
-    EXPECT_FALSE(game.model.CanSolve());
-    game.Play("h5");
-    EXPECT_TRUE(game.model.CanSolve());
+    EXPECT_EQ(model.Cells().SolutionText(), "GAR???");
 }
 
 TEST(GameAids, SuggestionsFillTheLineWithWordsThatKeepItsLetters) {
@@ -64,51 +71,65 @@ TEST(GameAids, SuggestionsFillTheLineWithWordsThatKeepItsLetters) {
     EXPECT_TRUE(game.model.SuggestWord().empty());
 }
 
-TEST(GameAids, AllAbsentAndAllPresentGuessesColourAndLockTheirLetters) {
+// A line colours its letters, and locks them, only when all or none of them are in the hidden
+// word, and only while automatic colouring is on.
+TEST(GameAids, EvaluatedLinesColourThemselvesOnlyWhenAllOrNoneOfTheirLettersAreGood) {
     PlayedGame game;
-    game.settings.cheating = true;
-    game.Play("y xyz! y ran!"); // nothing of "garden", then all three letters of it
-    const auto& marking = game.model.Marking();
-    EXPECT_EQ(marking.Cell(0).color, LetterColor::Red);
-    EXPECT_EQ(Visible(marking, 'Y'), LetterColor::Red);
-    EXPECT_EQ(marking.Cell(3).color, LetterColor::Green);
-    EXPECT_EQ(Visible(marking, 'N'), LetterColor::Green);
+    game.Play("C y xyz! ten! y ran!");
+    EXPECT_EQ(Colours(game.model, "XTENRB"), "rrr ..g ggg ...... r..gg.");
     EXPECT_TRUE(game.model.IsLetterLocked('X'));
-    EXPECT_FALSE(game.model.IsLetterLocked('B'));
+    EXPECT_TRUE(game.model.IsLetterLocked('N'));
+    EXPECT_FALSE(game.model.IsLetterLocked('T'));
     game.settings.autoColor = false;
     EXPECT_FALSE(game.model.IsLetterLocked('X'));
+    game.Play("y qqq!");
+    EXPECT_EQ(Colours(game.model, "Q"), "rrr ..g ggg ... ...... .");
+    game.Play("y N"); // a new game: every letter unused again
+    EXPECT_FALSE(game.model.Marking().IsUsed(Index('X')));
+}
+
+// A colour given through the grid or a button reaches every evaluated occurrence of the letter,
+// its button and its later occurrences; never a hinted letter of line 9 before line 9 is
+// reached.
+TEST(GameAids, AColourGivenToALetterReachesAllItsEvaluatedOccurrences) {
+    PlayedGame game;
+    game.Play("ten!");
+    game.model.PaintCell(1, LetterColor::Yellow);
+    game.Play("ten!");
+    EXPECT_EQ(Colours(game.model, "TEN"), ".y. .y. ...... .y.");
+    game.model.PaintCell(4, LetterColor::Blue);
+    game.Play("ten!");
+    EXPECT_EQ(Colours(game.model, "TEN"), ".b. .b. .b. ...... .b.");
+    game.model.PaintButton(Panel::Used, Index('T'), LetterColor::Red);
+    EXPECT_EQ(Colours(game.model, "TEN"), "rb. rb. rb. ...... rb.");
+    game.model.PaintButton(Panel::Used, Index('T'), LetterColor::Gray);
+    game.Play("ten! h4");
+    EXPECT_EQ(Colours(game.model, "TEN"), ".g. .g. .g. .g. ....g. .g.");
+    game.model.PaintCell(1, LetterColor::Yellow);
+    // A colour menu item reached before any grid letter's menu was opened changes nothing.
+    for (const int outside : {-1, 36}) {
+        game.model.PaintCell(outside, LetterColor::Red);
+        EXPECT_EQ(game.model.Marking().Cell(outside).caption, ' ');
+    }
+    EXPECT_EQ(Colours(game.model, "TEN"), ".y. .y. .y. .y. ....g. .y.");
+    EXPECT_EQ(game.model.Marking().Marks().RedLetters, "");
 }
 
 TEST(GameAids, ResetToGrayKeepsWhatSaveAnalysisMadeBinding) {
     PlayedGame game;
-    game.settings.cheating = true;
-    game.Play("y xyz! ten!");
+    game.Play("C y xyz! ten!");
     game.model.PaintCell(4, LetterColor::Yellow); // the E of line 2
+    game.model.PaintButton(Panel::Used, Index('T'), LetterColor::Green);
     game.model.SetSolutionCell(0, 'G');
     game.Play("a");
-    const auto& marking = game.model.Marking();
-    EXPECT_TRUE(game.model.Cells().Solution(0).fixed);
-    EXPECT_EQ(Visible(marking, 'G'), LetterColor::Green);
-    EXPECT_EQ(Visible(marking, 'E'), LetterColor::Yellow);
+    EXPECT_EQ(Colours(game.model, "XETG"), "rrr gy. ...... rygg");
     game.model.SetSolutionCell(0, 'Q'); // fixed: no more typing there
-    EXPECT_EQ(game.model.Cells().Solution(0).content, 'G');
-
-    game.model.ResetMarks();
-    EXPECT_EQ(Visible(marking, 'E'), LetterColor::Gray);
-    EXPECT_EQ(marking.Cell(4).color, LetterColor::Gray);
-    EXPECT_EQ(Visible(marking, 'X'), LetterColor::Red);
-    EXPECT_EQ(marking.Cell(0).color, LetterColor::Red);
-    EXPECT_EQ(Visible(marking, 'G'), LetterColor::Green);
-}
-
-TEST(GameAids, AColourChosenOnAButtonReachesEveryEvaluatedLetter) {
-    PlayedGame game;
-    game.Play("ten! ten!");
-    game.model.PaintButton(Panel::Used, Index('E'), LetterColor::Yellow);
-    EXPECT_EQ(game.model.Marking().Cell(1).color, LetterColor::Yellow);
-    EXPECT_EQ(game.model.Marking().Cell(4).color, LetterColor::Yellow);
-    game.model.PaintCell(4, LetterColor::Blue);
-    EXPECT_EQ(Visible(game.model.Marking(), 'E'), LetterColor::Blue);
+    game.model.SetSolutionCell(1, 'A'); // an unknown place is no conclusion
+    EXPECT_EQ(game.model.Cells().SolutionText(), "GA????");
+    EXPECT_TRUE(game.model.Cells().Solution(0).fixed);
+    game.model.ResetMarks(); // later letters show the marks that are left
+    game.Play("y gex!");
+    EXPECT_EQ(Colours(game.model, "XETG"), "rrr g.. g.r ...... r.gg");
 }
 
 TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated) {
@@ -132,23 +153,23 @@ TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated)
 // whose end cannot be written still ends as a win, unrecorded.
 TEST(GameAids, AFullDiskLosesNothingAndTheGameGoesOn) {
     PlayedGame game;
+    // Every write of an option replaces its row.
     const auto diskFull = [&](bool full) {
-        game.db.Execute(full ? "CREATE TRIGGER FullInsert BEFORE INSERT ON Options BEGIN "
+        game.db.Execute(full ? "CREATE TRIGGER Full BEFORE INSERT ON Options BEGIN "
                                "SELECT RAISE(ABORT, 'database or disk is full'); END;"
-                               "CREATE TRIGGER FullUpdate BEFORE UPDATE ON Options BEGIN "
-                               "SELECT RAISE(ABORT, 'database or disk is full'); END;"
-                             : "DROP TRIGGER FullInsert; DROP TRIGGER FullUpdate;");
+                             : "DROP TRIGGER Full");
     };
+    const std::string notWritten = "|Lexel could not write to its database:\ndatabase or disk is "
+                                   "full\nNothing was changed; you can try again.";
     diskFull(true);
     game.Play("ten!");
-    EXPECT_EQ(game.Messages().back(), "Lexel could not write to its database:\ndatabase or disk "
-                                      "is full\nNothing was changed; you can try again.");
+    EXPECT_EQ(game.Messages(), notWritten);
     EXPECT_EQ(game.model.State().currentLine, 0);
     EXPECT_FALSE(game.model.ClockRunning());
     diskFull(false);
     game.Play("!");
     EXPECT_EQ(game.model.State().currentLine, 1);
-    EXPECT_EQ(game.Stored("GamesPlayed"), "1");
+    EXPECT_EQ(game.Counters(), "1 0 ??????0");
 
     diskFull(true);
     bool won = false;
@@ -157,16 +178,13 @@ TEST(GameAids, AFullDiskLosesNothingAndTheGameGoesOn) {
         EXPECT_FALSE(entered);
     });
     game.Play("=garden");
-    const auto messages = game.Messages();
-    ASSERT_GE(messages.size(), 2u);
-    EXPECT_EQ(messages[messages.size() - 2],
-              "The result of this game could not be saved:\ndatabase or disk is full");
-    EXPECT_EQ(messages.back(), "Great!  You found the hidden word ahead of time.\nYou scored "
-                               "415200 points.");
+    EXPECT_EQ(game.Messages(), notWritten +
+                                   "|The result of this game could not be saved:\ndatabase or "
+                                   "disk is full|Great!  You found the hidden word ahead of "
+                                   "time.\nYou scored 415200 points.");
     EXPECT_TRUE(won);
     EXPECT_FALSE(game.model.State().GameRunning);
-    EXPECT_EQ(game.Stored("GamesWon"), "0");
-    EXPECT_EQ(game.Stored("HighScore1"), "??????0");
+    EXPECT_EQ(game.Counters(), "1 0 ??????0");
 }
 
 } // namespace

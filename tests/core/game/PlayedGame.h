@@ -15,7 +15,6 @@
 
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace lexel::test {
 
@@ -37,6 +36,7 @@ struct PlayedGame {
     //   a       Save Analysis
     //   +30     30 seconds pass (one tick of the clock)
     //   y n     the answer to the next question
+    //   C       the Cheating option turned on
     //   N       New Game
     //   Q       leaving the game (the question asked when the window closes)
     void Play(const std::string& moves) {
@@ -49,6 +49,8 @@ struct PlayedGame {
     void Move(const std::string& move) {
         if (move == "y" || move == "n") {
             boxes.answers.push_back(move == "y" ? MessageAnswer::Yes : MessageAnswer::No);
+        } else if (move == "C") {
+            settings.cheating = true;
         } else if (move == "s") {
             model.SuggestWord();
         } else if (move == "a") {
@@ -91,15 +93,20 @@ struct PlayedGame {
         return dots;
     }
 
-    std::vector<std::string> Messages() const {
-        std::vector<std::string> texts;
+    // The messages shown, each after a "|".
+    std::string Messages() const {
+        std::string texts;
         for (const auto& message : boxes.shown) {
-            texts.push_back(message.text.toStdString());
+            texts += "|" + message.text.toStdString();
         }
         return texts;
     }
 
-    std::string Stored(const std::string& key) { return StoredOption(db, key); }
+    // Games played, games won and the best entry of the table, as stored.
+    std::string Counters() {
+        return StoredOption(db, "GamesPlayed") + " " + StoredOption(db, "GamesWon") + " " +
+               StoredOption(db, "HighScore1");
+    }
 
     TempDir dir;
     sql::Database db = OpenSampleFile(dir / "Lexel.lxl");

@@ -4,43 +4,35 @@
 #include "support/FakeClock.h"
 
 #include <gtest/gtest.h>
+#include <string_view>
 #include <vector>
 
 namespace lexel {
 namespace {
 
-std::string Shown(std::optional<QChar> c) {
-    return c ? QString(*c).toStdString() : "-";
-}
-
+// What the guess and the solution line take of each typed character ("-" nothing), one pair a
+// character.
 TEST(FieldInput, TypedCharactersBecomeCapitalsOrOpenPlaces) {
-    const struct {
-        char16_t typed;
-        const char* guess;
-        const char* solution;
-    } cases[] = {{u'q', "Q", "Q"},      {u'Z', "Z", "Z"},      {u' ', "_", "?"},
-                 {u'_', "_", "?"},      {u'\b', "_", "?"},     {u'?', "-", "?"},
-                 {u'7', "-", "-"},      {u'\u00e4', "-", "-"}, {u'\u00c4', "-", "-"},
-                 {u'\u00df', "-", "-"}, {u'.', "-", "-"},      {u'\x1b', "-", "-"}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(static_cast<int>(c.typed));
-        EXPECT_EQ(Shown(GuessFieldCharacter(QChar(c.typed))), c.guess);
-        EXPECT_EQ(Shown(SolutionFieldCharacter(QChar(c.typed))), c.solution);
+    std::string taken;
+    for (const char16_t typed : std::u16string_view(u"qZ _\b?7\u00e4\u00c4\u00df.\x1b")) {
+        for (const auto c :
+             {GuessFieldCharacter(QChar(typed)), SolutionFieldCharacter(QChar(typed))}) {
+            taken += c ? QString(*c).toStdString() : "-";
+        }
+        taken += ' ';
     }
+    EXPECT_EQ(taken, "QQ ZZ _? _? _? -? -- -- -- -- -- -- ");
 }
 
+// Whether each content is a field letter, a guess field's content and a solution field's content.
 TEST(FieldInput, ContentThatArrivesOtherwiseIsChecked) {
-    const struct {
-        const char* content;
-        bool letter, guess, solution;
-    } cases[] = {{"A", true, true, true},   {"a", false, false, false}, {"AB", false, false, false},
-                 {"_", false, true, false}, {" ", false, true, true},   {"?", false, false, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.content);
-        EXPECT_EQ(IsFieldLetter(c.content), c.letter);
-        EXPECT_EQ(IsValidGuessContent(c.content), c.guess);
-        EXPECT_EQ(IsValidSolutionContent(c.content), c.solution);
+    std::string valid;
+    for (const char* content : {"A", "a", "AB", "_", " ", "?"}) {
+        valid += std::to_string(IsFieldLetter(content)) +
+                 std::to_string(IsValidGuessContent(content)) +
+                 std::to_string(IsValidSolutionContent(content)) + " ";
     }
+    EXPECT_EQ(valid, "111 000 000 010 011 001 ");
 }
 
 TEST(FindNextFree, SearchesOnAndWrapsButNeverReturnsTheStart) {

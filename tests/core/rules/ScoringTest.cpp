@@ -5,51 +5,48 @@
 namespace lexel {
 namespace {
 
-ScoreInput WonOnLineNine() {
-    ScoreInput game;
-    game.lines = {{{0, 1}, {1, 1}, {0, 2}, {1, 0}, {2, 1}, {1, 2}, {3, 1}, {4, 0}, {6, 0}}};
-    game.level = Level::Expert;
-    game.currentLine = 8;
-    return game;
-}
-
 // Worked examples of hints, early solves and levels are the whole games of WholeGamesTest.
-TEST(ComputeScore, TimeBonusJumpsAtOneMinuteAndEndsAtTwenty) {
-    auto game = WonOnLineNine();
-    const int bonuses[][2] = {{0, 60000}, {59, 60000}, {60, 34200},
-                              {1199, 30}, {1200, 0},   {86400, 0}};
-    for (const auto& [seconds, bonus] : bonuses) {
-        game.elapsedSeconds = seconds;
-        EXPECT_EQ(ComputeScore(game) - (80000 + 18800 + 225000), bonus) << seconds << " s";
+TEST(ComputeScore, TimeBonusChargesAndLimits) {
+    // 18800 points of dots won on line 9, and 11700 lost there.
+    const std::array<LineResult, LineCount> won{
+        {{0, 1}, {1, 1}, {0, 2}, {1, 0}, {2, 1}, {1, 2}, {3, 1}, {4, 0}, {6, 0}}};
+    const std::array<LineResult, LineCount> lost{
+        {{0, 1}, {0, 0}, {0, 2}, {1, 0}, {0, 1}, {1, 1}, {2, 0}, {3, 1}, {4, 1}}};
+    const Score expert = 80000 + 18800 + 225000;
+    const struct {
+        ScoreInput game;
+        Score score;
+    } cases[] = {
+        // The time bonus jumps at one minute and ends at twenty.
+        {{.lines = won, .level = Level::Expert, .currentLine = 8}, expert + 60000},
+        {{.lines = won, .level = Level::Expert, .currentLine = 8, .elapsedSeconds = 59},
+         expert + 60000},
+        {{.lines = won, .level = Level::Expert, .currentLine = 8, .elapsedSeconds = 60},
+         expert + 34200},
+        {{.lines = won, .level = Level::Expert, .currentLine = 8, .elapsedSeconds = 1199},
+         expert + 30},
+        {{.lines = won, .level = Level::Expert, .currentLine = 8, .elapsedSeconds = 1200}, expert},
+        {{.lines = won, .level = Level::Expert, .currentLine = 8, .elapsedSeconds = 1259}, expert},
+        // No level bonus, and no time bonus after a day.
+        {{.lines = won, .level = Level::Beginner, .currentLine = 8, .elapsedSeconds = 86400},
+         18800 + 225000},
+        // A lost game scores its dots less its charges, never below 0.
+        {{.lines = lost, .level = Level::Guru, .currentLine = 8, .elapsedSeconds = 10}, 11700},
+        {{.lines = lost, .level = Level::Guru, .currentLine = 8, .nonWordCount = 1}, 1700},
+        {{.lines = lost, .currentLine = 8, .nonWordCount = 1, .wrongSolutionCount = 1}, 0},
+        // At most 500000; a suggestion charge that would wrap around in 32 bits.
+        {{.lines = won, .level = Level::Guru, .solvedEarly = true, .elapsedSeconds = 5}, 500000},
+        {{.lines = won,
+          .level = Level::Guru,
+          .solvedEarly = true,
+          .suggestionCount = 2000000000,
+          .elapsedSeconds = 5},
+         0},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(ComputeScore(c.game), c.score)
+            << LevelNumber(c.game.level) << " " << c.game.elapsedSeconds << " s";
     }
-    game.level = Level::Beginner; // no level bonus, and no time bonus after a day
-    EXPECT_EQ(ComputeScore(game), 18800 + 225000);
-}
-
-TEST(ComputeScore, LostOrAbandonedGamesScoreTheirDotsLessCharges) {
-    ScoreInput lost;
-    lost.lines = {{{0, 1}, {0, 0}, {0, 2}, {1, 0}, {0, 1}, {1, 1}, {2, 0}, {3, 1}, {4, 1}}};
-    lost.level = Level::Guru;
-    lost.currentLine = 8;
-    lost.elapsedSeconds = 10;
-    EXPECT_EQ(ComputeScore(lost), 11700); // no level, clean or time bonus
-    lost.nonWordCount = 1;
-    EXPECT_EQ(ComputeScore(lost), 1700);
-    lost.wrongSolutionCount = 1;
-    EXPECT_EQ(ComputeScore(lost), 0); // never negative
-    ScoreInput nothing;
-    EXPECT_EQ(ComputeScore(nothing), 0);
-}
-
-TEST(ComputeScore, CapsAndHugeChargesStayInRange) {
-    auto game = WonOnLineNine();
-    game.level = Level::Guru;
-    game.solvedEarly = true;
-    game.currentLine = 0;
-    game.elapsedSeconds = 5;
-    EXPECT_EQ(ComputeScore(game), 500000);
-    game.suggestionCount = 2000000000; // would wrap around in 32 bits
-    EXPECT_EQ(ComputeScore(game), 0);
 }
 
 } // namespace

@@ -5,62 +5,47 @@
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
-#include <vector>
 
 namespace lexel {
 namespace {
 
-using test::ScriptedRandom;
-
-SourceLists WithQuotes(std::vector<QuoteSource> quotes) {
-    auto lists = test::SampleLists();
-    lists.quotes = std::move(quotes);
-    return lists;
-}
-
-void ExpectQuote(const std::optional<Quote>& quote, const std::string& title,
-                 const std::string& text, const std::string& source) {
-    ASSERT_TRUE(quote.has_value());
-    EXPECT_EQ(quote->Title, title);
-    EXPECT_EQ(quote->Text, text);
-    EXPECT_EQ(quote->Source, source);
+// The quotation the draw `r` picks: its title, text and source, each after a "|"; "none".
+std::string Drawn(sql::Database& db, float r) {
+    test::ScriptedRandom random({r});
+    const auto quote = PickQuote(db, random);
+    EXPECT_EQ(random.draws, quote ? 1 : 0) << r;
+    return quote ? "|" + quote->Title + "|" + quote->Text + "|" + quote->Source : "none";
 }
 
 TEST(QuotesTest, TheDrawPicksRowFloorOfCountTimesRPlusOneInStoredOrder) {
     test::TempDir dir;
+    auto lists = test::SampleLists();
     // Titles sort against the stored order, so a query that sorts by content fails.
-    auto db = test::OpenSampleFile(
-        dir / "Lexel.lxl",
-        WithQuotes({{"d", "s1", "q1"}, {"c", "s2", "q2"}, {"b", "s3", "q3"}, {"a", "s4", "q4"}}));
-    const struct {
-        float r;
-        const char* title;
-    } cases[] = {{0.0f, "d"},  {0.2499f, "d"}, {0.25f, "c"},  {0.5f, "b"},
-                 {0.74f, "b"}, {0.75f, "a"},   {0.9999f, "a"}};
-    for (const auto& c : cases) {
-        ScriptedRandom random({c.r});
-        const auto quote = PickQuote(db, random);
-        ASSERT_TRUE(quote.has_value()) << c.r;
-        EXPECT_EQ(quote->Title, c.title) << c.r;
-        EXPECT_EQ(random.draws, 1);
+    lists.quotes = {{"d", "s1", "q1"}, {"c", "s2", "q2"}, {"b", "s3", "q3"}, {"a", "s4", "q4"}};
+    auto db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
+    const std::pair<float, const char*> cases[] = {
+        {0.0f, "|d|q1|s1"},  {0.2499f, "|d|q1|s1"}, {0.25f, "|c|q2|s2"},  {0.5f, "|b|q3|s3"},
+        {0.74f, "|b|q3|s3"}, {0.75f, "|a|q4|s4"},   {0.9999f, "|a|q4|s4"}};
+    for (const auto& [r, quote] : cases) {
+        EXPECT_EQ(Drawn(db, r), quote) << r;
     }
 }
 
 // A single row is drawn whatever the number; without a row there is no quotation.
 TEST(QuotesTest, TextsComeBackExactlyAsStored) {
     test::TempDir dir;
+    auto lists = test::SampleLists();
+    const std::string title = "<i>Über</i> 'it'", source = "O'Brien, \"ed.\"";
     const std::string text = "She said \"don't\" & left; <b>markup</b>\nsecond line  ";
-    auto db = test::OpenSampleFile(dir / "Lexel.lxl",
-                                   WithQuotes({{"<i>Über</i> 'it'", "O'Brien, \"ed.\"", text}}));
+    lists.quotes = {{title, source, text}};
+    auto db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
     for (const float r : {0.0f, 0.5f, 0.99999994f}) {
-        ScriptedRandom random({r});
-        ExpectQuote(PickQuote(db, random), "<i>Über</i> 'it'", text, "O'Brien, \"ed.\"");
+        EXPECT_EQ(Drawn(db, r), "|" + title + "|" + text + "|" + source);
     }
-    ScriptedRandom random({0.3f});
     db.Execute("UPDATE Quotes SET Source = NULL");
-    ExpectQuote(PickQuote(db, random), "<i>Über</i> 'it'", text, "");
+    EXPECT_EQ(Drawn(db, 0.3f), "|" + title + "|" + text + "|");
     db.Execute("DELETE FROM Quotes");
-    EXPECT_EQ(PickQuote(db, random), std::nullopt);
+    EXPECT_EQ(Drawn(db, 0.3f), "none");
 }
 
 } // namespace

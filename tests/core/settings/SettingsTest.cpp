@@ -6,7 +6,6 @@
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
-#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -18,8 +17,6 @@ protected:
     test::TempDir dir;
     sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
-
-    std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
 };
 
 // Missing rows, NULL values and junk counters: BadFilesTest's DamagedOptions.
@@ -27,7 +24,7 @@ TEST_F(SettingsStoreTest, ReadsTrimmedValuesAndMakesNoRowForAnUnknownKey) {
     db.Execute("UPDATE Options SET Value = '  3 ' WHERE Name = 'Class'");
     EXPECT_EQ(store.ReadOption("Class"), "3");
     EXPECT_EQ(store.ReadOption("NoSuchKey"), "");
-    EXPECT_EQ(Stored("NoSuchKey"), "<no row>");
+    EXPECT_EQ(test::StoredOption(db, "NoSuchKey"), "<no row>");
 }
 
 // Writes to a file that was renamed away, deleted or replaced while the game held it would be
@@ -61,50 +58,46 @@ TEST_F(SettingsStoreTest, AFileMovedAwayWhileOpenIsNotWrittenTo) {
     EXPECT_EQ(test::StoredOption(moved, "Language"), "D");
 }
 
-// Only exactly "N" turns a switch off.
+// Only exactly "N" turns a switch off. A level outside 1 to 4 reads as the default level 2, as
+// the options dialog shows it: it can neither overflow the score nor earn one of its own. Only
+// "E" (1) and "D" (2) choose a language.
 TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
-    for (const auto& [stored, on] : std::vector<std::pair<const char*, bool>>{
-             {"N", false}, {"", true}, {"y", true}, {"n", true}, {"Y", true}}) {
+    std::string switches;
+    for (const char* stored : {"N", "", "y", "n", "Y"}) {
         for (const char* key : {"Only", "Cheating", "Colors", "Timer"}) {
             store.WriteOption(key, stored);
         }
         const auto read = ReadSettings(store);
-        EXPECT_EQ((std::array{read.onlyThisLevel, read.cheating, read.autoColor, read.showTime}),
-                  (std::array{on, on, on, on}))
-            << stored;
+        for (const bool on : {read.onlyThisLevel, read.cheating, read.autoColor, read.showTime}) {
+            switches += on ? "1" : "0";
+        }
+        switches += ' ';
     }
-    // A level outside 1 to 4 reads as the default level, as the options dialog shows it: it can
-    // neither overflow the score nor earn one of its own.
-    const std::vector<std::pair<const char*, Level>> levels{
-        {"1", Level::Beginner}, {"2", Level::Advanced},
-        {"3", Level::Expert},   {"4", Level::Guru},
-        {"0", DefaultLevel},    {"5", DefaultLevel},
-        {"-5", DefaultLevel},   {"junk", DefaultLevel},
-        {"", DefaultLevel},     {"99999999999999999999", DefaultLevel}};
-    for (const auto& [stored, level] : levels) {
+    EXPECT_EQ(switches, "0000 1111 1111 1111 1111 ");
+    std::string levels;
+    for (const char* stored :
+         {"1", "2", "3", "4", "0", "5", "-5", "junk", "", "99999999999999999999"}) {
         store.WriteOption("Class", stored);
-        EXPECT_EQ(ReadSettings(store).level, level) << stored;
+        levels += std::to_string(LevelNumber(ReadSettings(store).level));
     }
-    const std::vector<std::pair<const char*, InterfaceLanguage>> languages{
-        {"E", InterfaceLanguage::English},
-        {"D", InterfaceLanguage::German},
-        {"", InterfaceLanguage::Unchosen},
-        {"d", InterfaceLanguage::Unchosen}};
-    for (const auto& [stored, language] : languages) {
+    EXPECT_EQ(levels, "1234222222");
+    std::string languages;
+    for (const char* stored : {"E", "D", "", "d"}) {
         store.WriteOption("Language", stored);
-        EXPECT_EQ(ReadSettings(store).language, language) << stored;
+        languages += std::to_string(static_cast<int>(ReadSettings(store).language));
     }
+    EXPECT_EQ(languages, "1200");
 }
 
 TEST_F(SettingsStoreTest, SaveWritesAllSixRows) {
     db.Execute("DELETE FROM Options WHERE Name = 'Timer'");
     Settings chosen{InterfaceLanguage::German, Level::Guru, true, false, false, true};
     SaveSettings(store, chosen);
-    std::vector<std::string> stored;
+    std::string stored;
     for (const char* key : {"Language", "Class", "Only", "Cheating", "Colors", "Timer"}) {
-        stored.push_back(Stored(key));
+        stored += test::StoredOption(db, key) + " ";
     }
-    EXPECT_EQ(stored, (std::vector<std::string>{"D", "4", "Y", "N", "N", "Y"}));
+    EXPECT_EQ(stored, "D 4 Y N N Y ");
     EXPECT_EQ(ReadSettings(store), chosen);
 }
 

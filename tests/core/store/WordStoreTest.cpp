@@ -1,6 +1,5 @@
 #include "core/store/WordStore.h"
 
-#include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -22,11 +21,18 @@ class WordStoreTest : public ::testing::Test {
 protected:
     test::TempDir dir;
     sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
+    ScriptedRandom random{{Key(4)}};
+    WordStore store{db, random};
+
+    // The hidden word a fresh store of `file` picks from the draws `keys`, and the draws taken.
+    static std::string Pick(sql::Database& file, std::deque<float> keys, Level level, bool only) {
+        ScriptedRandom draws(std::move(keys));
+        const auto word = WordStore(file, draws).PickHiddenWord(level, only);
+        return word + " at draw " + std::to_string(draws.draws);
+    }
 };
 
 TEST_F(WordStoreTest, KnownWordsByLength) {
-    ScriptedRandom random({0.0f});
-    WordStore store(db, random);
     // w6 holds only words with anagrams: not jumped. A "." is no letter, not "a".
     for (const char* word : {"abc", "plan", "petal", "planet"}) {
         EXPECT_TRUE(store.IsKnownWord(word)) << word;
@@ -36,33 +42,18 @@ TEST_F(WordStoreTest, KnownWordsByLength) {
     }
 }
 
-TEST_F(WordStoreTest, OnlyTheChosenLevelInTheFirstFiveDraws) {
-    // Draws hit planet (1), bobbin (2) and danger (3) before garden (2).
-    ScriptedRandom random({Key(1), Key(5), Key(3), Key(2)});
-    WordStore store(db, random);
-    EXPECT_EQ(store.PickHiddenWord(Level::Expert, false), "danger");
-    EXPECT_EQ(random.draws, 3);
-    ScriptedRandom levelTwo({Key(1), Key(3), Key(5)});
-    WordStore again(db, levelTwo);
-    EXPECT_EQ(again.PickHiddenWord(Level::Advanced, true), "bobbin");
-}
-
-TEST_F(WordStoreTest, EasierLevelsFromTheSixthDrawUnlessOnly) {
-    // Five draws of planet (level 1) are refused for level 4, the sixth is taken.
-    ScriptedRandom random({Key(1)});
-    WordStore store(db, random);
-    EXPECT_EQ(store.PickHiddenWord(Level::Guru, false), "planet");
-    EXPECT_EQ(random.draws, 6);
-
-    ScriptedRandom onlyRandom({Key(1), Key(1), Key(1), Key(1), Key(1), Key(1), Key(1), Key(4)});
-    WordStore only(db, onlyRandom);
-    EXPECT_EQ(only.PickHiddenWord(Level::Guru, true), "silver");
-    EXPECT_EQ(onlyRandom.draws, 8);
+// The first five draws take the chosen level only, later ones an easier level too, unless
+// only this level is wanted.
+TEST_F(WordStoreTest, TheChosenLevelFirstThenEasierOnesUnlessOnly) {
+    EXPECT_EQ(Pick(db, {Key(1), Key(5), Key(3), Key(2)}, Level::Expert, false), "danger at draw 3");
+    EXPECT_EQ(Pick(db, {Key(1), Key(3), Key(5)}, Level::Advanced, true), "bobbin at draw 3");
+    EXPECT_EQ(Pick(db, {Key(1)}, Level::Guru, false), "planet at draw 6");
+    const auto planetSevenTimesThenSilver = {Key(1), Key(1), Key(1), Key(1),
+                                             Key(1), Key(1), Key(1), Key(4)};
+    EXPECT_EQ(Pick(db, planetSevenTimesThenSilver, Level::Guru, true), "silver at draw 8");
 }
 
 TEST_F(WordStoreTest, NoWordIsHiddenTwiceUntilDrawTenThousand) {
-    ScriptedRandom random({Key(4)});
-    WordStore store(db, random);
     EXPECT_EQ(store.PickHiddenWord(Level::Guru, true), "silver");
     EXPECT_TRUE(store.IsFreshWord(WordCode("danger")));
     EXPECT_FALSE(store.IsFreshWord(WordCode("silver")));
@@ -81,28 +72,18 @@ TEST_F(WordStoreTest, NoWordIsHiddenTwiceUntilDrawTenThousand) {
 TEST_F(WordStoreTest, ALevelThatCannotBeDrawnFallsBackToTheNearest) {
     auto lists = test::SampleLists();
     lists.sixLetters = {{"planet", "1"}, {"garden", "2"}, {"silver", "4"}};
-    db.Close();
-    std::filesystem::remove(dir / "Lexel.lxl");
-    db = test::OpenSampleFile(dir / "Lexel.lxl", lists);
-    // Keys: 1 planet (1), 2 garden (2), 3 silver (4). Level 3 has no words.
+    auto other = test::OpenSampleFile(dir / "Other.lxl", lists);
+    // Keys: 1 planet (1), 2 garden (2), 3 silver (4). Level 3 has no words: 2 and 4 tie, and the
+    // easier one is taken.
     const auto key = [](int k) { return test::DrawOf(k, 3); };
-    ScriptedRandom random({key(3), key(1), key(2)});
-    WordStore store(db, random);
-    EXPECT_EQ(store.PickHiddenWord(Level::Expert, true), "garden"); // 2 and 4 tie: the easier one
+    EXPECT_EQ(Pick(other, {key(3), key(1), key(2)}, Level::Expert, true), "garden at draw 3");
     // Without Only easier words can be drawn, so level 3 stays: garden waits for draw 6.
-    ScriptedRandom easier({key(2)});
-    WordStore keepsLevel(db, easier);
-    EXPECT_EQ(keepsLevel.PickHiddenWord(Level::Expert, false), "garden");
-    EXPECT_EQ(easier.draws, 6);
+    EXPECT_EQ(Pick(other, {key(2)}, Level::Expert, false), "garden at draw 6");
     // A source that never hits an acceptable word still ends with one.
-    ScriptedRandom stuck({key(1)});
-    WordStore neverHits(db, stuck);
-    EXPECT_EQ(neverHits.PickHiddenWord(Level::Guru, true), "silver");
+    EXPECT_TRUE(Pick(other, {key(1)}, Level::Guru, true).starts_with("silver "));
 }
 
 TEST_F(WordStoreTest, AnagramsOfAWonWord) {
-    ScriptedRandom random({0.0f});
-    WordStore store(db, random);
     ASSERT_TRUE(store.FindAnagrams("planet"));
     auto* set = store.Anagrams();
     ASSERT_NE(set, nullptr);
