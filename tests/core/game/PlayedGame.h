@@ -103,6 +103,8 @@ struct PlayedGame {
     }
 
     // Games played, games won and the best entry of the table, as stored.
+    std::string Stored(const std::string& key) { return StoredOption(db, key); }
+
     std::string Counters() {
         return StoredOption(db, "GamesPlayed") + " " + StoredOption(db, "GamesWon") + " " +
                StoredOption(db, "HighScore1");
