@@ -63,7 +63,7 @@ void GameModel::Begin(const std::string& word, bool only, const std::string& dai
     game_.onlyThisLevel = only;
     game_.dailyDate = dailyDate;
     game_.HiddenWord = word;
-    possible_.NewGame(game_.level, game_.onlyThisLevel, game_.HiddenWord);
+    possible_.NewGame(game_.level, game_.onlyThisLevel);
     board_.Reset();
     board_.OpenLine(0);
     marking_.Reset();

@@ -4,7 +4,6 @@
 #include "core/store/WordStore.h"
 
 #include <QtGlobal>
-#include <algorithm>
 
 namespace lexel {
 
@@ -24,13 +23,12 @@ Evidence EvidenceOf(const Board& board) {
     return evidence;
 }
 
-void StillPossible::NewGame(Level level, bool only, std::string hidden) {
+void StillPossible::NewGame(Level level, bool only) {
     if (level != level_ || only != only_) {
         words_.reset();
     }
     level_ = level;
     only_ = only;
-    hidden_ = std::move(hidden);
     lastCount_.reset();
 }
 
@@ -42,10 +40,6 @@ const std::vector<std::string>* StillPossible::Words() {
             qWarning("Lexel: the words of the level could not be read: %s", e.what());
             return nullptr;
         }
-    }
-    // The hidden word fits by definition, even one drawn when the level had no words left.
-    if (std::find(words_->begin(), words_->end(), hidden_) == words_->end()) {
-        words_->push_back(hidden_);
     }
     return &*words_;
 }

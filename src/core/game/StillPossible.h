@@ -22,8 +22,9 @@ class StillPossible {
 public:
     explicit StillPossible(WordStore& words) : store_(words) {}
 
-    // A new game of `level` (with easier levels unless `only`) hiding `hidden`.
-    void NewGame(Level level, bool only, std::string hidden);
+    // A new game of `level`, with easier levels unless `only`. The draw takes its word from
+    // these same words, so the hidden word always fits.
+    void NewGame(Level level, bool only);
 
     // How many words fit the board; none when the word list cannot be read.
     std::optional<int> Count(const Board& board);
@@ -37,7 +38,6 @@ private:
     WordStore& store_;
     Level level_ = DefaultLevel;
     bool only_ = false;
-    std::string hidden_;
     std::optional<std::vector<std::string>> words_;
     std::optional<std::pair<Evidence, int>> lastCount_;
 };
