@@ -19,12 +19,6 @@ using test::PlayedGame;
 
 constexpr std::int64_t Noon8Dec2026 = 1796731200; // 2026-12-08 12:00 UTC
 
-TEST(DailyWord, HashIsTheStandardFnv1a) {
-    EXPECT_EQ(Fnv1a64(""), 0xcbf29ce484222325ULL);
-    EXPECT_EQ(Fnv1a64("a"), 0xaf63dc4c8601ec8cULL);
-    EXPECT_EQ(Fnv1a64("foobar"), 0x85944171f73967e8ULL);
-}
-
 TEST(DailyWord, IsFixedByDateLevelAndDataWhateverTheirOrder) {
     test::TempDir dir;
     CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");

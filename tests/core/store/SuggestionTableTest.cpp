@@ -1,8 +1,6 @@
 #include "core/store/SuggestionTable.h"
 
 #include "core/rules/SuggestWord.h"
-#include "core/store/LexelFile.h"
-#include "core/store/WordCode.h"
 #include "support/SampleLexelFile.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
@@ -14,7 +12,6 @@ namespace lexel {
 namespace {
 
 using test::ScriptedRandom;
-using Words = std::vector<std::string>;
 
 // w3 of the sample file in stored (code) order: 1 ABC, 2 DOG, 3 PAN, 4 TEN; DOG is excepted.
 // The draw r picks record floor(4r) + 1.
@@ -52,17 +49,6 @@ TEST_F(SuggestionTableTest, TheDrawPicksTheStartAndDogIsNeverSuggested) {
             << "draw " << random.draws;
     }
     EXPECT_EQ(random.draws, 7);
-}
-
-TEST_F(SuggestionTableTest, AnEmptyTableDrawsNothing) {
-    auto lists = test::SampleLists();
-    lists.guesses[2].clear();
-    test::CreateSampleFile(dir / "Empty.lxl", lists); // the game itself refuses such a file
-    auto empty = OpenLexelFileForMaintenance(dir / "Empty.lxl");
-    ScriptedRandom random({0.0f});
-    SuggestionTables tables(empty);
-    EXPECT_EQ(SuggestWord(tables, random, "?????", "", ""), "");
-    EXPECT_EQ(random.draws, 0);
 }
 
 } // namespace
