@@ -39,6 +39,7 @@ struct PlayedGame {
     //   C       the Cheating option turned on
     //   N       New Game
     //   Q       leaving the game (the question asked when the window closes)
+    //   L       the program ending with the game running (its score is saved)
     void Play(const std::string& moves) {
         std::istringstream in(moves);
         for (std::string move; in >> move;) {
@@ -59,6 +60,8 @@ struct PlayedGame {
             model.NewGame();
         } else if (move == "Q") {
             model.AbortGame();
+        } else if (move == "L") {
+            model.SaveRunningScore();
         } else if (move[0] == '+') {
             clock.now += std::stoi(move.substr(1));
             model.Tick();

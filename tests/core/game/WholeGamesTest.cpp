@@ -1,7 +1,9 @@
 // Whole games played through the model, as a player plays them, with no window: the moves go
-// in; the messages, the dots of every line, the counters and the exact score come out.
+// in; the messages, the dots of every line, the counters, the exact score and the history row
+// come out.
 
 #include "PlayedGame.h"
+#include "core/history/GameHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +25,21 @@ struct WholeGame {
     std::string dots;
     std::string counters; // games played, games won, the best entry of the table afterwards
     Outcome outcome;
+    // The history row: line, outcome (0 playing .. 3 given up), seconds, score, hints and
+    // suggestion units; every game counted as played has exactly one once it has ended.
+    const char* history = "";
 };
+
+std::string HistoryOf(sql::Database& db) {
+    std::string text;
+    for (const auto& r : GameHistory(db).Rows()) {
+        for (const auto value : {std::int64_t{r.line}, std::int64_t{static_cast<int>(r.outcome)},
+                                 r.seconds, r.score, std::int64_t{r.hints}, r.suggestionUnits}) {
+            text += std::to_string(value) + " ";
+        }
+    }
+    return text;
+}
 
 // Scores: 1000 a black and 100 a white dot; a win adds 40000 a level above the first, 225000
 // for a clean game (150000 with a non-word or a hint) and a time bonus (60000 in the first
@@ -33,21 +49,25 @@ struct WholeGame {
 const WholeGame Games[] = {
     // 9400 + 40000 + 225000 + 26100
     {"won on line nine after 5:30", EightLines + " +330 garden!", Won, EightDots + " 6/0",
-     "1 1 GARDEN300500", Outcome::Won},
+     "1 1 GARDEN300500", Outcome::Won, "9 1 330 300500 0 0 "},
     {"lost on line nine", EightLines + " xxxxxx!",
      "|Sorry, this is not the correct solution. The hidden word was 'GARDEN'.  Better luck next "
      "time!",
-     EightDots + " 0/0", "1 0 GARDEN3400", Outcome::Lost},
+     EightDots + " 0/0", "1 0 GARDEN3400", Outcome::Lost, "9 2 0 3400 0 0 "},
     // 40000 + 225000 + 60000 + 100000 - 10000
     {"early with a wrong solution first", "=danger +30 =garden", Wrong + WonEarly, "",
-     "1 1 GARDEN415000", Outcome::Won},
+     "1 1 GARDEN415000", Outcome::Won, "1 1 30 415000 0 0 "},
     {"a wrong solution alone counts the game", "=danger", Wrong, "", "1 0 ??????0",
      Outcome::Playing},
+    {"left after a wrong solution alone", "=danger L", Wrong, "", "1 0 ??????0", Outcome::GivenUp,
+     "0 3 0 0 0 0 "},
+    {"given up after a wrong solution alone", "=danger y Q", Wrong + Abort + Reveal, "",
+     "1 0 ??????0", Outcome::GivenUp, "0 3 0 0 0 0 "},
     // 200 + 40000 + 150000 + 60000 + 70000 - 40000 - 20000 - 12500
     {"early after hints with the first letter", "ten! h0 h3 =garden", WonEarly, "0/2",
-     "1 1 GARDEN247700", Outcome::Won},
+     "1 1 GARDEN247700", Outcome::Won, "2 1 0 247700 2 0 "},
     {"early after hints without the first letter", "ten! h2 h4 =garden", WonEarly, "0/2",
-     "1 1 GARDEN267700", Outcome::Won},
+     "1 1 GARDEN267700", Outcome::Won, "2 1 0 267700 2 0 "},
     {"a non-word refused without cheating", "xyz! ten!",
      "|'XYZ' is not a valid English word. If you want to be allowed to use invalid 'words', you "
      "must enable the Cheating option.",
@@ -55,16 +75,21 @@ const WholeGame Games[] = {
     // 40000 + 150000 + 60000 + 90000 - 10000
     {"a non-word accepted costs 10000 and the clean bonus", "C y xyz! =garden",
      "|'XYZ' is not a valid English word.\nShould it be accepted nevertheless?" + WonEarly, "0/0",
-     "1 1 GARDEN330000", Outcome::Won},
+     "1 1 GARDEN330000", Outcome::Won, "2 1 0 330000 0 0 "},
     // PAN for "?A?" (1 unit), again (1), none for "QZX" (1), TEN for an empty line (1), the
     // first on line 2 (2): 200 + 40000 + 225000 + 60000 + 90000 - 6 * 3000.
     {"suggestions cost their units", "_a_ s s qzx s ___ s ! s =garden",
-     "|No matching word found." + WonEarly, "0/2", "1 1 GARDEN397200", Outcome::Won},
+     "|No matching word found." + WonEarly, "0/2", "1 1 GARDEN397200", Outcome::Won,
+     "2 1 0 397200 0 6 "},
     {"abandoned after a line: the dots still score", "ten! y N", Abort + Reveal, "",
-     "1 0 GARDEN200", Outcome::Playing},
+     "1 0 GARDEN200", Outcome::Playing, "1 3 0 200 0 0 "},
     {"given up on leaving after a line", "ten! y Q", Abort + Reveal, "0/2", "1 0 GARDEN200",
-     Outcome::GivenUp},
+     Outcome::GivenUp, "1 3 0 200 0 0 "},
+    {"left after a line", "ten! +40 L", "", "0/2", "1 0 GARDEN200", Outcome::GivenUp,
+     "1 3 40 200 0 0 "},
     {"kept after No to the abort question", "ten n N", Abort, "", "0 0 ??????0", Outcome::Playing},
+    {"given up before it counted", "ten y Q", Abort + Reveal, "", "0 0 ??????0", Outcome::GivenUp},
+    {"left before it counted", "ten L", "", "", "0 0 ??????0", Outcome::Playing},
 };
 
 TEST(GameModel, WholeGames) {
@@ -76,6 +101,7 @@ TEST(GameModel, WholeGames) {
         EXPECT_EQ(game.Dots(), expected.dots);
         EXPECT_EQ(game.Counters(), expected.counters);
         EXPECT_EQ(game.model.State().outcome, expected.outcome);
+        EXPECT_EQ(HistoryOf(game.db), expected.history);
     }
 }
 

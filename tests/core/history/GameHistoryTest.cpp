@@ -1,64 +1,19 @@
-// The game history: the row each ending of a counted game leaves, the streaks and wins by line
-// read back, and files from before the history.
+// The game history: the streaks, wins by line and recent scores read back, and files from
+// before the history. The row each ending of a game leaves is checked with the whole games.
 
 #include "core/history/GameHistory.h"
 
 #include "core/game/PlayedGame.h"
 #include "core/store/LexelFile.h"
 
-#include <QDateTime>
 #include <gtest/gtest.h>
 
 namespace lexel {
 namespace {
 
-const std::string EightLines = "ten! dog! pan! abc! plan! tale! plane! petal!";
-
 HistoryRow Garden(int line, Outcome outcome, std::int64_t seconds, Score score, int hints = 0,
                   std::int64_t units = 0) {
     return {{}, Level::Advanced, "garden", line, outcome, seconds, score, hints, units, false};
-}
-
-// Scores as the whole-game cases compute them; in a case named "left ..." the program ends with
-// the game running.
-const std::tuple<std::string, std::string, std::vector<HistoryRow>> EndingCases[] = {
-    {"won on line nine", EightLines + " +330 garden!", {Garden(9, Outcome::Won, 330, 300500)}},
-    {"lost", EightLines + " xxxxxx!", {Garden(9, Outcome::Lost, 0, 3400)}},
-    {"won early on line two", "ten! h2 h4 =garden", {Garden(2, Outcome::Won, 0, 267700, 2)}},
-    {"won early with suggestions",
-     "_a_ s s qzx s ___ s ! s =garden",
-     {Garden(2, Outcome::Won, 0, 397200, 0, 6)}},
-    {"won before any line", "=danger +30 =garden", {Garden(1, Outcome::Won, 30, 415000)}},
-    {"given up after a line", "ten! y N", {Garden(1, Outcome::GivenUp, 0, 200)}},
-    {"given up after a wrong solution alone", "=danger y Q", {Garden(0, Outcome::GivenUp, 0, 0)}},
-    {"left after a line", "ten! +40", {Garden(1, Outcome::GivenUp, 40, 200)}},
-    {"left after a wrong solution alone", "=danger", {Garden(0, Outcome::GivenUp, 0, 0)}},
-    {"given up before it counted", "ten y Q", {}},
-    {"left before it counted", "ten", {}},
-};
-
-// Every game counted as played gets exactly one row, whichever way it ends, and its score is
-// offered to the table in the same write.
-TEST(GameHistory, OneRowPerCountedGame) {
-    for (const auto& [name, moves, expected] : EndingCases) {
-        SCOPED_TRACE(name);
-        test::PlayedGame game;
-        game.Play(moves);
-        if (name.starts_with("left")) {
-            game.model.SaveRunningScore();
-        }
-        auto rows = GameHistory(game.db).Rows();
-        for (auto& row : rows) {
-            EXPECT_TRUE(QDateTime::fromString(QString::fromStdString(row.finishedAt), Qt::ISODate)
-                            .isValid())
-                << row.finishedAt;
-            row.finishedAt.clear();
-        }
-        EXPECT_EQ(rows, expected);
-        EXPECT_EQ(game.Stored("GamesPlayed"), std::to_string(rows.size()));
-        const bool entered = !rows.empty() && rows[0].score > 0;
-        EXPECT_EQ(game.Stored("HighScore1").starts_with("GARDEN"), entered);
-    }
 }
 
 // A history in short: a digit a game won on that line, L lost, G given up.
