@@ -76,11 +76,11 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
     EXPECT_EQ(switches, "0000 1111 1111 1111 1111 ");
     std::string levels;
     for (const char* stored :
-         {"1", "2", "3", "4", "0", "5", "-5", "junk", "", "99999999999999999999"}) {
+         {"1", "2", "3", "4", "0", "5", "-5", "junk", "", "99999999999999999999", "12"}) {
         store.WriteOption("Class", stored);
         levels += std::to_string(LevelNumber(ReadSettings(store).level));
     }
-    EXPECT_EQ(levels, "1234222222");
+    EXPECT_EQ(levels, "12342222222");
     std::string languages;
     for (const char* stored : {"E", "D", "", "d"}) {
         store.WriteOption("Language", stored);
