@@ -77,21 +77,5 @@ TEST_F(TableBuilderTest, AFailingStepKeepsItsOldTableAndNamesTheRow) {
     EXPECT_EQ(Words("w3") + Words("w4") + Words("w5"), "|dog|plan|plane");
 }
 
-TEST_F(TableBuilderTest, MissingSourceAndKeyOverflowAreReported) {
-    db.Execute("DROP TABLE raw5");
-    EXPECT_EQ(BuildFailure(), "w5: no such table: raw5");
-    db.Execute("CREATE TABLE raw5 (Word TEXT)");
-
-    sql::Transaction transaction(db);
-    auto insert = db.Prepare("INSERT INTO raw6 VALUES (?, '', 1, '1')");
-    for (int i = 0; i <= 32767; ++i) {
-        insert.Bind(1, CodeToWord(i, 6)).Run();
-    }
-    transaction.Commit();
-    const auto message = BuildFailure();
-    EXPECT_NE(message.find("w6s: row 32768"), std::string::npos) << message;
-    EXPECT_EQ(Rows("SELECT Key FROM w6s"), "");
-}
-
 } // namespace
 } // namespace lexel
