@@ -1,10 +1,10 @@
-// The game facing a Lexel file that is damaged, misplaced, protected or in use: it refuses with
-// the right start-up message and leaves the file exactly as it was, or it opens and copes.
+// The game facing a Lexel file, or a place for its files, that is damaged, misplaced, protected
+// or in use: each start goes ahead or names the cause in the bilingual start-up message, and
+// leaves every file as it was.
 
 #include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
-#include "core/startup/DatabaseStartup.h"
 #include "core/startup/GameFiles.h"
 #include "core/store/LexelFile.h"
 #include "support/FakeMessageBoxes.h"
@@ -28,6 +28,8 @@ namespace {
 namespace fs = std::filesystem;
 using test::FileBytes;
 
+constexpr uid_t Nobody = 65534;
+
 // Every path under `dir`, with the bytes of each regular file; links are not followed.
 std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     std::map<std::string, std::string> files;
@@ -38,197 +40,160 @@ std::map<std::string, std::string> Snapshot(const fs::path& dir) {
     return files;
 }
 
-// A line for each message shown: "critical: " or "notice: " (with an Ok button) and its text.
-std::string Shown(const std::vector<Message>& messages) {
-    std::string shown;
-    for (const auto& m : messages) {
-        const bool ok = m.buttons == MessageButtons::Ok;
-        shown += ok && m.icon == MessageIcon::Critical      ? "\ncritical: "
-                 : ok && m.icon == MessageIcon::Information ? "\nnotice: "
-                                                            : "\nother: ";
-        shown += m.text.toStdString();
-    }
-    return shown;
+// A refused start's one message, critical and bilingual, with the cause last.
+std::string Refused(const std::string& english, const std::string& german,
+                    const std::string& cause) {
+    return "refused\ncritical: " + english + "\n" + german + "\n" + cause;
 }
-
-// The game's open in `dir`: "opened" or "refused", the messages it showed, and a last line when
-// anything in the folder changed.
-std::string OpenGame(const fs::path& dir) {
-    const auto before = Snapshot(dir);
-    test::FakeMessageBoxes boxes;
-    const std::string outcome = OpenDB(dir, boxes) ? "opened" : "refused";
-    return outcome + Shown(boxes.shown) + (Snapshot(dir) != before ? "\nchanged the files" : "");
+std::string NotOpened(const std::string& cause) {
+    return Refused("Lexel database could not be opened.",
+                   "Lexel-Datenbank konnte nicht geöffnet werden.", cause);
 }
-
-// A refusal with the bilingual message that the file could not be opened (or found) and `cause`.
-std::string Refused(const std::string& cause, bool found = true) {
-    return std::string("refused\ncritical: Lexel database could not be ") +
-           (found ? "opened.\nLexel-Datenbank konnte nicht geöffnet"
-                  : "found.\nLexel-Datenbank konnte nicht gefunden") +
-           " werden.\n" + cause;
-}
-
-// Runs `body` in a forked process and returns what it returned. With `holder`, the process then
-// waits to be killed by the caller, still holding what `body` opened. It ends itself after 10 s.
-std::string InChild(const std::function<std::string()>& body, pid_t* holder = nullptr) {
-    int ends[2];
-    if (pipe(ends) != 0) {
-        throw std::runtime_error("no pipe");
-    }
-    const pid_t pid = fork();
-    if (pid == 0) {
-        alarm(10);
-        const auto told = [&]() noexcept { return body(); }(); // an exception ends the child
-        [[maybe_unused]] const auto n = write(ends[1], told.data(), told.size());
-        close(ends[1]);
-        while (holder != nullptr) {
-            pause();
-        }
-        _exit(0);
-    }
-    close(ends[1]);
-    std::string told;
-    for (char c = 0; read(ends[0], &c, 1) == 1;) {
-        told += c;
-    }
-    close(ends[0]);
-    holder ? void(*holder = pid) : void(waitpid(pid, nullptr, 0));
-    return told;
+std::string NoLock(const std::string& cause) {
+    return Refused("The lock file of Lexel could not be created.",
+                   "Die Sperrdatei von Lexel konnte nicht angelegt werden.", cause);
 }
 
 class BadFile : public ::testing::Test {
 protected:
-    test::TempDir dir;
-    fs::path file = dir / "Lexel.lxl";
+    void SetUp() override {
+        test::CreateSampleFile(root / good);
+        if (geteuid() == 0) { // file modes stop no write of root's: the starts run as nobody
+            ASSERT_EQ(chown(root.path().c_str(), Nobody, Nobody), 0);
+        }
+    }
+
+    // A start in a child process (as nobody when run as root) in the root folder, after `make`
+    // has spoiled a copy of a good file beside the program: "started" or "refused", each message
+    // shown, and a last line when anything under the root changed. The child ends itself after
+    // 10 s, so an open that waits fails the case.
+    std::string Start(const std::function<void()>& make) {
+        if (fork() == 0) {
+            alarm(10);
+            const bool nobody = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
+                                                   setgid(Nobody) == 0 && setuid(Nobody) == 0);
+            std::ofstream(root / "told") << (nobody && chdir(root.path().c_str()) == 0
+                                                 ? [&]() noexcept { return StartAfter(make); }()
+                                                 : "no user switch");
+            _exit(0);
+        }
+        wait(nullptr);
+        const auto told = FileBytes(root / "told");
+        for (const auto* made : {"told", "bin", "home", "copy.lxl"}) {
+            fs::remove_all(root / made);
+        }
+        return told;
+    }
+
+    std::string StartAfter(const std::function<void()>& make) {
+        fs::create_directory(bin);
+        fs::copy_file(good, file);
+        make();
+        const auto before = Snapshot(".");
+        auto files = OpenGameFiles(bin, user);
+        test::FakeMessageBoxes boxes;
+        files.notices.ShowAll(boxes);
+        std::string told = files.Ready() ? "started" : "refused";
+        for (const auto& m : boxes.shown) {
+            told += (m.icon == MessageIcon::Critical ? "\ncritical: " : "\nnotice: ") +
+                    m.text.toStdString();
+        }
+        files = {};
+        fs::permissions(bin, fs::perms::owner_all);         // for the parent to clear it
+        const rlimit noLimit{RLIM_INFINITY, RLIM_INFINITY}; // for the outcome to be written
+        setrlimit(RLIMIT_FSIZE, &noLimit);
+        return told + (Snapshot(".") != before ? "\nchanged the files" : "");
+    }
+
+    test::TempDir root;
+    fs::path good = "good.lxl", bin = "bin", file = "bin/Lexel.lxl", user = "home/Lexel";
 };
 
-// The engine counts a partial page as a page, so a copy cut inside its last page would open and
-// fail at the first read of that page; the open checks the size against the pages. A file
-// without words could not start a game or take a first line. Opening a named pipe for reading
-// waits for a writer; the open looks without waiting and refuses anything but a regular file.
-TEST_F(BadFile, WhatCannotServeAsTheGameFileIsRefusedUntouched) {
-    const auto good = dir / "good.lxl";
-    test::CreateSampleFile(good);
-    auto db = OpenLexelFileForMaintenance(good);
-    const auto page = static_cast<std::size_t>(sql::QueryInt(db, "PRAGMA page_size").value());
-    db.Close();
-    const auto bytes = FileBytes(good);
-    ASSERT_EQ(bytes.size() % page, 0u);
-    const auto cut = [&](std::size_t size) {
-        return [&, size] { std::ofstream(file, std::ios::binary) << bytes.substr(0, size); };
-    };
+// A copy cut inside its last page would open and fail at the first read of that page. A file
+// without words could not start a game. Opening a named pipe for reading waits for a writer.
+// Where no journal can be made, the first write of a game would fail: the open tries a write
+// that changes nothing. A second start while a game runs is told so before it tries the file.
+// Anything named Lexel.lxl beside the program makes that folder the game's own, so no home is
+// made for it.
+TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
     const auto changed = [&](const char* change) {
-        return [&, change] {
-            fs::copy_file(good, file);
-            OpenLexelFileForMaintenance(file).Execute(change);
+        return [this, change] { OpenLexelFileForMaintenance(file).Execute(change); };
+    };
+    const auto replaced = [&](const std::function<void()>& make) {
+        return [this, make] {
+            fs::remove(file);
+            make();
         };
     };
-    const auto malformed = Refused("database disk image is malformed");
-    const auto noFile = Refused("unable to open database file");
-    const auto noWords = Refused("the word tables are empty");
+    // A link at `place` to a copy of the good file, one the child could write through the link.
+    const auto linked = [this](const fs::path& place) {
+        return [this, place] {
+            fs::remove(place);
+            fs::copy_file(good, "copy.lxl");
+            fs::create_symlink("../copy.lxl", place);
+        };
+    };
+    const auto noWords = NotOpened("the word tables are empty");
+    const auto held = [this] { static const auto first = OpenGameFiles(bin, user); };
+    const auto heldFile = [this] { static const auto first = OpenLexelFile(file); };
     const std::vector<std::pair<std::function<void()>, std::string>> cases{
-        {[] {}, Refused("No such file or directory", false)},
-        {[&] { fs::create_directory(file); }, noFile},
-        {[&] { mkfifo(file.c_str(), 0644); }, noFile},
-        {[&] { fs::create_symlink(dir / "elsewhere.lxl", file); },
-         Refused("The file is a symbolic link, which Lexel does not follow.")},
-        {[&] {
-             sql::Database::Open(file, sql::Database::Mode::CreateNew, "") // not encrypted
+        {changed("DELETE FROM Options WHERE Name = 'Timer'; UPDATE Options SET Value = 'junk'"),
+         "started"}, // options are read later, a damaged one as its default
+        {replaced([] {}),
+         Refused("Lexel database could not be found.",
+                 "Lexel-Datenbank konnte nicht gefunden werden.", "No such file or directory") +
+             "\nchanged the files"}, // the user's folder is made
+        {replaced([&] { mkfifo(file.c_str(), 0600); }), NotOpened("unable to open database file")},
+        {linked(file), NotOpened("The file is a symbolic link, which Lexel does not follow.")},
+        {linked(file.string() + "-journal"), NotOpened("unable to open database file")},
+        {replaced([&] { // not encrypted
+             sql::Database::Open(file, sql::Database::Mode::CreateNew, "")
                  .Execute("CREATE TABLE w3 (Word INTEGER)");
-         },
-         Refused("file is encrypted or is not a database")},
-        {cut(page), malformed},
-        {cut(page + page / 2), malformed},
-        {cut(bytes.size() / page / 2 * page), malformed},
-        {cut(bytes.size() - page), malformed},
-        {cut(bytes.size() - page / 2), malformed},
+         }),
+         NotOpened("file is encrypted or is not a database")},
+        {[&] { fs::resize_file(file, fs::file_size(file) - 100); },
+         NotOpened("database disk image is malformed")},
+        {changed("DROP TABLE w6s"), NotOpened("no such table: w6s")},
+        {changed("DROP TABLE Quotes; CREATE TABLE Quotes (Title TEXT, Quote TEXT)"),
+         NotOpened("no such column: Source")},
         {changed("DELETE FROM w3"), noWords},
-        {changed("DELETE FROM w5"), noWords},
-        {changed("UPDATE w6s SET Class = NULL"), noWords},
-        {changed("UPDATE w6s SET Class = '  '"), noWords}};
+        {changed("UPDATE w6s SET Class = '  '"), noWords}, // no word to hide
+        {[&] { fs::permissions(file, fs::perms::owner_read); },
+         NotOpened("attempt to write a readonly database")},
+        {[] { // a full disk: no room for the journal
+             std::signal(SIGXFSZ, SIG_IGN);
+             const rlimit limit{1, RLIM_INFINITY};
+             setrlimit(RLIMIT_FSIZE, &limit);
+         },
+         NotOpened("disk I/O error")},
+        {replaced([&] { std::ofstream("home") << "a file where a folder belongs"; }),
+         Refused("The data folder of Lexel could not be created.",
+                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
+                 "home: Not a directory")},
+        {replaced([&] { user.clear(); }),
+         Refused("The data folder of Lexel could not be created.",
+                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
+                 "no home folder: HOME is not set and the system names none")},
+        {[&] { std::ofstream(bin / "Lexel.lock") << "999999\nlexel\nvm\n"; }, // of a killed game
+         "started\nchanged the files"},
+        {linked(bin / "Lexel.lock"),
+         NoLock("bin/Lexel.lock: is a symbolic link, which Lexel does not follow")},
+        {[&] { mkfifo((bin / "Lexel.lock").c_str(), 0600); },
+         NoLock("bin/Lexel.lock: is not a regular file")},
+        {held, "refused\nnotice: Lexel is already running.\nLexel läuft bereits."},
+        {heldFile, NotOpened("database is locked")}};
     for (std::size_t i = 0; i < cases.size(); ++i) {
-        SCOPED_TRACE("case " + std::to_string(i + 1));
-        cases[i].first();
-        alarm(5); // an open that waits ends the test
-        EXPECT_EQ(OpenGame(dir.path()), cases[i].second);
-        alarm(0);
-        fs::remove_all(file);
-    }
-    // Options are read later, a damaged one as its default; the open's trial write is undone.
-    changed("DELETE FROM Options WHERE Name = 'Timer'; UPDATE Options SET Value = 'junk'")();
-    EXPECT_EQ(OpenGame(dir.path()), "opened");
-}
-
-// File modes stop no write of root's, so as root each case runs in a child that has switched to
-// the unprivileged user "nobody", who then owns the files. Where no journal can be created, the
-// first write of a game would fail: the open tries a write that changes nothing, and refuses a
-// read-only directory and a disk too full for the journal (a file size limit of a byte) at once.
-TEST_F(BadFile, ProtectedPlacesAndAFullDiskAreRefusedUntouched) {
-    constexpr uid_t Nobody = 65534;
-    test::CreateSampleFile(file);
-    if (geteuid() == 0) {
-        ASSERT_EQ(chown(dir.path().c_str(), Nobody, Nobody), 0);
-        ASSERT_EQ(chown(file.c_str(), Nobody, Nobody), 0);
-    }
-    const auto before = FileBytes(file);
-    const std::vector<std::tuple<fs::path, mode_t, rlim_t, std::string>> cases{
-        {file, 0444, RLIM_INFINITY, Refused("attempt to write a readonly database")},
-        {file, 0200, RLIM_INFINITY, Refused("Permission denied", false)},
-        {dir.path(), 0555, RLIM_INFINITY, Refused("unable to open database file")},
-        {file, 0644, 1, Refused("disk I/O error")}};
-    for (const auto& [place, mode, size, message] : cases) {
-        chmod(place.c_str(), mode);
-        const auto told = InChild([&] {
-            std::signal(SIGXFSZ, SIG_IGN);
-            const rlimit limit{size, size};
-            setrlimit(RLIMIT_FSIZE, &limit);
-            const bool switched = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
-                                                     setgid(Nobody) == 0 && setuid(Nobody) == 0);
-            return switched ? OpenGame(dir.path()) : "no user switch";
-        });
-        chmod(place.c_str(), place == file ? 0644 : 0755);
+        const auto told = Start(cases[i].first);
         if (told == "no user switch") {
             GTEST_SKIP() << "running as root without the right to switch to an ordinary user, so "
                             "no file mode applies";
         }
-        EXPECT_EQ(told, message);
-        EXPECT_EQ(FileBytes(file), before); // the child could not read a write-only file
+        EXPECT_EQ(told, cases[i].second) << "case " << i + 1;
     }
-}
-
-// A second start while the first runs (killed later, as a crash or a kill ends a game) is
-// refused with the bilingual notice before it tries the database, which the first one holds.
-TEST_F(BadFile, AGameInUseKeepsOtherStartsOutUntilItIsKilled) {
-    test::CreateSampleFile(file);
-    pid_t first = -1;
-    const auto told = InChild(
-        [&] {
-            static const auto files = OpenGameFiles(dir.path(), {}); // held until killed
-            return files.Ready() ? "running" : "could not start";
-        },
-        &first);
-    ASSERT_EQ(told, "running");
-    const auto lock = FileBytes(dir / "Lexel.lock");
-    const auto second = OpenGameFiles(dir.path(), {});
-    EXPECT_FALSE(second.db.has_value()) << "the database was tried";
-    EXPECT_EQ(Shown(second.notices.Notices()),
-              "\nnotice: Lexel is already running.\nLexel läuft bereits.");
-    EXPECT_EQ(OpenGame(dir.path()), Refused("database is locked"));
-    try {
-        OpenLexelFileForMaintenance(file);
-        ADD_FAILURE() << "maintenance opened a file held by the game";
-    } catch (const sql::Error& e) {
-        EXPECT_STREQ(e.what(), "database is locked");
-    }
-    EXPECT_EQ(FileBytes(dir / "Lexel.lock"), lock) << "the first one's lock changed";
-
-    kill(first, SIGKILL);
-    waitpid(first, nullptr, 0);
-    EXPECT_TRUE(OpenGameFiles(dir.path(), {}).Ready());
 }
 
 // Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL.
-class DamagedOptions : public BadFile {
+class DamagedOptions : public ::testing::Test {
 protected:
     void Store(const std::string& key, const std::string& value) {
         if (value == "<no row>") {
@@ -240,7 +205,8 @@ protected:
     }
     std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
 
-    sql::Database db = test::OpenSampleFile(file);
+    test::TempDir dir;
+    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
 };
 
@@ -250,12 +216,9 @@ TEST_F(DamagedOptions, MissingRowsReadAsTheirDefaultAndJunkCountersCountOn) {
     Store("Timer", "<no row>");
     EXPECT_TRUE(ReadSettings(store).showTime);
     EXPECT_EQ(Stored("Timer"), "Y");
-    const std::string largest = "9223372036854775807"; // of 64 bits
+    const std::string largest = "9223372036854775807", beyond = largest + "0"; // of 64 bits
     const std::vector<std::pair<std::string, std::string>> cases{
-        {"junk", "1"},      {"12abc", "13"},         {"", "1"},
-        {"<null>", "1"},    {"<no row>", "1"},       {"-5", "-4"},
-        {" 7 ", "8"},       {"0x10", "1"},           {"\xff\xfe", "1"},
-        {largest, largest}, {largest + "0", largest}};
+        {"12abc", "13"}, {"<null>", "1"}, {"<no row>", "1"}, {largest, largest}, {beyond, largest}};
     for (const auto& [stored, counted] : cases) {
         SCOPED_TRACE("holding '" + stored + "'");
         Store("GamesWon", stored);
@@ -266,24 +229,17 @@ TEST_F(DamagedOptions, MissingRowsReadAsTheirDefaultAndJunkCountersCountOn) {
 
 // An entry without a score counts as empty; a missing row moves down as the empty entry.
 TEST_F(DamagedOptions, JunkHighScoreRowsCountAsEmptyEntries) {
-    const std::vector<std::string> table{"PLANET900", "junk",   "<null>",   "GARDEN700",
-                                         "ABCDEFxyz", "",       "<no row>", "??????0",
-                                         "??????0",   "??????0"};
-    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        Store(HighScoreKey(rank), table[rank - 1]);
+    const std::vector<std::string> table{"PLANET900", "junk", "<null>",  "GARDEN700",
+                                         "ABCDEFxyz", "",     "<no row>"}; // then empty entries
+    for (std::size_t rank = 1; rank <= table.size(); ++rank) {
+        Store(HighScoreKey(static_cast<int>(rank)), table[rank - 1]);
     }
     ASSERT_TRUE(EnterHighScore(store, "silver", 500));
     const std::vector<std::string> expected{"PLANET900", "SILVER500", "junk", "",
-                                            "GARDEN700", "ABCDEFxyz", "",     "??????0",
-                                            "??????0",   "??????0"};
-    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        EXPECT_EQ(Stored(HighScoreKey(rank)), expected[rank - 1]) << "rank " << rank;
+                                            "GARDEN700", "ABCDEFxyz", "",     "??????0"};
+    for (std::size_t rank = 1; rank <= expected.size(); ++rank) {
+        EXPECT_EQ(Stored(HighScoreKey(static_cast<int>(rank))), expected[rank - 1]) << rank;
     }
-    const auto before = FileBytes(file);
-    for (const Score score : {-3, 0}) {
-        EXPECT_FALSE(EnterHighScore(store, "danger", score)) << score;
-    }
-    EXPECT_EQ(FileBytes(file), before) << "a score that did not enter was written";
 }
 
 } // namespace

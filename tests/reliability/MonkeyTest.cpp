@@ -78,8 +78,6 @@ public:
                                      game.currentLine + 1);
         }
         lastLine_ = game.currentLine;
-        seen.deepestLine = std::max(seen.deepestLine, game.currentLine + 1);
-        seen.hints = std::max(seen.hints, game.HintCount);
         if (game.HintCount > 3) {
             return QString::asprintf("%d hints", game.HintCount);
         }
@@ -110,11 +108,6 @@ public:
         }
         return {};
     }
-
-    // How far the monkey got, for the log.
-    struct {
-        int deepestLine = 1, hints = 0, languageSwitches = 0, idleStretches = 0;
-    } seen;
 
 private:
     QWidget* FocusTarget() {
@@ -187,12 +180,10 @@ private:
             languageToChoose =
                 Pick(2) ? QStringLiteral("germanOption") : QStringLiteral("englishOption");
             QTest::keyClick(&w_, Qt::Key_F5);
-            ++seen.languageSwitches;
         }
         if (Pick(150) == 0) { // the player leaves the game alone while the window's timer ticks
             f_.clock.now += 20 + Pick(600);
             QTest::qWait(250);
-            ++seen.idleStretches;
         }
     }
 
@@ -224,10 +215,6 @@ private slots:
                 QFAIL(qPrintable(QStringLiteral("after event %1: %2").arg(event).arg(broken)));
             }
         }
-        qInfo("monkey: %d events driven (seed %u): %s games counted, deepest line %d, up to %d "
-              "hints in a game, %d language switches, %d idle stretches",
-              Events, Seed, f.Stored("GamesPlayed").c_str(), monkey.seen.deepestLine,
-              monkey.seen.hints, monkey.seen.languageSwitches, monkey.seen.idleStretches);
     }
 };
 

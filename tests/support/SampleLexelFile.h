@@ -2,30 +2,54 @@
 
 // Small Lexel files for tests, made through the same generator as the real one.
 
+#include "DatabaseGenerator.h"
 #include "SourceLists.h"
-#include "core/store/Sql.h"
+#include "core/store/LexelFile.h"
 
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
-#include <vector>
 
 namespace lexel::test {
 
 // A handful of words per table, every level 1..4 present, one anagram group
 // (planet, platen) and a word without anagrams.
-SourceLists SampleLists();
+inline SourceLists SampleLists() {
+    SourceLists lists;
+    lists.guesses = {
+        {{"abc", "dog", "ten", "pan"}, {"plan", "tale", "note"}, {"plane", "petal", "table"}}};
+    lists.sixLetters = {{"planet", "1"}, {"platen", ""},  {"garden", "2"}, {"danger", "3"},
+                        {"silver", "4"}, {"bobbin", "2"}, {"jumped", ""}};
+    lists.except = {"DOG"};
+    lists.quotes = {{"Patience", "A Proverb", "Slow and steady."}};
+    return lists;
+}
 
 // Creates `file` from `lists` (SampleLists() by default).
-void CreateSampleFile(const std::filesystem::path& file, const SourceLists& lists = SampleLists());
+inline void CreateSampleFile(const std::filesystem::path& file,
+                             const SourceLists& lists = SampleLists()) {
+    CreateDatabase(lists, file);
+}
 
 // Creates `file` from `lists` and opens it as the game does.
-sql::Database OpenSampleFile(const std::filesystem::path& file,
-                             const SourceLists& lists = SampleLists());
+inline sql::Database OpenSampleFile(const std::filesystem::path& file,
+                                    const SourceLists& lists = SampleLists()) {
+    CreateDatabase(lists, file);
+    return OpenLexelFile(file);
+}
 
 // The Options row's value as another reader of the file sees it: "<null>", "<no row>".
-std::string StoredOption(sql::Database& db, const std::string& key);
+inline std::string StoredOption(sql::Database& db, const std::string& key) {
+    auto select = db.Prepare("SELECT COALESCE(Value, '<null>') FROM Options WHERE Name = ?");
+    select.Bind(1, key);
+    return select.Step() ? select.Text(0) : "<no row>";
+}
 
 // Reads a whole file, to prove that a failed operation wrote nothing.
-std::string FileBytes(const std::filesystem::path& file);
+inline std::string FileBytes(const std::filesystem::path& file) {
+    std::ifstream in(file, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
 
 } // namespace lexel::test
