@@ -47,6 +47,33 @@ template <typename T> T* Child(QWidget& window, const QString& name) {
     return child;
 }
 
+// The first fault of the layout under `parent`, "" when none: each named control that shows lies
+// inside its parent, its middle clear of the others beside it (Qt's own parts are not looked
+// into).
+inline QString LayoutFault(const QWidget& parent) {
+    QList<const QWidget*> shown;
+    for (const auto* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && !child->objectName().isEmpty() &&
+            !child->objectName().startsWith(QLatin1String("qt_"))) {
+            shown << child;
+        }
+    }
+    for (const auto* child : shown) {
+        if (!parent.rect().contains(child->geometry())) {
+            return child->objectName() + QStringLiteral(" sticks out");
+        }
+        for (const auto* other : shown) {
+            if (other != child && other->geometry().contains(child->geometry().center())) {
+                return child->objectName() + QStringLiteral(" overlaps ") + other->objectName();
+            }
+        }
+        if (const auto fault = LayoutFault(*child); !fault.isEmpty()) {
+            return fault;
+        }
+    }
+    return {};
+}
+
 // Clicks the buttons named `names`, in turn, in the next modal window that opens.
 inline void ClickInNextModal(std::vector<const char*> names) {
     QTimer::singleShot(0, [names] {
