@@ -47,9 +47,15 @@ template <typename T> T* Child(QWidget& window, const QString& name) {
     return child;
 }
 
+// Whether `a` and `b` overlap by more than an edge of a few pixels.
+inline bool Overlap(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.width() > 4 && both.height() > 4;
+}
+
 // The first fault of the layout under `parent`, "" when none: each named control that shows lies
-// inside its parent, its middle clear of the others beside it (Qt's own parts are not looked
-// into).
+// inside its parent (a frame may hide an edge a few pixels outside), clear of the others
+// beside it. Qt's own parts are not looked into.
 inline QString LayoutFault(const QWidget& parent) {
     QList<const QWidget*> shown;
     for (const auto* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
@@ -59,11 +65,11 @@ inline QString LayoutFault(const QWidget& parent) {
         }
     }
     for (const auto* child : shown) {
-        if (!parent.rect().contains(child->geometry())) {
+        if (!parent.rect().adjusted(-5, -5, 5, 5).contains(child->geometry())) {
             return child->objectName() + QStringLiteral(" sticks out");
         }
         for (const auto* other : shown) {
-            if (other != child && other->geometry().contains(child->geometry().center())) {
+            if (other != child && Overlap(other->geometry(), child->geometry())) {
                 return child->objectName() + QStringLiteral(" overlaps ") + other->objectName();
             }
         }
