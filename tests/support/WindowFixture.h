@@ -80,19 +80,6 @@ inline QString LayoutFault(const QWidget& parent) {
     return {};
 }
 
-// Clicks the buttons named `names`, in turn, in the next modal window that opens.
-inline void ClickInNextModal(std::vector<const char*> names) {
-    QTimer::singleShot(0, [names] {
-        auto* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            qFatal("no modal window opened");
-        }
-        for (const char* name : names) {
-            Child<QAbstractButton>(*modal, name)->click();
-        }
-    });
-}
-
 // While it lives, closes every modal window as soon as it opens (the statistics and the
 // anagrams after a win, the quotation on leaving) and keeps their names in order.
 class ModalCloser {

@@ -164,7 +164,11 @@ private slots:
         f.store.WriteOption("GamesPlayed", "8");
         for (const bool german : {false, true}) {
             if (german) {
-                test::ClickInNextModal({"germanOption", "okButton"});
+                QTimer::singleShot(0, [] { // German, then OK in the options
+                    auto& options = *QApplication::activeModalWidget();
+                    test::Child<QAbstractButton>(options, "germanOption")->click();
+                    test::Child<QAbstractButton>(options, "okButton")->click();
+                });
                 QTest::keyClick(&main, Qt::Key_F5);
             }
             Settings settings = DefaultSettings();
