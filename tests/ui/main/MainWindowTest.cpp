@@ -204,7 +204,8 @@ private slots:
     }
 
     // An evaluated line stands on labels and starts the clock; the win opens the table and the
-    // anagrams; the next game clears what the screen and a screen reader were told.
+    // anagrams; the next game clears what the screen and a screen reader were told, and leaving
+    // it asks nothing.
     void aLineAWinByTheSolveButtonAndTheNextGame() {
         test::MainWindowFixture f;
         auto& w = f.Start();
@@ -231,25 +232,15 @@ private slots:
                  QStringLiteral("Line 1: not evaluated"));
         QCOMPARE(Heard({w.Board().GuessLetter(0), w.Board().RevealedLetter(0)}),
                  QStringList({"", ""}));
+        const auto shown = f.boxes.shown.size();
+        QVERIFY(w.close()); // nothing evaluated yet: no question, a quotation
+        QCOMPARE(modals.seen.last(), QStringLiteral("QuotationWindow"));
+        QCOMPARE(f.boxes.shown.size(), shown);
     }
 
-    void closingAsksOnlyWhenALineWasEvaluated() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Guess("ten");
-        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
-        QVERIFY(!w.close() && w.isVisible());
-        QVERIFY(w.close());
-
-        test::MainWindowFixture g;
-        auto& fresh = g.Start();
-        test::ModalCloser modals;
-        QVERIFY(fresh.close());
-        QCOMPARE(modals.seen, QStringList{"QuotationWindow"});
-        QVERIFY(g.boxes.shown.empty());
-    }
-
-    void theBoardsPlacesPopupsAndHelp() {
+    // The board's places open their popups, F1 and Contents the help; leaving a game with an
+    // evaluated line asks first.
+    void theBoardsPlacesPopupsHelpAndLeaving() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
@@ -260,6 +251,9 @@ private slots:
         QTest::keyClick(&w, Qt::Key_F1); // help at the window's topic
         w.findChild<QAction*>("contentsAction")->trigger();
         QVERIFY(f.help.topics == (std::vector{HelpTopic::Playing, HelpTopic::Playing}));
+        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes}; // to giving up the game
+        QVERIFY(!w.close() && w.isVisible());
+        QVERIFY(w.close());
     }
 
     // A click, and a screen reader's press, type the letter once where the player typed last;
@@ -333,12 +327,7 @@ private slots:
     void aDarkPaletteKeepsTheBoardReadable() {
         const auto saved =
             qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
-        QPalette dark(QColor(60, 60, 60), QColor(53, 53, 53));
-        for (const auto role : {QPalette::WindowText, QPalette::Text, QPalette::ButtonText}) {
-            dark.setColor(role, QColor(230, 230, 230));
-        }
-        dark.setColor(QPalette::Base, QColor(35, 35, 35));
-        QApplication::setPalette(dark);
+        QApplication::setPalette(QPalette(QColor(53, 53, 53))); // light texts on dark grounds
         test::MainWindowFixture f;
         auto& w = f.Start();
         f.settings.cheating = true;
