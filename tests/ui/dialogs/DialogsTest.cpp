@@ -153,8 +153,8 @@ private slots:
         QCOMPARE(a.Row(0), QStringLiteral("DANGER"));
     }
 
-    // Every topic opens at its heading in the language of the moment, and its links lead to the
-    // other topics; a missing help file is said.
+    // Every topic opens at its heading, under the window's caption, in the language of the
+    // moment, and its links lead to the other topics; a missing help file is said.
     void theHelpInBothLanguages() {
         const std::tuple<HelpTopic, const char*, const char*> topics[] = {
             {HelpTopic::Game, "Morvane Lexel: the game and its rules",
@@ -173,6 +173,9 @@ private slots:
                     QVERIFY(viewer != nullptr);
                     const auto close = qScopeGuard([viewer] { viewer->reject(); });
                     auto* browser = viewer->browser();
+                    QCOMPARE(viewer->windowTitle(),
+                             QString(*language == 'D' ? "Hilfe zu Morvane Lexel"
+                                                      : "Morvane Lexel Help"));
                     QCOMPARE(browser->document()->toPlainText().section(u'\n', 0, 0).trimmed(),
                              QString(*language == 'D' ? german : english));
                     for (int other = 2; other <= 4 && topic == HelpTopic::Game; ++other) {
