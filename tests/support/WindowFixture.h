@@ -55,7 +55,7 @@ inline bool Overlap(const QRect& a, const QRect& b) {
 
 // The first fault of the layout under `parent`, "" when none: each named control that shows lies
 // inside its parent (a frame may hide an edge a few pixels outside), clear of the others
-// beside it. Qt's own parts are not looked into.
+// beside it. Qt's own inner widgets are not looked into.
 inline QString LayoutFault(const QWidget& parent) {
     QList<const QWidget*> shown;
     for (const auto* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
