@@ -86,10 +86,10 @@ inline void Reactivate(QWidget* window) {
 // named `item` is chosen from it, and it is closed.
 inline QString Popup(QWidget* window, const std::function<void()>& open,
                      const char* item = nullptr) {
-    auto name = std::make_shared<QString>();
-    QTimer::singleShot(0, [name, item] {
+    QString name;
+    QTimer::singleShot(0, [&name, item] {
         if (auto* popup = QApplication::activePopupWidget()) {
-            *name = popup->objectName();
+            name = popup->objectName();
             if (item != nullptr) {
                 popup->findChild<QAction*>(QLatin1String(item))->trigger();
             }
@@ -99,7 +99,7 @@ inline QString Popup(QWidget* window, const std::function<void()>& open,
     open();
     QTest::qWait(5); // the check above runs now when no popup held the events
     Reactivate(window);
-    return *name;
+    return name;
 }
 
 // The popup a press of `mouse` on `target` opens, as Popup() above.

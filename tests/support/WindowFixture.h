@@ -47,17 +47,37 @@ template <typename T> T* Child(QWidget& window, const QString& name) {
     return child;
 }
 
-// Clicks the buttons named `names`, in turn, in the next modal window that opens.
-inline void ClickInNextModal(std::vector<const char*> names) {
-    QTimer::singleShot(0, [names] {
-        auto* modal = QApplication::activeModalWidget();
-        if (modal == nullptr) {
-            qFatal("no modal window opened");
+// Whether `a` and `b` overlap by more than an edge of a few pixels.
+inline bool Overlap(const QRect& a, const QRect& b) {
+    const QRect both = a.intersected(b);
+    return both.width() > 4 && both.height() > 4;
+}
+
+// The first fault of the layout under `parent`, "" when none: each named control that shows lies
+// inside its parent (a frame may hide an edge a few pixels outside), clear of the others
+// beside it. Qt's own inner widgets are not looked into.
+inline QString LayoutFault(const QWidget& parent) {
+    QList<const QWidget*> shown;
+    for (const auto* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+        if (!child->isHidden() && !child->objectName().isEmpty() &&
+            !child->objectName().startsWith(QLatin1String("qt_"))) {
+            shown << child;
         }
-        for (const char* name : names) {
-            Child<QAbstractButton>(*modal, name)->click();
+    }
+    for (const auto* child : shown) {
+        if (!parent.rect().adjusted(-5, -5, 5, 5).contains(child->geometry())) {
+            return child->objectName() + QStringLiteral(" sticks out");
         }
-    });
+        for (const auto* other : shown) {
+            if (other != child && Overlap(other->geometry(), child->geometry())) {
+                return child->objectName() + QStringLiteral(" overlaps ") + other->objectName();
+            }
+        }
+        if (const auto fault = LayoutFault(*child); !fault.isEmpty()) {
+            return fault;
+        }
+    }
+    return {};
 }
 
 // While it lives, closes every modal window as soon as it opens (the statistics and the

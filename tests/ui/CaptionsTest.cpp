@@ -10,13 +10,17 @@
 #include "ui/dialogs/LanguageDialog.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/QuotationWindow.h"
+#include "ui/dialogs/StatisticsDialog.h"
+
+#include <QTabWidget>
 
 using namespace lexel;
 
 namespace {
 
 // One row per text: `control` names a child of the window `window` ("" the window itself); its
-// caption is read, or what a screen reader hears of it after "name:" or "description:".
+// caption is read, or what a screen reader hears of it after "name:" or "description:", or the
+// caption of a page after "tab0:" and the like.
 struct Text {
     const char* window;
     const char* control;
@@ -63,7 +67,6 @@ const Text Texts[] = {
     // The field and the label over it share a name: a screen reader finds the letter there.
     {"MainWindow", "name:guessField_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
     {"MainWindow", "name:guessLetter_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
-    {"MainWindow", "name:guessField_35", "Line 9, letter 6", "Zeile 9, Buchstabe 6"},
     {"MainWindow", "name:solutionField_3", "Solution, letter 4", "Lösungszeile, Buchstabe 4"},
     {"MainWindow", "name:revealedLetter_3", "Solution, letter 4", "Lösungszeile, Buchstabe 4"},
     {"MainWindow", "name:timeLabel", "Used time", "Verbrauchte Zeit"},
@@ -74,7 +77,6 @@ const Text Texts[] = {
     {"MainWindow", "description:guessLetter_0", "T, gray", "T, grau"},
     {"MainWindow", "name:lineResult_0", "Line 1: 0 black, 2 white", "Zeile 1: 0 schwarz, 2 weiß"},
     {"MainWindow", "name:lineResult_1", "Line 2: not evaluated", "Zeile 2: nicht ausgewertet"},
-    {"MainWindow", "name:lineResult_8", "Line 9: not evaluated", "Zeile 9: nicht ausgewertet"},
     {"OptionsDialog", "", "Morvane Lexel Options", "Morvane Lexel Einstellungen"},
     {"OptionsDialog", "levelGroup", "Difficulty Level", "Schwierigkeit"},
     {"OptionsDialog", "levelBeginner", "&Beginner", "A&nfänger"},
@@ -118,6 +120,15 @@ const Text Texts[] = {
     {"AboutDialog", "versionLine", "Morvane Lexel - Version 2.00", "Morvane Lexel - Version 2.00"},
     {"AboutDialog", "makerLine_3", "Austria", "Österreich"},
     {"AboutDialog", "closeButton", "&Close", "&Schließen"},
+    {"StatisticsDialog", "", "Morvane Lexel High Scores", "Morvane Lexel High Scores"},
+    {"StatisticsDialog", "tab0:statisticsPages", "High Scores", "High Scores"},
+    {"StatisticsDialog", "tab1:statisticsPages", "History", "Verlauf"},
+    {"StatisticsDialog", "gamesWonLine", "You have won 3 out of 8 times (38%).",
+     "3 von 8 Spielen gewonnen (38%)."},
+    {"StatisticsDialog", "closeButton", "&Close", "&Schließen"},
+    {"StatisticsDialog", "resetButton", "&Reset", "&Löschen"},
+    {"StatisticsDialog", "helpButton", "&Help", "&Hilfe"},
+    {"StatisticsDialog", "historyCloseButton", "&Close", "&Schließen"},
     {"AnagramWindow", "", "Morvane Lexel Anagrams", "Morvane Lexel Anagramme"},
     {"QuotationWindow", "", "Morvane Lexel", "Morvane Lexel"},
     {"QuotationWindow", "closeButton", "&Close", "&Close"},
@@ -129,6 +140,9 @@ QString Read(QWidget& window, const QString& control) {
         return window.windowTitle();
     }
     auto* object = test::Child<QObject>(window, name);
+    if (control.startsWith(u"tab")) {
+        return qobject_cast<QTabWidget*>(object)->tabText(control.mid(3, 1).toInt());
+    }
     if (control.contains(u':')) {
         return test::Heard(object, control.startsWith(u"name:") ? QAccessible::Name
                                                                 : QAccessible::Description);
@@ -146,25 +160,30 @@ private slots:
         test::MainWindowFixture f("E");
         auto& main = f.Start();
         test::Guess("ten"); // against the window "gar": E and N elsewhere in "garden"
+        f.store.WriteOption("GamesWon", "3");
+        f.store.WriteOption("GamesPlayed", "8");
         for (const bool german : {false, true}) {
             if (german) {
-                test::ClickInNextModal({"germanOption", "okButton"});
+                QTimer::singleShot(0, [] { // German, then OK in the options
+                    auto& options = *QApplication::activeModalWidget();
+                    test::Child<QAbstractButton>(options, "germanOption")->click();
+                    test::Child<QAbstractButton>(options, "okButton")->click();
+                });
                 QTest::keyClick(&main, Qt::Key_F5);
             }
             Settings settings = DefaultSettings();
             OptionsDialog options(settings, f.store, f.help);
             LanguageDialog language(f.store);
             AboutDialog about([] { return std::string(); }, f.boxes);
+            StatisticsDialog statistics(f.store, f.boxes, f.help, false);
             AnagramSet anagrams({WordCode("danger")});
             AnagramWindow anagram(anagrams, "garden");
             QuotationWindow quotation(Quote{});
-            QWidget* const windows[] = {&main, &options, &language, &about, &anagram, &quotation};
+            QWidget* const windows[] = {&main,       &options, &language, &about,
+                                        &statistics, &anagram, &quotation};
             for (const auto& t : Texts) {
-                const auto window =
-                    std::find_if(std::begin(windows), std::end(windows), [&](auto* w) {
-                        return w->objectName() == QLatin1String(t.window);
-                    });
-                QVERIFY2(window != std::end(windows), t.window);
+                auto* const* window =
+                    std::ranges::find(windows, QString(t.window), &QObject::objectName);
                 QCOMPARE(Read(**window, QLatin1String(t.control)),
                          QString::fromUtf8(german ? t.german : t.english));
             }

@@ -1,25 +1,69 @@
 // The main window as the player meets it: where the focus goes while typing, which commands are
-// offered, that keys, clicks and menus reach the game, and that the game's changes reach the
-// screen. The rules of a game are tested on the model; the captions with the other windows'.
+// offered, that keys, clicks, menus and the analysis aids reach the game, and that the game's
+// changes, the extras switched on and the symbols on marked letters reach the screen and a screen
+// reader. The rules of a game are tested on the model; the captions with the other windows'.
 
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
 #include "ui/board/BoardInput.h"
+#include "ui/board/BoardPalette.h"
 #include "ui/board/BoardView.h"
+#include "ui/controls/LetterButtonView.h"
 #include "ui/controls/LetterField.h"
-#include "ui/controls/Twips.h"
+#include "ui/controls/MarkSymbol.h"
 
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
 
 using namespace lexel;
+using test::Child;
 using test::Focused;
 using test::Guess;
+using test::PopupOf;
 using test::Press;
 using test::Type;
 
 namespace {
+
+LetterButtonView* Button(MainWindow& w, const char* panel, char letter) {
+    return Child<LetterButtonView>(w, QStringLiteral("%1_%2").arg(panel).arg(letter - 'A'));
+}
+
+// The visible button of `letter`.
+LetterButtonView* Visible(MainWindow& w, char letter) {
+    auto* used = Button(w, "usedLetter", letter);
+    return used->isHidden() ? Button(w, "unusedLetter", letter) : used;
+}
+
+bool Shows(QWidget* label, LetterColor color) {
+    return label->palette().color(QPalette::Window) == ToColor(ColorValue(color));
+}
+
+// What a screen reader hears on each of `widgets`.
+QStringList Heard(std::initializer_list<QWidget*> widgets) {
+    QStringList heard;
+    for (auto* widget : widgets) {
+        heard << test::Heard(widget);
+    }
+    return heard;
+}
+
+QImage Grey(QWidget& widget) {
+    return widget.grab().toImage().convertToFormat(QImage::Format_Grayscale8);
+}
+
+// Pixels whose grey levels differ clearly from those of `b`; without `b`, the light pixels.
+int Differing(const QImage& a, const QImage& b = QImage()) {
+    int differing = 0;
+    for (int y = 0; y < a.height(); ++y) {
+        for (int x = 0; x < a.width(); ++x) {
+            differing += std::abs(qGray(a.pixel(x, y)) - (b.isNull() ? 0 : qGray(b.pixel(x, y)))) >
+                         (b.isNull() ? 150 : 40);
+        }
+    }
+    return differing;
+}
 
 QLineEdit* Field(MainWindow& w, int k) {
     return w.Board().GuessField(k);
@@ -48,7 +92,7 @@ void PressKeys(MainWindow& w, const QString& keys) {
                                : Solution(w, inside.mid(1).toInt()))
                 ->setFocus();
         } else if (kind == 2) {
-            QTest::mouseClick(test::Child<QPushButton>(w, inside), Qt::LeftButton);
+            QTest::mouseClick(Child<QPushButton>(w, inside), Qt::LeftButton);
         } else {
             QGuiApplication::clipboard()->setText(inside);
             Press(Qt::Key_V, Qt::ControlModifier);
@@ -121,7 +165,7 @@ QString Shown(MainWindow& w, bool solution) {
 QString Offered(MainWindow& w) {
     QStringList offered;
     for (const QString command : {"evaluate", "solve", "hint"}) {
-        const bool on = test::Child<QAction>(w, command + "Action")->isEnabled();
+        const bool on = Child<QAction>(w, command + "Action")->isEnabled();
         const auto* button = w.findChild<QPushButton*>(command + "Button");
         if (on || (button && button->isEnabled())) {
             offered << command + (button && button->isEnabled() != on ? "!" : "");
@@ -160,73 +204,225 @@ private slots:
     }
 
     // An evaluated line stands on labels and starts the clock; the win opens the table and the
-    // anagrams; the next game clears what the screen and a screen reader were told.
+    // anagrams; the next game clears what the screen and a screen reader were told, and leaving
+    // it asks nothing.
     void aLineAWinByTheSolveButtonAndTheNextGame() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
-        QVERIFY(Field(w, 0)->isHidden());
+        QVERIFY(Field(w, 0)->isHidden() && !w.Board().GuessLetter(0)->isHidden());
         QCOMPARE(w.Board().GuessLetter(0)->text(), QStringLiteral("T"));
-        QVERIFY(!w.Board().GuessLetter(0)->isHidden());
         f.clock.now += 3725;
         QTest::qWait(400); // a tick of the window's clock
-        QCOMPARE(test::Child<QLabel>(w, "timeLabel")->text(), QStringLiteral("01:02:05"));
+        QCOMPARE(Child<QLabel>(w, "timeLabel")->text(), QStringLiteral("01:02:05"));
         Press(Qt::Key_Escape);
         Type("garden");
         test::ModalCloser modals;
-        QTest::mouseClick(test::Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+        QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
         QCOMPARE(modals.seen, (QStringList{"StatisticsDialog", "AnagramWindow"}));
-        QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
         QCOMPARE(test::Heard(w.Board().RevealedLetter(0)), QStringLiteral("G, revealed"));
         QVERIFY(Solution(w, 0)->isHidden());
-        QVERIFY(!test::Child<QPushButton>(w, "suggestButton")->isEnabled());
-        const auto shown = f.boxes.shown.size();
+        QVERIFY(!Child<QPushButton>(w, "suggestButton")->isEnabled());
         test::Reactivate(&w);
-        Press(Qt::Key_F2); // the game is over: no question
-        QCOMPARE(f.boxes.shown.size(), shown);
+        Press(Qt::Key_F2);
         QCOMPARE(Focused(), QStringLiteral("guessField_0"));
         QCOMPARE(Field(w, 0)->text(), QStringLiteral("_"));
         QVERIFY(!Solution(w, 0)->isHidden());
-        QCOMPARE(test::Heard(test::Child<QWidget>(w, "lineResult_0"), QAccessible::Name),
+        QCOMPARE(test::Heard(Child<QWidget>(w, "lineResult_0"), QAccessible::Name),
                  QStringLiteral("Line 1: not evaluated"));
-        QCOMPARE(test::Heard(w.Board().GuessLetter(0)), QString());
-        QCOMPARE(test::Heard(w.Board().RevealedLetter(0)), QString());
+        QCOMPARE(Heard({w.Board().GuessLetter(0), w.Board().RevealedLetter(0)}),
+                 QStringList({"", ""}));
+        const auto shown = f.boxes.shown.size();
+        QVERIFY(w.close()); // nothing evaluated yet: no question, a quotation
+        QCOMPARE(modals.seen.last(), QStringLiteral("QuotationWindow"));
+        QCOMPARE(f.boxes.shown.size(), shown);
     }
 
-    void closingAsksOnlyWhenALineWasEvaluated() {
+    // The board's places open their popups, F1 and Contents the help; leaving a game with an
+    // evaluated line asks first.
+    void theBoardsPlacesPopupsHelpAndLeaving() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
-        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
-        QVERIFY(!w.close());
-        QVERIFY(w.isVisible());
-        QVERIFY(w.close());
-
-        test::MainWindowFixture g;
-        auto& fresh = g.Start();
-        test::ModalCloser modals;
-        QVERIFY(fresh.close());
-        QCOMPARE(modals.seen, QStringList{"QuotationWindow"});
-        QVERIFY(g.boxes.shown.empty());
-    }
-
-    void theBoardsPlacesPopupsAndHelp() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Guess("ten");
-        QCOMPARE(test::PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
-        QCOMPARE(test::PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
+        QCOMPARE(PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
+        QCOMPARE(PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
         QCOMPARE(w.Input().HintPosition(), 4);
-        QCOMPARE(test::PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
-        QCOMPARE(w.centralWidget()->size(), QSize(Twips(7035), Twips(5930)));
-        QCOMPARE(Field(w, 10)->geometry(), TwipsRect(2040, 1740, 420, 420)); // line 4 shifted
-        for (int i = 0; i < 6; ++i) { // line nine under the solution
-            QCOMPARE(Field(w, FirstField(LastLine) + i)->mapTo(&w, QPoint()).x(),
-                     Solution(w, i)->mapTo(&w, QPoint()).x());
-        }
+        QCOMPARE(PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
         QTest::keyClick(&w, Qt::Key_F1); // help at the window's topic
         w.findChild<QAction*>("contentsAction")->trigger();
         QVERIFY(f.help.topics == (std::vector{HelpTopic::Playing, HelpTopic::Playing}));
+        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes}; // to giving up the game
+        QVERIFY(!w.close() && w.isVisible());
+        QVERIFY(w.close());
+    }
+
+    // A click, and a screen reader's press, type the letter once where the player typed last;
+    // an evaluated letter moves to the panel of used letters.
+    void aLetterButtonTypesOnceAndChangesPanels() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
+        QCOMPARE(Field(w, 0)->text() + Field(w, 1)->text(), QStringLiteral("T_"));
+        QCOMPARE(Focused(), QStringLiteral("guessField_1"));
+        QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'E'))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(Field(w, 1)->text(), QStringLiteral("E"));
+        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
+        Guess("n");
+        QVERIFY(!Button(w, "usedLetter", 'T')->isHidden() &&
+                Button(w, "unusedLetter", 'T')->isHidden());
+    }
+
+    // The colour menus, opened by mouse or keyboard on a button or an evaluated letter, Save
+    // Analysis, Reset To Gray and a hint reach the board, the buttons and a screen reader.
+    void marksAndHintsReachTheBoardTheButtonsAndAScreenReader() {
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        f.settings.cheating = true;
+        f.boxes.answers = {MessageAnswer::Yes};
+        Guess("ten");
+        Guess("xyz");                       // nothing of "garden": red and locked
+        auto* e = w.Board().GuessLetter(1); // the E of line 1
+        auto* field = Field(w, FirstField(2));
+        Type("e");
+        field->setFocus(); // back on the E just typed: the menu key opens its button's menu
+        test::Popup(
+            &w, [] { Press(Qt::Key_Menu); }, "buttonYellow");
+        QVERIFY(Shows(e, LetterColor::Yellow));
+        QCOMPARE(Heard({e, Button(w, "usedLetter", 'E')}),
+                 QStringList({"E, yellow", "yellow, used"}));
+        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
+                 QStringLiteral("buttonColorMenu"));
+        PopupOf(e, "cellBlue"); // the grid letter's own menu
+        QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("blue, used"));
+        // The middle button on a letter button, then on a grid letter; the locked X has no menus.
+        QCOMPARE(QStringList({PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
+                              PopupOf(e, nullptr, Qt::MiddleButton),
+                              PopupOf(w.Board().GuessLetter(3)), PopupOf(Visible(w, 'X'))}),
+                 QStringList({"buttonColorMenu", "", "", ""}));
+        QCOMPARE(Focused(), QStringLiteral("guessField_6"));
+
+        Solution(w, 0)->setFocus();
+        Type("g");
+        Press(Qt::Key_Y, Qt::ControlModifier); // Save Analysis fixes the solution's letters
+        QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
+        QVERIFY(Solution(w, 0)->isHidden());
+        Press(Qt::Key_G, Qt::ControlModifier); // Reset To Gray keeps them
+        QCOMPARE(Heard({e, Visible(w, 'E'), Visible(w, 'G')}),
+                 QStringList({"E, gray", "gray, used", "green, unused"}));
+
+        Solution(w, 4)->setFocus(); // a hint on the E of "garden"
+        Press(Qt::Key_F3);
+        const int cell = FirstField(LastLine) + 4;
+        QCOMPARE(w.Board().RevealedLetter(4)->text() + w.Board().GuessLetter(cell)->text(),
+                 QStringLiteral("EE"));
+        QVERIFY(Solution(w, 4)->isHidden() && Field(w, cell)->isHidden());
+        QVERIFY(Shows(w.Board().GuessLetter(cell), LetterColor::Green));
+        QCOMPARE(Heard({e, Visible(w, 'E')}), QStringList({"E, green", "green, used"}));
+    }
+
+    // Under the palette of a dark desktop theme the board keeps its own colours: every letter
+    // and open place stands out from its ground, and a black dot keeps its light outline.
+    void aDarkPaletteKeepsTheBoardReadable() {
+        const auto saved =
+            qScopeGuard([light = QApplication::palette()] { QApplication::setPalette(light); });
+        QApplication::setPalette(QPalette(QColor(53, 53, 53))); // light texts on dark grounds
+        test::MainWindowFixture f;
+        auto& w = f.Start();
+        f.settings.cheating = true;
+        f.boxes.answers = {MessageAnswer::Yes};
+        Guess("gaz"); // against the window "gar": black dots only
+        const auto contrast = [](QWidget* widget, QPalette::ColorRole role,
+                                 QPalette::ColorGroup group = QPalette::Active) {
+            const auto& palette = widget->palette();
+            return qAbs(
+                palette.color(group, role).lightnessF() -
+                palette.color(group, role == QPalette::Text ? QPalette::Base : QPalette::Window)
+                    .lightnessF());
+        };
+        QVERIFY(contrast(w.Board().GuessLetter(0), QPalette::WindowText) > 0.5);
+        QVERIFY(contrast(Field(w, FirstField(1)), QPalette::Text) > 0.5);
+        auto* later = Field(w, FirstField(4)); // disabled; its "." shows where line 5 lies
+        QVERIFY(contrast(later, QPalette::Text, QPalette::Disabled) > 0.5);
+        QVERIFY(Differing(Grey(*Child<QWidget>(w, "lineResult_0"))) > 0); // the dot's outline
+        QCOMPARE(Differing(Grey(*Child<QWidget>(w, "lineResult_1"))), 0); // nothing drawn
+    }
+
+    // The count of possible words under the board, and the symbols on marked letters; the board's
+    // layout is sound with the count and without.
+    void theExtrasSwitchedOnShowTheCountAndTheSymbols() {
+        for (const bool on : {false, true}) {
+            test::MainWindowFixture f("E");
+            f.settings.showPossibleWords = on;
+            f.settings.markSymbols = on;
+            auto& w = f.Start();
+            auto* count = Child<QLabel>(w, "possibleWordsLabel");
+            QCOMPARE(count->isVisible(), on);
+            Guess("abc");
+            Guess("ten"); // of garden and bobbin, only garden fits
+            QCOMPARE(count->text(), on ? QStringLiteral("Possible words: 1") : count->text());
+            QCOMPARE(test::LayoutFault(w), QString()); // the count below the board, in the window
+            QCOMPARE(w.Board().GuessLetter(3)->mark().has_value(), on);
+            QCOMPARE(Child<LetterButtonView>(w, "usedLetter_19")->symbols(), on);
+        }
+    }
+
+    // With the symbols, every two marking colours read apart in a greyscale picture, on the
+    // letter buttons and on the board's letters alike.
+    void everyTwoMarkingColoursReadApartInGreyscale() {
+        for (const bool button : {true, false}) {
+            std::vector<QImage> images;
+            for (const auto color : {LetterColor::Red, LetterColor::Blue, LetterColor::Yellow,
+                                     LetterColor::Green, LetterColor::Gray}) {
+                LetterButtonView view(Panel::Used, 0, nullptr);
+                view.SetLook({color, false});
+                view.SetSymbols(true);
+                MarkedLabel label(QStringLiteral("A"));
+                label.setAlignment(Qt::AlignCenter);
+                label.setAutoFillBackground(true);
+                SetLabelColor(&label, ToColor(ColorValue(color)));
+                label.SetMark(color);
+                QWidget& shown = button ? static_cast<QWidget&>(view) : label;
+                shown.resize(50, 50); // at a scale factor of 2
+                images.push_back(Grey(shown));
+            }
+            for (std::size_t i = 0; i < images.size(); ++i) {
+                for (std::size_t j = i + 1; j < images.size(); ++j) {
+                    QVERIFY2(Differing(images[i], images[j]) > 20,
+                             qPrintable(QStringLiteral("colours %1 and %2").arg(i).arg(j)));
+                }
+            }
+        }
+    }
+
+    // An ended game offers its review, and a game of the day its result to share.
+    void anEndedGameOffersItsReviewAndADailyGameItsResult() {
+        test::MainWindowFixture f("E");
+        f.clock.now = 1796731200; // 2026-12-08 12:00 UTC
+        auto& w = f.Start();
+        auto* review = Child<QAction>(w, "reviewAction");
+        QVERIFY(!review->isEnabled());
+        f.boxes.answers.push_back(MessageAnswer::Yes); // to giving up the game just started
+        Child<QAction>(w, "dailyGameAction")->trigger();
+        QCOMPARE(w.windowTitle(), QStringLiteral("Morvane Lexel – Game of the Day 2026-12-08"));
+        Guess("abc");
+        {
+            test::ModalCloser closer; // the statistics after the win
+            Press(Qt::Key_Escape);
+            Type(QString::fromStdString(w.Model().State().HiddenWord));
+            QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+        }
+        Child<QAction>(w, "copyResultAction")->trigger();
+        QCOMPARE(QGuiApplication::clipboard()->text(), w.Model().DailyResult());
+        QString summary;
+        QTimer::singleShot(0, [&] {
+            auto* dialog = QApplication::activeModalWidget();
+            summary = Child<QLabel>(*dialog, "reviewSummary")->text();
+            dialog->close();
+        });
+        review->trigger();
+        QVERIFY2(summary.startsWith(QStringLiteral("Line 1 (ABC): 2 → 2")), qPrintable(summary));
     }
 };
 

@@ -1,0 +1,426 @@
+// The dialogs as the player meets them: what each shows of the stored data, what its controls
+// do, its ways out and that its layout is sound. Their captions are in the captions test.
+
+#include "core/history/GameHistory.h"
+#include "core/settings/HighScores.h"
+#include "core/store/AnagramSet.h"
+#include "support/WindowFixture.h"
+#include "ui/dialogs/AboutDialog.h"
+#include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/HelpViewer.h"
+#include "ui/dialogs/OptionsDialog.h"
+#include "ui/dialogs/QuotationWindow.h"
+#include "ui/dialogs/StatisticsDialog.h"
+#include "ui/main/Startup.h"
+
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QSignalSpy>
+#include <QTextBrowser>
+#include <QtTest>
+
+using namespace lexel;
+using test::Child;
+
+namespace {
+
+QString Text(QWidget& window, const QString& name) {
+    return Child<QLabel>(window, name)->text();
+}
+
+// Clicks near the left edge: an option or check box answers only on its box and caption.
+void Click(QWidget& window, const char* name) {
+    auto* button = Child<QAbstractButton>(window, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
+}
+
+void Show(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qFatal("the window did not show");
+    }
+}
+
+// The anagram window after a win with `word`, over the anagrams `words`.
+struct Anagrams : test::WindowFixture {
+    Anagrams(const std::vector<const char*>& words, const char* word = "garden")
+        : WindowFixture("E"), set(Codes(words)), window(set, word) {}
+    static std::vector<WordCodeValue> Codes(const std::vector<const char*>& words) {
+        std::vector<WordCodeValue> codes(words.size());
+        std::ranges::transform(words, codes.begin(), [](const char* w) { return WordCode(w); });
+        return codes;
+    }
+    // A row as the player sees it, "." where no letter is; row -1 is the word's own row.
+    QString Row(int row) {
+        QString shown;
+        for (int i = 0; i < 6; ++i) {
+            const auto* cell =
+                Child<QLabel>(window, row < 0 ? QStringLiteral("wordCell_%1").arg(i)
+                                              : QStringLiteral("anagramCell_%1").arg(6 * row + i));
+            shown += cell->isHidden() ? QStringLiteral(".") : cell->text();
+        }
+        return shown;
+    }
+    void PlayTick() {
+        while (window.Step()) {
+        }
+    }
+
+    AnagramSet set;
+    AnagramWindow window;
+};
+
+} // namespace
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    // The code, typed as a player would on the button (it has the focus), shows the hidden word:
+    // in capitals only, each code afresh; a wrong key blocks it until Backspace. The keys
+    // still reach the box, so Esc closes it.
+    void theAboutBoxRevealsTheWordToItsCode() {
+        const QString code = QStringLiteral("ZBEINARXRRCFVGFFRPERGFJRYY");
+        // The hidden word ("" before any game), what is typed, and how many boxes it brings.
+        const std::tuple<const char*, QString, std::size_t> cases[] = {
+            {"garden", code + code, 2},
+            {"garden", code.toLower(), 0},
+            {"garden", code.left(9) + "!" + code, 0},
+            {"garden", "!\b" + code, 1},
+            {"", code, 0}};
+        for (const auto& [word, typed, revealed] : cases) {
+            test::WindowFixture f("E");
+            AboutDialog about([word] { return std::string(word); }, f.boxes);
+            Show(about);
+            auto* button = Child<QPushButton>(about, "closeButton");
+            QTest::keyClicks(button, typed);
+            QCOMPARE(f.boxes.shown.size(), revealed);
+            QVERIFY(std::ranges::all_of(f.boxes.shown, [](auto& m) { return m.text == "GARDEN"; }));
+            QCOMPARE(test::LayoutFault(about), QString());
+            QTest::keyClick(button, Qt::Key_Escape);
+            QVERIFY(!about.isVisible());
+        }
+    }
+
+    // Each letter goes down on its own step to the first place still free in the anagram, or
+    // nowhere when the record has no place for it; then the word's row comes back.
+    void anagramLettersFindTheirPlaces() {
+        // The word, its anagram, the rows after the first step and after the tick.
+        const char* const cases[][4] = {{"garden", "danger", ".ARDEN ...G..", "DANGER"},
+                                        {"rescue", "secure", ".ESCUE ....R.", "SECURE"},
+                                        {"garden", "tender", ".ARDEN ......", ".END.R"}};
+        for (const auto& [word, anagram, first, shown] : cases) {
+            Anagrams a({anagram}, word);
+            QVERIFY(a.window.Step());
+            QCOMPARE(a.Row(-1) + ' ' + a.Row(0), QLatin1String(first));
+            a.PlayTick();
+            QCOMPARE(a.Row(-1), QString(word).toUpper());
+            QCOMPARE(a.Row(0), QLatin1String(shown));
+        }
+    }
+
+    // Six rows of seven anagrams, each in the window; the tick after the sixth closes it, and
+    // the seventh is never read. Esc ends the animation at once.
+    void theAnagramWindowShowsSixRowsThenCloses() {
+        const std::vector<const char*> words{"caster", "caters", "reacts", "recast",
+                                             "traces", "carets", "cartes"};
+        Anagrams a(words, "crates");
+        QSignalSpy accepted(&a.window, &QDialog::accepted);
+        for (int row = 0; row < 6; ++row) {
+            a.PlayTick();
+            QCOMPARE(a.Row(row), QString(words[row]).toUpper());
+        }
+        QCOMPARE(test::LayoutFault(a.window), QString());
+        QVERIFY(a.window.Step()); // the last pause before closing
+        QVERIFY(!a.window.Step() && accepted.count() == 1);
+        QCOMPARE(a.set.Word(), std::string("cartes"));
+
+        Anagrams b({"danger"});
+        Show(b.window);
+        QTest::keyClick(&b.window, Qt::Key_Escape);
+        QVERIFY(!b.window.isVisible() && !b.window.Step());
+        QCOMPARE(b.window.cursor().shape(), Qt::ArrowCursor);
+    }
+
+    // The real timers drive the same steps: one anagram, a tick to draw it, one to close.
+    void theAnagramWindowPlaysByItself() {
+        Anagrams a({"danger"});
+        a.window.SpeedUp(100);
+        QTimer::singleShot(10000, &a.window, &QDialog::reject); // only if it hangs
+        QCOMPARE(a.window.exec(), int(QDialog::Accepted));
+        QCOMPARE(a.Row(0), QStringLiteral("DANGER"));
+    }
+
+    // Every topic opens at its heading, under the window's caption, in the language of the
+    // moment, and its links lead to the other topics; a missing help file is said.
+    void theHelpInBothLanguages() {
+        const std::tuple<HelpTopic, const char*, const char*> topics[] = {
+            {HelpTopic::Game, "Morvane Lexel: the game and its rules",
+             "Morvane Lexel: Das Spiel und seine Regeln"},
+            {HelpTopic::Statistics, "High scores and statistics", "High Scores und Statistik"},
+            {HelpTopic::Playing, "Playing Morvane Lexel", "So wird gespielt"},
+            {HelpTopic::Options, "Options", "Einstellungen"},
+        };
+        test::WindowFixture f("E");
+        HelpFiles help(LEXEL_HELP_DIR, f.languageSwitch, f.boxes);
+        for (const char* language : {"E", "D"}) {
+            f.languageSwitch.Apply(test::LanguageOf(language));
+            for (const auto& [topic, english, german] : topics) {
+                QTimer::singleShot(0, [&] {
+                    auto* viewer = qobject_cast<HelpViewer*>(QApplication::activeModalWidget());
+                    QVERIFY(viewer != nullptr);
+                    const auto close = qScopeGuard([viewer] { viewer->reject(); });
+                    auto* browser = viewer->browser();
+                    QCOMPARE(viewer->windowTitle(),
+                             QString(*language == 'D' ? "Hilfe zu Morvane Lexel"
+                                                      : "Morvane Lexel Help"));
+                    QCOMPARE(browser->document()->toPlainText().section(u'\n', 0, 0).trimmed(),
+                             QString(*language == 'D' ? german : english));
+                    for (int other = 2; other <= 4 && topic == HelpTopic::Game; ++other) {
+                        const auto link = QStringLiteral("topic%1.html").arg(other);
+                        QVERIFY(browser->toHtml().contains(link));
+                        // What a click on the link does: the target relative to the page shown.
+                        browser->setSource(browser->source().resolved(QUrl(link)));
+                        QCOMPARE(browser->source().path(),
+                                 QStringLiteral("/help/%1/%2").arg(language, link));
+                        QVERIFY(browser->document()->toPlainText().size() > 500);
+                        browser->setSource(browser->source().resolved(QUrl("topic1.html")));
+                    }
+                });
+                help.ShowTopic(topic);
+            }
+        }
+        QVERIFY(f.boxes.shown.empty());
+        HelpFiles missing(f.dir.path(), f.languageSwitch, f.boxes);
+        missing.ShowTopic(HelpTopic::Options);
+        QCOMPARE(f.boxes.shown.at(0).text,
+                 QStringLiteral("Die Hilfedatei Lexel_D.rcc konnte nicht geöffnet werden."));
+    }
+
+    // The first start asks, English preselected; Enter confirms the choice and stores it. Esc
+    // means English this time and asks again at the next start.
+    void theFirstStartAsksForTheLanguage() {
+        for (const bool enter : {true, false}) {
+            test::WindowFixture f("E");
+            bool preselected = false;
+            QTimer::singleShot(0, [&] {
+                auto& window = *QApplication::activeModalWidget();
+                QTimer::singleShot(100, &window, &QWidget::close); // should the way fail
+                preselected = Child<QRadioButton>(window, "englishOption")->isChecked();
+                QCOMPARE(test::LayoutFault(window), QString());
+                auto* german = Child<QRadioButton>(window, "germanOption");
+                german->click();
+                QTest::keyClick(german, enter ? Qt::Key_Return : Qt::Key_Escape);
+            });
+            const auto chosen = enter ? InterfaceLanguage::German : InterfaceLanguage::English;
+            QCOMPARE(ChooseLanguage(f.store), chosen);
+            QVERIFY(preselected);
+            QCOMPARE(f.Stored("Language"), std::string(enter ? "D" : ""));
+            test::ModalCloser modals;
+            QCOMPARE(ChooseLanguage(f.store), chosen);
+            QCOMPARE(modals.seen, enter ? QStringList() : QStringList{"LanguageDialog"});
+        }
+    }
+
+    // Beginner has no easier words to add, Expert and Guru no cheating: the window shows only
+    // what the level allows, as it opens and as a level is clicked, and OK takes what it shows.
+    void eachLevelShowsWhatItAllows() {
+        const struct {
+            Level opened;
+            const char* clicked;
+            Level chosen;
+            bool wordSelectionShown;
+            bool cheatingShown;
+            bool cheating;
+        } cases[] = {
+            {Level::Advanced, "levelBeginner", Level::Beginner, false, true, true},
+            {Level::Advanced, "levelExpert", Level::Expert, true, false, false},
+            {Level::Beginner, nullptr, Level::Beginner, false, true, true},
+            {Level::Guru, "levelAdvanced", Level::Advanced, true, true, false},
+        };
+        for (const auto& c : cases) {
+            test::WindowFixture f("E");
+            Settings settings{InterfaceLanguage::English, c.opened, true, true, true, true};
+            OptionsDialog dialog(settings, f.store, f.help);
+            dialog.show();
+            if (c.clicked != nullptr) {
+                Click(dialog, c.clicked);
+            }
+            QCOMPARE(!Child<QWidget>(dialog, "wordSelectionGroup")->isHidden(),
+                     c.wordSelectionShown);
+            QCOMPARE(!Child<QWidget>(dialog, "cheatingGroup")->isHidden(), c.cheatingShown);
+            QCOMPARE(test::LayoutFault(dialog), QString());
+            Click(dialog, "okButton");
+            QCOMPARE(settings.level, c.chosen);
+            QCOMPARE(settings.cheating, c.cheating);
+            QVERIFY(settings.onlyThisLevel); // taken even where the level hides it
+        }
+    }
+
+    // OK takes the choice until the program ends, Save also stores it, Cancel and Esc keep
+    // everything; Defaults only sets the controls. Enter is no way out; F1 and Help help.
+    void whatEachWayOutOfTheOptionsKeepsAndStores() {
+        const Settings opened{InterfaceLanguage::English, Level::Beginner, true, true, true, false};
+        const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, false, true};
+        const struct {
+            bool defaults;
+            const char* button; // nullptr: Esc
+            Settings kept;
+            bool stored;
+        } cases[] = {
+            {false, "okButton", chosen, false},           {false, "saveButton", chosen, true},
+            {false, "cancelButton", opened, false},       {false, nullptr, opened, false},
+            {true, "okButton", DefaultSettings(), false},
+        };
+        for (const auto& c : cases) {
+            test::WindowFixture f("E");
+            const Settings before = ReadSettings(f.store);
+            Settings settings = opened;
+            OptionsDialog dialog(settings, f.store, f.help);
+            Show(dialog);
+            for (const char* control : {"levelExpert", "easierLevelWords", "coloringCheck",
+                                        "timerCheck", "germanOption"}) {
+                Click(dialog, control);
+            }
+            if (c.defaults) {
+                Click(dialog, "defaultsButton");
+            }
+            QTest::keyClick(&dialog, Qt::Key_Return);
+            QTest::keyClick(&dialog, Qt::Key_F1);
+            Click(dialog, "helpButton");
+            QVERIFY(dialog.isVisible());
+            QCOMPARE(f.help.topics, (std::vector{HelpTopic::Options, HelpTopic::Options}));
+            if (c.button) {
+                Click(dialog, c.button);
+            } else {
+                QTest::keyClick(&dialog, Qt::Key_Escape);
+            }
+            QVERIFY(!dialog.isVisible());
+            QCOMPARE(settings, c.kept);
+            QCOMPARE(ReadSettings(f.store), c.stored ? c.kept : before);
+        }
+    }
+
+    // The stored texts are shown as they are, markup and all, and all of them: a heading too
+    // long for one line wraps, a long text grows the window, and one taller than the screen
+    // scrolls, its button in reach. Enter is no way out; the button and Esc are.
+    void theQuotationWindowFitsTheQuotationAsStored() {
+        const QString words = QStringLiteral("Every word of this quotation takes room. ");
+        const Quote quotes[] = {
+            {"<b>A heading</b> far too long to fit on a single line of this window at all",
+             "a &amp; <i>b</i>", "<u>Who</u>"},
+            {"Length", words.repeated(20).toStdString(), "A Writer"},
+            {"Length", words.repeated(2000).toStdString(), "A Writer"},
+        };
+        for (const auto& quote : quotes) {
+            test::WindowFixture f("E");
+            QuotationWindow window(quote);
+            for (const auto& [name, stored] : {std::pair{"heading", quote.Title},
+                                               {"text", quote.Text},
+                                               {"source", quote.Source}}) {
+                auto* label = Child<QLabel>(window, name);
+                QCOMPARE(label->text(), QString::fromStdString(stored));
+                QCOMPARE(label->textFormat(), Qt::PlainText);
+                QVERIFY2(label->height() >= label->heightForWidth(label->width()), name);
+            }
+            const bool scrolls = window.findChild<QWidget*>("textScroller") != nullptr;
+            QCOMPARE(scrolls, quote.Text.size() > 10000);
+            QCOMPARE(test::LayoutFault(window), QString());
+            QVERIFY(window.height() <= window.screen()->availableGeometry().height());
+            Show(window);
+            QTest::keyClick(&window, Qt::Key_Return);
+            QVERIFY(window.isVisible());
+            if (scrolls) {
+                QTest::keyClick(&window, Qt::Key_Escape);
+            } else {
+                QTest::mouseClick(Child<QPushButton>(window, "closeButton"), Qt::LeftButton);
+            }
+            QVERIFY(!window.isVisible());
+        }
+    }
+
+    // The games-won line reads the stored counts as they are; each rank shows its stored word and
+    // score as plain text; HighLight marks the first row that matches exactly.
+    void theHighScoresAsStored() {
+        test::WindowFixture f("E");
+        f.store.WriteOption("GamesWon", "lots");
+        f.store.WriteOption("GamesPlayed", "%2");
+        const char* const stored[] = {"GARDEN900", "PLANET500", "<b>X</b>99", "PLANET500"};
+        for (int i = 0; i < 4; ++i) {
+            f.store.WriteOption(HighScoreKey(i + 1), stored[i]);
+        }
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        QCOMPARE(Text(window, "gamesWonLine"),
+                 QStringLiteral("You have won lots out of %2 times."));
+        window.HighLight(QStringLiteral("garden"), QStringLiteral("900"));
+        window.HighLight(QStringLiteral("PLANET"), QStringLiteral("500"));
+        QStringList shown; // rank, word and score, "*" after the row highlighted
+        for (int i = 0; i < 5; ++i) {
+            const auto* word = Child<QLabel>(window, QStringLiteral("word_%1").arg(i));
+            QCOMPARE(word->textFormat(), Qt::PlainText);
+            shown << Text(window, QStringLiteral("rank_%1").arg(i)) + ' ' + word->text() + ' ' +
+                         Text(window, QStringLiteral("score_%1").arg(i)) +
+                         (word->font().bold() ? "*" : "");
+        }
+        QCOMPARE(shown, QStringList({"1 GARDEN 900", "2 PLANET 500*", "3 <b>X</ b>99",
+                                     "4 PLANET 500", "5 ?????? 0"}));
+        QCOMPARE(test::LayoutFault(*Child<QWidget>(window, "highScoresPage")), QString());
+    }
+
+    // F1 and Help open the topic. Reset asks first: No is preselected and keeps everything, Esc
+    // closes without asking, and Yes empties the table and the counters, where a running game
+    // that has an evaluated line stays counted as played.
+    void theStatisticsHelpResetAndEscape() {
+        test::WindowFixture f("D");
+        f.store.WriteOption("HighScore1", "GARDEN900");
+        f.store.WriteOption("GamesPlayed", "8");
+        StatisticsDialog window(f.store, f.boxes, f.help, true);
+        Show(window);
+        QTest::keyClick(&window, Qt::Key_F1);
+        QTest::mouseClick(Child<QPushButton>(window, "helpButton"), Qt::LeftButton);
+        QCOMPARE(f.help.topics, (std::vector{HelpTopic::Statistics, HelpTopic::Statistics}));
+        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
+        QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
+        const auto& question = f.boxes.shown.at(0);
+        QCOMPARE(question.text, QStringLiteral("High Scores wirklich löschen?"));
+        QVERIFY(question.buttons == MessageButtons::YesNo &&
+                question.defaultAnswer == MessageAnswer::No);
+        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("8GARDEN900"));
+        QTest::keyClick(&window, Qt::Key_Escape);
+        QVERIFY(!window.isVisible() && f.boxes.shown.size() == 1);
+        Show(window);
+        QTest::mouseClick(Child<QPushButton>(window, "resetButton"), Qt::LeftButton);
+        QVERIFY(!window.isVisible());
+        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("1??????0"));
+    }
+
+    // The History page reads the stored rows: streaks, wins by line and the recent scores, as
+    // a screen reader hears the charts.
+    void theHistoryDescribesTheStoredRows() {
+        test::WindowFixture f("E");
+        for (const auto& [level, line, outcome, score] :
+             {std::tuple{Level::Advanced, 9, Outcome::Won, 300500},
+              {Level::Advanced, 3, Outcome::Won, 250000},
+              {Level::Guru, 9, Outcome::Lost, 3400},
+              {Level::Beginner, 9, Outcome::Won, 280000},
+              {Level::Advanced, 2, Outcome::GivenUp, 200}}) {
+            GameHistory(f.db).Add(
+                {"2024-06-11T14:03:05", level, "garden", line, outcome, 0, score, 0, 0, false});
+        }
+        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        QCOMPARE(Text(window, "currentStreakLine") + " / " + Text(window, "bestStreakLine"),
+                 QStringLiteral("Current winning streak: 0 / Best winning streak: 2"));
+        QCOMPARE(Child<QWidget>(window, "winsByLineChart")->accessibleDescription(),
+                 QStringLiteral("Games won by line: line 1: 0, line 2: 0, line 3: 1, line 4: 0, "
+                                "line 5: 0, line 6: 0, line 7: 0, line 8: 0, line 9: 2, won ahead "
+                                "of time: 1"));
+        QCOMPARE(Child<QWidget>(window, "recentScoresChart")->accessibleDescription(),
+                 QStringLiteral("Oldest first. Beginner: 280000; Advanced: 300500, 250000, 200; "
+                                "Expert: no games; Guru: 3400"));
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
