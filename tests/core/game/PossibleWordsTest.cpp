@@ -79,15 +79,6 @@ TEST(PossibleWords, AgreeWithABruteForceCountOverTheRealWords) {
     }
 }
 
-TEST(PossibleWords, TheDrawableWordsAreTheLevelsTheDrawTakes) {
-    PlayedGame game; // the sample: planet (1), garden and bobbin (2), danger (3), silver (4)
-    using Words = std::vector<std::string>;
-    EXPECT_EQ(game.words.DrawableWords(Level::Advanced, true), (Words{"garden", "bobbin"}));
-    EXPECT_EQ(game.words.DrawableWords(Level::Advanced, false),
-              (Words{"planet", "garden", "bobbin"}));
-    EXPECT_EQ(game.words.DrawableWords(Level::Beginner, false), (Words{"planet"}));
-}
-
 TEST(PossibleWords, TheModelCountsWhatTheBoardShows) {
     // Hidden "garden" of level 2 only: garden and bobbin could have been drawn. "4E" types E
     // into solution position 4 before the moves.

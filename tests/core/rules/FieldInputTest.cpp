@@ -5,7 +5,6 @@
 
 #include <gtest/gtest.h>
 #include <string_view>
-#include <vector>
 
 namespace lexel {
 namespace {
@@ -33,24 +32,6 @@ TEST(FieldInput, ContentThatArrivesOtherwiseIsChecked) {
                  std::to_string(IsValidSolutionContent(content)) + " ";
     }
     EXPECT_EQ(valid, "111 000 000 010 011 001 ");
-}
-
-TEST(FindNextFree, SearchesOnAndWrapsButNeverReturnsTheStart) {
-    std::vector<bool> free(6, true);
-    const auto find = [&](int start, Direction d) {
-        return FindNextFree(0, 5, start, d, [&](int i) { return free[static_cast<size_t>(i)]; });
-    };
-    EXPECT_EQ(find(5, Direction::Right), 0);
-    EXPECT_EQ(find(2, Direction::Right), 3);
-    EXPECT_EQ(find(0, Direction::Left), 5);
-    free[0] = false; // revealed by a hint
-    EXPECT_EQ(find(5, Direction::Right), 1);
-    EXPECT_EQ(find(1, Direction::Left), 5);
-    free = {false, false, true, false, false, false};
-    EXPECT_EQ(find(2, Direction::Right), -1);
-    EXPECT_EQ(find(4, Direction::Left), 2);
-    // Over the fields 30..35 of line 9.
-    EXPECT_EQ(FindNextFree(30, 35, 35, Direction::Right, [](int k) { return k != 30; }), 31);
 }
 
 TEST(GameTimer, RecomputesFromTheClockAndStopsAtADay) {
