@@ -41,9 +41,10 @@ std::map<std::string, int> Numbers(const std::string& name) {
     return numbers;
 }
 
-std::set<std::string> Guesses() {
+// The words of committed lists, without what follows a tab.
+std::set<std::string> Words(std::initializer_list<const char*> names) {
     std::set<std::string> words;
-    for (const char* name : {"raw3.txt", "raw4.txt", "raw5.txt", "raw6.txt"}) {
+    for (const char* name : names) {
         for (const auto& line : Lines(std::string("words/") + name)) {
             words.insert(line.substr(0, line.find('\t')));
         }
@@ -51,9 +52,8 @@ std::set<std::string> Guesses() {
     return words;
 }
 
-std::set<std::string> Excepted() {
-    const auto lines = Lines("words/except.txt");
-    return {lines.begin(), lines.end()};
+std::set<std::string> Guesses() {
+    return Words({"raw3.txt", "raw4.txt", "raw5.txt", "raw6.txt"});
 }
 
 // The plural or third-person forms a word can take: houses, boxes, tries.
@@ -84,7 +84,7 @@ TEST(GeneratedDatabase, HoldsEveryGuessAndSuggestsNoExceptedWord) {
         EXPECT_TRUE(stored == listed) << "the table of " << length << " letters";
     }
     int asked = 0;
-    for (const auto& excepted : Excepted()) {
+    for (const auto& excepted : Words({"except.txt"})) {
         const auto word = AsciiUpper(excepted);
         const auto& table = tables.Table(static_cast<int>(word.size()));
         if (std::find(table.words.begin(), table.words.end(), word) == table.words.end()) {
@@ -129,7 +129,7 @@ TEST(WordLists, LevelsFollowHowOftenAWordIsSaid) {
 // guess is excepted too. An excepted word with a level stops the generator (SourceListsTest).
 TEST(WordLists, WordFormsFollowTheirWord) {
     const auto guesses = Guesses();
-    const auto excepted = Excepted();
+    const auto excepted = Words({"except.txt"});
     std::set<std::string> plurals;
     for (const auto& word : guesses) {
         const auto forms = SForms(word);
