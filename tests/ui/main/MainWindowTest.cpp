@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace lexel;
 using test::Child;
@@ -75,27 +76,23 @@ QLineEdit* Solution(MainWindow& w, int i) {
 // Letters are typed; <Name> is a key (Ctrl+G and the like too); [g4] and [s2] put the focus on
 // a guess or solution field; {name} clicks the button of that name; (text) pastes the text.
 void PressKeys(MainWindow& w, const QString& keys) {
-    for (int i = 0; i < keys.size(); ++i) {
-        const auto kind = QStringLiteral("<[{(").indexOf(keys[i]);
-        if (kind < 0) {
-            Type(QString(keys[i]));
-            continue;
-        }
-        const int end = keys.indexOf(QStringLiteral(">]})")[kind], i);
-        const auto inside = keys.mid(i + 1, end - i - 1);
-        i = end;
-        if (kind == 0) {
-            const auto key = QKeySequence::fromString(inside)[0];
+    static const QRegularExpression step(
+        R"(<(.+?)>|\[g(\d+)\]|\[s(\d+)\]|\{(\w+)\}|\((.*?)\)|(.))");
+    for (const auto& m : step.globalMatch(keys)) {
+        if (m.hasCaptured(1)) {
+            const auto key = QKeySequence::fromString(m.captured(1))[0];
             Press(key.key(), key.keyboardModifiers());
-        } else if (kind == 1) {
-            (inside[0] == u'g' ? Field(w, inside.mid(1).toInt())
-                               : Solution(w, inside.mid(1).toInt()))
-                ->setFocus();
-        } else if (kind == 2) {
-            QTest::mouseClick(Child<QPushButton>(w, inside), Qt::LeftButton);
-        } else {
-            QGuiApplication::clipboard()->setText(inside);
+        } else if (m.hasCaptured(2)) {
+            Field(w, m.captured(2).toInt())->setFocus();
+        } else if (m.hasCaptured(3)) {
+            Solution(w, m.captured(3).toInt())->setFocus();
+        } else if (m.hasCaptured(4)) {
+            test::Click(w, qPrintable(m.captured(4)));
+        } else if (m.hasCaptured(5)) {
+            QGuiApplication::clipboard()->setText(m.captured(5));
             Press(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            Type(m.captured(6));
         }
     }
 }
@@ -210,7 +207,7 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
-        QVERIFY(Field(w, 0)->isHidden() && !w.Board().GuessLetter(0)->isHidden());
+        QVERIFY(Field(w, 0)->isHidden() && w.Board().GuessLetter(0)->isVisible());
         QCOMPARE(w.Board().GuessLetter(0)->text(), QStringLiteral("T"));
         f.clock.now += 3725;
         QTest::qWait(400); // a tick of the window's clock
@@ -218,15 +215,13 @@ private slots:
         Press(Qt::Key_Escape);
         Type("garden");
         test::ModalCloser modals;
-        QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+        test::Click(w, "solveButton");
         QCOMPARE(modals.seen, (QStringList{"StatisticsDialog", "AnagramWindow"}));
         QCOMPARE(test::Heard(w.Board().RevealedLetter(0)), QStringLiteral("G, revealed"));
-        QVERIFY(Solution(w, 0)->isHidden());
-        QVERIFY(!Child<QPushButton>(w, "suggestButton")->isEnabled());
+        QVERIFY(Solution(w, 0)->isHidden() && !Child<QPushButton>(w, "suggestButton")->isEnabled());
         test::Reactivate(&w);
         Press(Qt::Key_F2);
-        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
-        QCOMPARE(Field(w, 0)->text(), QStringLiteral("_"));
+        QCOMPARE(Focused() + ' ' + Field(w, 0)->text(), QStringLiteral("guessField_0 _"));
         QVERIFY(!Solution(w, 0)->isHidden());
         QCOMPARE(test::Heard(Child<QWidget>(w, "lineResult_0"), QAccessible::Name),
                  QStringLiteral("Line 1: not evaluated"));
@@ -262,13 +257,12 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
-        QCOMPARE(Field(w, 0)->text() + Field(w, 1)->text(), QStringLiteral("T_"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_1"));
+        QCOMPARE(Field(w, 0)->text() + Field(w, 1)->text() + ' ' + Focused(),
+                 QStringLiteral("T_ guessField_1"));
         QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'E'))
             ->actionInterface()
             ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(Field(w, 1)->text(), QStringLiteral("E"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
+        QCOMPARE(Field(w, 1)->text() + ' ' + Focused(), QStringLiteral("E guessField_2"));
         Guess("n");
         QVERIFY(!Button(w, "usedLetter", 'T')->isHidden() &&
                 Button(w, "unusedLetter", 'T')->isHidden());
@@ -335,11 +329,9 @@ private slots:
         Guess("gaz"); // against the window "gar": black dots only
         const auto contrast = [](QWidget* widget, QPalette::ColorRole role,
                                  QPalette::ColorGroup group = QPalette::Active) {
-            const auto& palette = widget->palette();
-            return qAbs(
-                palette.color(group, role).lightnessF() -
-                palette.color(group, role == QPalette::Text ? QPalette::Base : QPalette::Window)
-                    .lightnessF());
+            const auto ground = role == QPalette::Text ? QPalette::Base : QPalette::Window;
+            const auto& p = widget->palette();
+            return qAbs(p.color(group, role).lightnessF() - p.color(group, ground).lightnessF());
         };
         QVERIFY(contrast(w.Board().GuessLetter(0), QPalette::WindowText) > 0.5);
         QVERIFY(contrast(Field(w, FirstField(1)), QPalette::Text) > 0.5);
@@ -411,7 +403,7 @@ private slots:
             test::ModalCloser closer; // the statistics after the win
             Press(Qt::Key_Escape);
             Type(QString::fromStdString(w.Model().State().HiddenWord));
-            QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+            test::Click(w, "solveButton");
         }
         Child<QAction>(w, "copyResultAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), w.Model().DailyResult());
