@@ -73,8 +73,7 @@ inline QString Heard(QObject* object, QAccessible::Text text = QAccessible::Desc
 }
 
 inline QString Focused() {
-    auto* widget = QApplication::focusWidget();
-    return widget ? widget->objectName() : QStringLiteral("<none>");
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "<none>";
 }
 
 // Runs `open` and returns the name of the popup menu it opened, or "" when none did; the item
@@ -101,12 +100,7 @@ inline QString Popup(QWidget* window, const std::function<void()>& open,
 inline QString PopupOf(QWidget* target, const char* item = nullptr,
                        Qt::MouseButton mouse = Qt::RightButton) {
     return Popup(
-        target->window(),
-        [=] {
-            QTest::mousePress(target, mouse);
-            QTest::mouseRelease(target, mouse);
-        },
-        item);
+        target->window(), [=] { QTest::mouseClick(target, mouse); }, item);
 }
 
 } // namespace lexel::test

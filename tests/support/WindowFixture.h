@@ -56,7 +56,7 @@ inline void Show(QWidget& window) {
 }
 
 // Clicks near the left edge: an option or check box answers only on its box and caption.
-inline void Click(QWidget& window, const char* name) {
+inline void Click(QWidget& window, const QString& name) {
     auto* button = Child<QAbstractButton>(window, name);
     QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }

@@ -87,7 +87,7 @@ void PressKeys(MainWindow& w, const QString& keys) {
         } else if (m.hasCaptured(3)) {
             Solution(w, m.captured(3).toInt())->setFocus();
         } else if (m.hasCaptured(4)) {
-            test::Click(w, qPrintable(m.captured(4)));
+            test::Click(w, m.captured(4));
         } else if (m.hasCaptured(5)) {
             QGuiApplication::clipboard()->setText(m.captured(5));
             Press(Qt::Key_V, Qt::ControlModifier);
@@ -233,27 +233,10 @@ private slots:
         QCOMPARE(f.boxes.shown.size(), shown);
     }
 
-    // The board's places open their popups, F1 and Contents the help; leaving a game with an
-    // evaluated line asks first.
-    void theBoardsPlacesPopupsHelpAndLeaving() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        Guess("ten");
-        QCOMPARE(PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
-        QCOMPARE(PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
-        QCOMPARE(w.Input().HintPosition(), 4);
-        QCOMPARE(PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
-        QTest::keyClick(&w, Qt::Key_F1); // help at the window's topic
-        w.findChild<QAction*>("contentsAction")->trigger();
-        QVERIFY(f.help.topics == (std::vector{HelpTopic::Playing, HelpTopic::Playing}));
-        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes}; // to giving up the game
-        QVERIFY(!w.close() && w.isVisible());
-        QVERIFY(w.close());
-    }
-
     // A click, and a screen reader's press, type the letter once where the player typed last;
-    // an evaluated letter moves to the panel of used letters.
-    void aLetterButtonTypesOnceAndChangesPanels() {
+    // an evaluated letter moves to the panel of used letters. Then the board's places open their
+    // popups, F1 and Contents the help; leaving a game with an evaluated line asks first.
+    void letterButtonsTheBoardsPopupsHelpAndLeaving() {
         test::MainWindowFixture f;
         auto& w = f.Start();
         QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
@@ -266,6 +249,16 @@ private slots:
         Guess("n");
         QVERIFY(!Button(w, "usedLetter", 'T')->isHidden() &&
                 Button(w, "unusedLetter", 'T')->isHidden());
+        QCOMPARE(PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
+        QCOMPARE(PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
+        QCOMPARE(w.Input().HintPosition(), 4);
+        QCOMPARE(PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
+        QTest::keyClick(&w, Qt::Key_F1); // help at the window's topic
+        w.findChild<QAction*>("contentsAction")->trigger();
+        QVERIFY(f.help.topics == (std::vector{HelpTopic::Playing, HelpTopic::Playing}));
+        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes}; // to giving up the game
+        QVERIFY(!w.close() && w.isVisible());
+        QVERIFY(w.close());
     }
 
     // The colour menus, opened by mouse or keyboard on a button or an evaluated letter, Save
