@@ -212,8 +212,7 @@ private slots:
         f.clock.now += 3725;
         QTest::qWait(400); // a tick of the window's clock
         QCOMPARE(Child<QLabel>(w, "timeLabel")->text(), QStringLiteral("01:02:05"));
-        Press(Qt::Key_Escape);
-        Type("garden");
+        PressKeys(w, "<Escape>garden");
         test::ModalCloser modals;
         test::Click(w, "solveButton");
         QCOMPARE(modals.seen, (QStringList{"StatisticsDialog", "AnagramWindow"}));
@@ -268,9 +267,8 @@ private slots:
         auto& w = f.Start();
         f.settings.cheating = true;
         f.boxes.answers = {MessageAnswer::Yes};
-        Guess("ten");
-        Guess("xyz");                       // nothing of "garden": red and locked
-        auto* e = w.Board().GuessLetter(1); // the E of line 1
+        PressKeys(w, "ten<Return>xyz<Return>"); // x, y, z: nothing of "garden", red and locked
+        auto* e = w.Board().GuessLetter(1);     // the E of line 1
         auto* field = Field(w, FirstField(2));
         Type("e");
         field->setFocus(); // back on the E just typed: the menu key opens its button's menu
@@ -279,28 +277,25 @@ private slots:
         QVERIFY(Shows(e, LetterColor::Yellow));
         QCOMPARE(Heard({e, Button(w, "usedLetter", 'E')}),
                  QStringList({"E, yellow", "yellow, used"}));
-        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
-                 QStringLiteral("buttonColorMenu"));
         PopupOf(e, "cellBlue"); // the grid letter's own menu
         QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("blue, used"));
-        // The middle button on a letter button, then on a grid letter; the locked X has no menus.
-        QCOMPARE(QStringList({PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
+        // Shift+F10 in the field, the middle button on a letter button, then on a grid letter; the
+        // locked X has no menus.
+        const auto shiftF10 = [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); };
+        QCOMPARE(QStringList({test::Popup(&w, shiftF10),
+                              PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
                               PopupOf(e, nullptr, Qt::MiddleButton),
                               PopupOf(w.Board().GuessLetter(3)), PopupOf(Visible(w, 'X'))}),
-                 QStringList({"buttonColorMenu", "", "", ""}));
+                 QStringList({"buttonColorMenu", "buttonColorMenu", "", "", ""}));
         QCOMPARE(Focused(), QStringLiteral("guessField_6"));
 
-        Solution(w, 0)->setFocus();
-        Type("g");
-        Press(Qt::Key_Y, Qt::ControlModifier); // Save Analysis fixes the solution's letters
-        QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
+        PressKeys(w, "[s0]g<Ctrl+Y>"); // Save Analysis fixes the solution's letters
         QVERIFY(Solution(w, 0)->isHidden());
-        Press(Qt::Key_G, Qt::ControlModifier); // Reset To Gray keeps them
-        QCOMPARE(Heard({e, Visible(w, 'E'), Visible(w, 'G')}),
-                 QStringList({"E, gray", "gray, used", "green, unused"}));
+        PressKeys(w, "<Ctrl+G>"); // Reset To Gray keeps them
+        QCOMPARE(Heard({w.Board().RevealedLetter(0), e, Visible(w, 'E'), Visible(w, 'G')}),
+                 QStringList({"G, revealed", "E, gray", "gray, used", "green, unused"}));
 
-        Solution(w, 4)->setFocus(); // a hint on the E of "garden"
-        Press(Qt::Key_F3);
+        PressKeys(w, "[s4]<F3>"); // a hint on the E of "garden"
         const int cell = FirstField(LastLine) + 4;
         QCOMPARE(w.Board().RevealedLetter(4)->text() + w.Board().GuessLetter(cell)->text(),
                  QStringLiteral("EE"));
@@ -344,8 +339,7 @@ private slots:
             auto& w = f.Start();
             auto* count = Child<QLabel>(w, "possibleWordsLabel");
             QCOMPARE(count->isVisible(), on);
-            Guess("abc");
-            Guess("ten"); // of garden and bobbin, only garden fits
+            PressKeys(w, "abc<Return>ten<Return>"); // of garden and bobbin, only garden fits
             QCOMPARE(count->text(), on ? QStringLiteral("Possible words: 1") : count->text());
             QCOMPARE(test::LayoutFault(w), QString()); // the count below the board, in the window
             QCOMPARE(w.Board().GuessLetter(3)->mark().has_value(), on);
