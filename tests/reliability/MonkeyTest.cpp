@@ -160,8 +160,7 @@ private:
     }
 
     void TriggerCommand() {
-        auto* action = OneOf(actions_);
-        if (action->isEnabled() && !action->isSeparator()) {
+        if (auto* action = OneOf(actions_); action->isEnabled() && !action->isSeparator()) {
             action->trigger();
         }
     }

@@ -18,6 +18,16 @@
 
 namespace lexel::test {
 
+// Makes `window` the active one, as a window manager would: the keys of the next steps need
+// it, and a closed popup leaves the offscreen platform without any.
+inline void Reactivate(QWidget* window) {
+    QApplication::setActiveWindow(window);
+    if (!QTest::qWaitForWindowActive(window)) {
+        qFatal("the window did not become active");
+    }
+    QTest::qWait(5); // the focus the activation restores arrives before the next keys
+}
+
 struct MainWindowFixture : WindowFixture {
     explicit MainWindowFixture(const std::string& language = "E") : WindowFixture(language) {
         settings.language = LanguageOf(language);
@@ -31,10 +41,7 @@ struct MainWindowFixture : WindowFixture {
             GameServices{db, store, words, settings, boxes, help, random, clock, languageSwitch});
         window->Start();
         window->show();
-        QApplication::setActiveWindow(window.get());
-        if (!QTest::qWaitForWindowActive(window.get())) {
-            qFatal("the main window did not become active");
-        }
+        Reactivate(window.get());
         return *window;
     }
 
@@ -47,9 +54,7 @@ struct MainWindowFixture : WindowFixture {
 
 // Types `text` into whatever field has the focus, one key at a time, as a player does.
 inline void Type(const QString& text) {
-    for (const QChar c : text) {
-        QTest::keyClick(static_cast<QWidget*>(nullptr), c.toLatin1());
-    }
+    QTest::keyClicks(static_cast<QWidget*>(nullptr), text);
 }
 
 inline void Press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
@@ -68,18 +73,7 @@ inline QString Heard(QObject* object, QAccessible::Text text = QAccessible::Desc
 }
 
 inline QString Focused() {
-    auto* widget = QApplication::focusWidget();
-    return widget ? widget->objectName() : QStringLiteral("<none>");
-}
-
-// A closed popup leaves the offscreen platform without an active window: the keys of the
-// next steps need it back, as a window manager would give it.
-inline void Reactivate(QWidget* window) {
-    QApplication::setActiveWindow(window);
-    if (!QTest::qWaitForWindowActive(window)) {
-        qFatal("the window did not become active again");
-    }
-    QTest::qWait(5); // the focus the activation restores arrives before the next keys
+    return QApplication::focusWidget() ? QApplication::focusWidget()->objectName() : "<none>";
 }
 
 // Runs `open` and returns the name of the popup menu it opened, or "" when none did; the item
@@ -106,12 +100,7 @@ inline QString Popup(QWidget* window, const std::function<void()>& open,
 inline QString PopupOf(QWidget* target, const char* item = nullptr,
                        Qt::MouseButton mouse = Qt::RightButton) {
     return Popup(
-        target->window(),
-        [=] {
-            QTest::mousePress(target, mouse);
-            QTest::mouseRelease(target, mouse);
-        },
-        item);
+        target->window(), [=] { QTest::mouseClick(target, mouse); }, item);
 }
 
 } // namespace lexel::test

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QTimer>
 #include <QWidget>
+#include <QtTest>
 #include <vector>
 
 namespace lexel::test {
@@ -47,29 +48,35 @@ template <typename T> T* Child(QWidget& window, const QString& name) {
     return child;
 }
 
-// Whether `a` and `b` overlap by more than an edge of a few pixels.
-inline bool Overlap(const QRect& a, const QRect& b) {
-    const QRect both = a.intersected(b);
-    return both.width() > 4 && both.height() > 4;
+inline void Show(QWidget& window) {
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window)) {
+        qFatal("the window did not show");
+    }
+}
+
+// Clicks near the left edge: an option or check box answers only on its box and caption.
+inline void Click(QWidget& window, const QString& name) {
+    auto* button = Child<QAbstractButton>(window, name);
+    QTest::mouseClick(button, Qt::LeftButton, {}, QPoint(8, button->height() / 2));
 }
 
 // The first fault of the layout under `parent`, "" when none: each named control that shows lies
 // inside its parent (a frame may hide an edge a few pixels outside), clear of the others
 // beside it. Qt's own inner widgets are not looked into.
 inline QString LayoutFault(const QWidget& parent) {
-    QList<const QWidget*> shown;
-    for (const auto* child : parent.findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
-        if (!child->isHidden() && !child->objectName().isEmpty() &&
-            !child->objectName().startsWith(QLatin1String("qt_"))) {
-            shown << child;
-        }
-    }
+    auto shown = parent.findChildren<const QWidget*>(Qt::FindDirectChildrenOnly);
+    shown.removeIf([](const QWidget* child) {
+        return child->isHidden() || child->objectName().isEmpty() ||
+               child->objectName().startsWith(QLatin1String("qt_"));
+    });
     for (const auto* child : shown) {
         if (!parent.rect().adjusted(-5, -5, 5, 5).contains(child->geometry())) {
             return child->objectName() + QStringLiteral(" sticks out");
         }
         for (const auto* other : shown) {
-            if (other != child && Overlap(other->geometry(), child->geometry())) {
+            const QRect both = other->geometry().intersected(child->geometry());
+            if (other != child && both.width() > 4 && both.height() > 4) { // more than an edge
                 return child->objectName() + QStringLiteral(" overlaps ") + other->objectName();
             }
         }
@@ -85,14 +92,13 @@ inline QString LayoutFault(const QWidget& parent) {
 class ModalCloser {
 public:
     ModalCloser() {
-        timer_.setInterval(0);
-        QObject::connect(&timer_, &QTimer::timeout, [this] {
+        timer_.callOnTimeout([this] {
             if (auto* modal = QApplication::activeModalWidget()) {
                 seen.append(modal->objectName());
                 modal->close();
             }
         });
-        timer_.start();
+        timer_.start(0);
     }
     QStringList seen;
 

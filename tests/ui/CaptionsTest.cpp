@@ -18,17 +18,10 @@ using namespace lexel;
 
 namespace {
 
-// One row per text: `control` names a child of the window `window` ("" the window itself); its
-// caption is read, or what a screen reader hears of it after "name:" or "description:", or the
-// caption of a page after "tab0:" and the like.
-struct Text {
-    const char* window;
-    const char* control;
-    const char* english;
-    const char* german;
-};
-
-const Text Texts[] = {
+// One row per text: the window, a control in it ("" the window itself), the English and the
+// German text. The control's caption is read, or what a screen reader hears of it after "name:"
+// or "description:", or the caption of a page after "tab0:" and the like.
+const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"MainWindow", "", "Morvane Lexel", "Morvane Lexel"},
     {"MainWindow", "gameMenu", "&Game", "&Spiel"},
     {"MainWindow", "newGameAction", "&New Game", "&Neues Spiel"},
@@ -162,8 +155,8 @@ private slots:
         test::Guess("ten"); // against the window "gar": E and N elsewhere in "garden"
         f.store.WriteOption("GamesWon", "3");
         f.store.WriteOption("GamesPlayed", "8");
-        for (const bool german : {false, true}) {
-            if (german) {
+        for (const bool inGerman : {false, true}) {
+            if (inGerman) {
                 QTimer::singleShot(0, [] { // German, then OK in the options
                     auto& options = *QApplication::activeModalWidget();
                     test::Child<QAbstractButton>(options, "germanOption")->click();
@@ -181,11 +174,11 @@ private slots:
             QuotationWindow quotation(Quote{});
             QWidget* const windows[] = {&main,       &options, &language, &about,
                                         &statistics, &anagram, &quotation};
-            for (const auto& t : Texts) {
-                auto* const* window =
-                    std::ranges::find(windows, QString(t.window), &QObject::objectName);
-                QCOMPARE(Read(**window, QLatin1String(t.control)),
-                         QString::fromUtf8(german ? t.german : t.english));
+            for (const auto& [window, control, english, german] : Texts) {
+                auto* const* shown =
+                    std::ranges::find(windows, QString(window), &QObject::objectName);
+                QCOMPARE(Read(**shown, QLatin1String(control)),
+                         QString::fromUtf8(inGerman ? german : english));
             }
         }
     }

@@ -15,6 +15,7 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QPushButton>
+#include <QRegularExpression>
 
 using namespace lexel;
 using test::Child;
@@ -75,27 +76,23 @@ QLineEdit* Solution(MainWindow& w, int i) {
 // Letters are typed; <Name> is a key (Ctrl+G and the like too); [g4] and [s2] put the focus on
 // a guess or solution field; {name} clicks the button of that name; (text) pastes the text.
 void PressKeys(MainWindow& w, const QString& keys) {
-    for (int i = 0; i < keys.size(); ++i) {
-        const auto kind = QStringLiteral("<[{(").indexOf(keys[i]);
-        if (kind < 0) {
-            Type(QString(keys[i]));
-            continue;
-        }
-        const int end = keys.indexOf(QStringLiteral(">]})")[kind], i);
-        const auto inside = keys.mid(i + 1, end - i - 1);
-        i = end;
-        if (kind == 0) {
-            const auto key = QKeySequence::fromString(inside)[0];
+    static const QRegularExpression step(
+        R"(<(.+?)>|\[g(\d+)\]|\[s(\d+)\]|\{(\w+)\}|\((.*?)\)|(.))");
+    for (const auto& m : step.globalMatch(keys)) {
+        if (m.hasCaptured(1)) {
+            const auto key = QKeySequence::fromString(m.captured(1))[0];
             Press(key.key(), key.keyboardModifiers());
-        } else if (kind == 1) {
-            (inside[0] == u'g' ? Field(w, inside.mid(1).toInt())
-                               : Solution(w, inside.mid(1).toInt()))
-                ->setFocus();
-        } else if (kind == 2) {
-            QTest::mouseClick(Child<QPushButton>(w, inside), Qt::LeftButton);
-        } else {
-            QGuiApplication::clipboard()->setText(inside);
+        } else if (m.hasCaptured(2)) {
+            Field(w, m.captured(2).toInt())->setFocus();
+        } else if (m.hasCaptured(3)) {
+            Solution(w, m.captured(3).toInt())->setFocus();
+        } else if (m.hasCaptured(4)) {
+            test::Click(w, m.captured(4));
+        } else if (m.hasCaptured(5)) {
+            QGuiApplication::clipboard()->setText(m.captured(5));
             Press(Qt::Key_V, Qt::ControlModifier);
+        } else {
+            Type(m.captured(6));
         }
     }
 }
@@ -210,23 +207,20 @@ private slots:
         test::MainWindowFixture f;
         auto& w = f.Start();
         Guess("ten");
-        QVERIFY(Field(w, 0)->isHidden() && !w.Board().GuessLetter(0)->isHidden());
+        QVERIFY(Field(w, 0)->isHidden() && w.Board().GuessLetter(0)->isVisible());
         QCOMPARE(w.Board().GuessLetter(0)->text(), QStringLiteral("T"));
         f.clock.now += 3725;
         QTest::qWait(400); // a tick of the window's clock
         QCOMPARE(Child<QLabel>(w, "timeLabel")->text(), QStringLiteral("01:02:05"));
-        Press(Qt::Key_Escape);
-        Type("garden");
+        PressKeys(w, "<Escape>garden");
         test::ModalCloser modals;
-        QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+        test::Click(w, "solveButton");
         QCOMPARE(modals.seen, (QStringList{"StatisticsDialog", "AnagramWindow"}));
         QCOMPARE(test::Heard(w.Board().RevealedLetter(0)), QStringLiteral("G, revealed"));
-        QVERIFY(Solution(w, 0)->isHidden());
-        QVERIFY(!Child<QPushButton>(w, "suggestButton")->isEnabled());
+        QVERIFY(Solution(w, 0)->isHidden() && !Child<QPushButton>(w, "suggestButton")->isEnabled());
         test::Reactivate(&w);
         Press(Qt::Key_F2);
-        QCOMPARE(Focused(), QStringLiteral("guessField_0"));
-        QCOMPARE(Field(w, 0)->text(), QStringLiteral("_"));
+        QCOMPARE(Focused() + ' ' + Field(w, 0)->text(), QStringLiteral("guessField_0 _"));
         QVERIFY(!Solution(w, 0)->isHidden());
         QCOMPARE(test::Heard(Child<QWidget>(w, "lineResult_0"), QAccessible::Name),
                  QStringLiteral("Line 1: not evaluated"));
@@ -238,12 +232,22 @@ private slots:
         QCOMPARE(f.boxes.shown.size(), shown);
     }
 
-    // The board's places open their popups, F1 and Contents the help; leaving a game with an
-    // evaluated line asks first.
-    void theBoardsPlacesPopupsHelpAndLeaving() {
+    // A click, and a screen reader's press, type the letter once where the player typed last;
+    // an evaluated letter moves to the panel of used letters. Then the board's places open their
+    // popups, F1 and Contents the help; leaving a game with an evaluated line asks first.
+    void letterButtonsTheBoardsPopupsHelpAndLeaving() {
         test::MainWindowFixture f;
         auto& w = f.Start();
-        Guess("ten");
+        QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
+        QCOMPARE(Field(w, 0)->text() + Field(w, 1)->text() + ' ' + Focused(),
+                 QStringLiteral("T_ guessField_1"));
+        QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'E'))
+            ->actionInterface()
+            ->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(Field(w, 1)->text() + ' ' + Focused(), QStringLiteral("E guessField_2"));
+        Guess("n");
+        QVERIFY(!Button(w, "usedLetter", 'T')->isHidden() &&
+                Button(w, "unusedLetter", 'T')->isHidden());
         QCOMPARE(PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
         QCOMPARE(PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
         QCOMPARE(w.Input().HintPosition(), 4);
@@ -256,24 +260,6 @@ private slots:
         QVERIFY(w.close());
     }
 
-    // A click, and a screen reader's press, type the letter once where the player typed last;
-    // an evaluated letter moves to the panel of used letters.
-    void aLetterButtonTypesOnceAndChangesPanels() {
-        test::MainWindowFixture f;
-        auto& w = f.Start();
-        QTest::mouseClick(Button(w, "unusedLetter", 'T'), Qt::LeftButton);
-        QCOMPARE(Field(w, 0)->text() + Field(w, 1)->text(), QStringLiteral("T_"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_1"));
-        QAccessible::queryAccessibleInterface(Button(w, "unusedLetter", 'E'))
-            ->actionInterface()
-            ->doAction(QAccessibleActionInterface::pressAction());
-        QCOMPARE(Field(w, 1)->text(), QStringLiteral("E"));
-        QCOMPARE(Focused(), QStringLiteral("guessField_2"));
-        Guess("n");
-        QVERIFY(!Button(w, "usedLetter", 'T')->isHidden() &&
-                Button(w, "unusedLetter", 'T')->isHidden());
-    }
-
     // The colour menus, opened by mouse or keyboard on a button or an evaluated letter, Save
     // Analysis, Reset To Gray and a hint reach the board, the buttons and a screen reader.
     void marksAndHintsReachTheBoardTheButtonsAndAScreenReader() {
@@ -281,9 +267,8 @@ private slots:
         auto& w = f.Start();
         f.settings.cheating = true;
         f.boxes.answers = {MessageAnswer::Yes};
-        Guess("ten");
-        Guess("xyz");                       // nothing of "garden": red and locked
-        auto* e = w.Board().GuessLetter(1); // the E of line 1
+        PressKeys(w, "ten<Return>xyz<Return>"); // x, y, z: nothing of "garden", red and locked
+        auto* e = w.Board().GuessLetter(1);     // the E of line 1
         auto* field = Field(w, FirstField(2));
         Type("e");
         field->setFocus(); // back on the E just typed: the menu key opens its button's menu
@@ -292,28 +277,25 @@ private slots:
         QVERIFY(Shows(e, LetterColor::Yellow));
         QCOMPARE(Heard({e, Button(w, "usedLetter", 'E')}),
                  QStringList({"E, yellow", "yellow, used"}));
-        QCOMPARE(test::Popup(&w, [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); }),
-                 QStringLiteral("buttonColorMenu"));
         PopupOf(e, "cellBlue"); // the grid letter's own menu
         QCOMPARE(test::Heard(Visible(w, 'E')), QStringLiteral("blue, used"));
-        // The middle button on a letter button, then on a grid letter; the locked X has no menus.
-        QCOMPARE(QStringList({PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
+        // Shift+F10 in the field, the middle button on a letter button, then on a grid letter; the
+        // locked X has no menus.
+        const auto shiftF10 = [=] { QTest::keyClick(field, Qt::Key_F10, Qt::ShiftModifier); };
+        QCOMPARE(QStringList({test::Popup(&w, shiftF10),
+                              PopupOf(Button(w, "unusedLetter", 'B'), nullptr, Qt::MiddleButton),
                               PopupOf(e, nullptr, Qt::MiddleButton),
                               PopupOf(w.Board().GuessLetter(3)), PopupOf(Visible(w, 'X'))}),
-                 QStringList({"buttonColorMenu", "", "", ""}));
+                 QStringList({"buttonColorMenu", "buttonColorMenu", "", "", ""}));
         QCOMPARE(Focused(), QStringLiteral("guessField_6"));
 
-        Solution(w, 0)->setFocus();
-        Type("g");
-        Press(Qt::Key_Y, Qt::ControlModifier); // Save Analysis fixes the solution's letters
-        QCOMPARE(w.Board().RevealedLetter(0)->text(), QStringLiteral("G"));
+        PressKeys(w, "[s0]g<Ctrl+Y>"); // Save Analysis fixes the solution's letters
         QVERIFY(Solution(w, 0)->isHidden());
-        Press(Qt::Key_G, Qt::ControlModifier); // Reset To Gray keeps them
-        QCOMPARE(Heard({e, Visible(w, 'E'), Visible(w, 'G')}),
-                 QStringList({"E, gray", "gray, used", "green, unused"}));
+        PressKeys(w, "<Ctrl+G>"); // Reset To Gray keeps them
+        QCOMPARE(Heard({w.Board().RevealedLetter(0), e, Visible(w, 'E'), Visible(w, 'G')}),
+                 QStringList({"G, revealed", "E, gray", "gray, used", "green, unused"}));
 
-        Solution(w, 4)->setFocus(); // a hint on the E of "garden"
-        Press(Qt::Key_F3);
+        PressKeys(w, "[s4]<F3>"); // a hint on the E of "garden"
         const int cell = FirstField(LastLine) + 4;
         QCOMPARE(w.Board().RevealedLetter(4)->text() + w.Board().GuessLetter(cell)->text(),
                  QStringLiteral("EE"));
@@ -335,11 +317,9 @@ private slots:
         Guess("gaz"); // against the window "gar": black dots only
         const auto contrast = [](QWidget* widget, QPalette::ColorRole role,
                                  QPalette::ColorGroup group = QPalette::Active) {
-            const auto& palette = widget->palette();
-            return qAbs(
-                palette.color(group, role).lightnessF() -
-                palette.color(group, role == QPalette::Text ? QPalette::Base : QPalette::Window)
-                    .lightnessF());
+            const auto ground = role == QPalette::Text ? QPalette::Base : QPalette::Window;
+            const auto& p = widget->palette();
+            return qAbs(p.color(group, role).lightnessF() - p.color(group, ground).lightnessF());
         };
         QVERIFY(contrast(w.Board().GuessLetter(0), QPalette::WindowText) > 0.5);
         QVERIFY(contrast(Field(w, FirstField(1)), QPalette::Text) > 0.5);
@@ -359,8 +339,7 @@ private slots:
             auto& w = f.Start();
             auto* count = Child<QLabel>(w, "possibleWordsLabel");
             QCOMPARE(count->isVisible(), on);
-            Guess("abc");
-            Guess("ten"); // of garden and bobbin, only garden fits
+            PressKeys(w, "abc<Return>ten<Return>"); // of garden and bobbin, only garden fits
             QCOMPARE(count->text(), on ? QStringLiteral("Possible words: 1") : count->text());
             QCOMPARE(test::LayoutFault(w), QString()); // the count below the board, in the window
             QCOMPARE(w.Board().GuessLetter(3)->mark().has_value(), on);
@@ -411,7 +390,7 @@ private slots:
             test::ModalCloser closer; // the statistics after the win
             Press(Qt::Key_Escape);
             Type(QString::fromStdString(w.Model().State().HiddenWord));
-            QTest::mouseClick(Child<QPushButton>(w, "solveButton"), Qt::LeftButton);
+            test::Click(w, "solveButton");
         }
         Child<QAction>(w, "copyResultAction")->trigger();
         QCOMPARE(QGuiApplication::clipboard()->text(), w.Model().DailyResult());
