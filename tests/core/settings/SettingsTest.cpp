@@ -89,18 +89,6 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
     EXPECT_EQ(languages, "1200");
 }
 
-TEST_F(SettingsStoreTest, SaveWritesAllSixRows) {
-    db.Execute("DELETE FROM Options WHERE Name = 'Timer'");
-    Settings chosen{InterfaceLanguage::German, Level::Guru, true, false, false, true};
-    SaveSettings(store, chosen);
-    std::string stored;
-    for (const char* key : {"Language", "Class", "Only", "Cheating", "Colors", "Timer"}) {
-        stored += test::StoredOption(db, key) + " ";
-    }
-    EXPECT_EQ(stored, "D 4 Y N N Y ");
-    EXPECT_EQ(ReadSettings(store), chosen);
-}
-
 TEST(NumericValue, ReadsLeadingNumbersLikeStoredText) {
     EXPECT_EQ(NumericValue("  7x") + NumericValue("-3") + NumericValue("junk"), 4);
     EXPECT_EQ(WholeValue("2.5") * 10 + WholeValue("3.5"), 24); // halves to even
