@@ -80,10 +80,10 @@ inline QString Focused() {
 // named `item` is chosen from it, and it is closed.
 inline QString Popup(QWidget* window, const std::function<void()>& open,
                      const char* item = nullptr) {
-    QString name;
-    QTimer::singleShot(0, [&name, item] {
+    auto name = std::make_shared<QString>(); // outlives this call should the timer fire late
+    QTimer::singleShot(0, [name, item] {
         if (auto* popup = QApplication::activePopupWidget()) {
-            name = popup->objectName();
+            *name = popup->objectName();
             if (item != nullptr) {
                 popup->findChild<QAction*>(QLatin1String(item))->trigger();
             }
@@ -93,7 +93,7 @@ inline QString Popup(QWidget* window, const std::function<void()>& open,
     open();
     QTest::qWait(5); // the check above runs now when no popup held the events
     Reactivate(window);
-    return name;
+    return *name;
 }
 
 // The popup a press of `mouse` on `target` opens, as Popup() above.
