@@ -130,6 +130,11 @@ TEST(GameAids, ResetToGrayKeepsWhatSaveAnalysisMadeBinding) {
     game.model.ResetMarks(); // later letters show the marks that are left
     game.Play("y gex!");
     EXPECT_EQ(Colours(game.model, "XETG"), "rrr g.. g.r ...... r.gg");
+    game.model.PaintButton(Panel::Used, Index('E'), LetterColor::Yellow);
+    game.Play("=garden"); // an ended game keeps its last marks
+    const auto ended = Colours(game.model, "XETG");
+    game.model.ResetMarks();
+    EXPECT_EQ(Colours(game.model, "XETG"), ended);
 }
 
 TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated) {
