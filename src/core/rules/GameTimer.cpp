@@ -24,6 +24,12 @@ std::int64_t SystemClock::Now() {
         .count();
 }
 
+std::int64_t SystemClock::Steady() {
+    return std::chrono::duration_cast<std::chrono::seconds>(
+               std::chrono::steady_clock::now().time_since_epoch())
+        .count();
+}
+
 std::string FormatElapsed(std::int32_t seconds) {
     const auto rest = seconds % SecondsPerHour;
     return TwoDigits(seconds / SecondsPerHour) + ":" + TwoDigits(rest / 60) + ":" +
@@ -31,7 +37,7 @@ std::string FormatElapsed(std::int32_t seconds) {
 }
 
 void GameTimer::TimerStart() {
-    startTime_ = clock_.Now();
+    startTime_ = clock_.Steady();
     elapsed_ = 0;
     running_ = true;
 }
@@ -42,7 +48,7 @@ void GameTimer::TimerUpdate() {
     }
     // A clock set back shows 0, never a negative time.
     const auto seconds =
-        std::clamp<std::int64_t>(clock_.Now() - startTime_, 0, StopAfterHours * SecondsPerHour);
+        std::clamp<std::int64_t>(clock_.Steady() - startTime_, 0, StopAfterHours * SecondsPerHour);
     elapsed_ = static_cast<std::int32_t>(seconds);
     if (elapsed_ / SecondsPerHour == StopAfterHours) {
         running_ = false;

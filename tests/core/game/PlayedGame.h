@@ -35,6 +35,7 @@ struct PlayedGame {
     //   s       Suggest Word
     //   a       Save Analysis
     //   +30     30 seconds pass (one tick of the clock)
+    //   ~7200   the system's time is set on by 7200 seconds, which pass for nobody
     //   y n     the answer to the next question
     //   C       the Cheating option turned on
     //   N       New Game
@@ -62,6 +63,8 @@ struct PlayedGame {
             model.AbortGame();
         } else if (move == "L") {
             model.SaveRunningScore();
+        } else if (move[0] == '~') {
+            clock.wallStep += std::stoi(move.substr(1));
         } else if (move[0] == '+') {
             clock.now += std::stoi(move.substr(1));
             model.Tick();

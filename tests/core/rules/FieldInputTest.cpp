@@ -51,9 +51,10 @@ TEST(GameTimer, RecomputesFromTheClockAndStopsAtADay) {
     timer.TimerUpdate();
     EXPECT_EQ(timer.TimerGet(), 86400); // stopped: keeps the last value
     timer.TimerStart();
-    clock.now -= 50; // the clock set back
+    clock.wallStep = -3600; // the system's time set back an hour: the game's time runs on
+    clock.now += 15;
     timer.TimerUpdate();
-    EXPECT_EQ(timer.TimerGet(), 0);
+    EXPECT_EQ(timer.TimerGet(), 15);
 }
 
 } // namespace
