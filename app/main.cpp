@@ -2,7 +2,10 @@
 #include "ui/main/GameApplication.h"
 #include "ui/main/Startup.h"
 
-int main(int argc, char** argv) {
+#include <cstdio>
+#include <exception>
+
+int main(int argc, char** argv) try {
     // Names the program to the desktop (window class, session bus).
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lexel"));
@@ -13,4 +16,7 @@ int main(int argc, char** argv) {
     // Matches the window to its desktop entry and icon.
     QGuiApplication::setDesktopFileName(QStringLiteral("invalid.morvane.Lexel"));
     return lexel::RunLexel(app, files.get());
+} catch (const std::exception& e) { // the last guard: no abort, whatever went wrong
+    std::fprintf(stderr, "Lexel: %s\n", e.what());
+    return EXIT_FAILURE;
 }

@@ -10,7 +10,7 @@ packages=(
     at-spi2-core dbus python3-pyatspi
     libsqlcipher-dev sqlcipher
     libgtest-dev libgmock-dev libbenchmark-dev
-    clang-format clang libclang-rt-14-dev xvfb xauth xdotool imagemagick
+    clang-format clang libclang-rt-14-dev xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream libxml2-utils lintian
     # data/make-word-lists: SCOWL's word lists and the fortune files (it brings its
     # frequency counts itself, with npm)

@@ -71,6 +71,42 @@ stored() {
         sqlcipher "$game/Lexel.lxl" | tail -n 1
 }
 
+# What the one window the game shows is: "dialog" or "main".
+window_type() {
+    local wid
+    wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$TITLE" 2>/dev/null | tail -n 1) ||
+        fail "no window: $(cat "$game/log")"
+    if xprop -id "$wid" _NET_WM_WINDOW_TYPE | grep -q _DIALOG; then echo dialog; else echo main; fi
+}
+
+# The first start with a disk that fails as the language is chosen: the player is told and
+# plays on; nothing is written, and the end is clean.
+first_start_on_a_failing_disk() {
+    local flag="$game/failing"
+    printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = '' WHERE Name = 'Language';\n" |
+        sqlcipher "$game/Lexel.lxl" >/dev/null
+    LD_PRELOAD="$failing_writes" LEXEL_FAIL_WRITES_WHILE="$flag" \
+        ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" start_game
+    touch "$flag"
+    xdotool key Return
+    sleep 1
+    kill -0 "$pid" 2>/dev/null || fail "the failed first write ended the game: $(cat "$game/log")"
+    [ "$(window_type)" = dialog ] || fail "the failed first write was not told"
+    rm "$flag"
+    xdotool key Return
+    sleep 0.5
+    [ "$(window_type)" = main ] || fail "no game after the failed first write"
+    timeout 5 xdotool search --onlyvisible --name "$TITLE" windowfocus --sync ||
+        fail "could not focus the window"
+    exit_by_keys
+    wait_end "after the failed first write"
+    expect_clean_end "$status"
+    [ -z "$(stored Language)" ] || fail "a language was stored on a failing disk"
+    ! grep -q "terminate called" "$game/log" || fail "$(cat "$game/log")"
+    echo "desktop start: the first start on a failing disk: 1 passed, 0 failed"
+    cp "$game/fresh.lxl" "$game/Lexel.lxl"
+}
+
 inside() {
     cp "$game/Lexel.lxl" "$game/fresh.lxl"
     for i in $(seq "$starts"); do
@@ -93,6 +129,22 @@ inside() {
         [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "SIG$signal: the counted game was lost"
     done
     echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
+
+    # The goodbye quotation is up, a modal window: a signal ends the game all the same.
+    for signal in TERM HUP INT; do
+        start_game
+        xdotool key alt+g
+        sleep 0.2
+        xdotool key x
+        timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '$TITLE' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
+            fail "Game > Exit showed no quotation"
+        kill -"$signal" "$pid"
+        wait_end "SIG$signal with the quotation up"
+        expect_clean_end "$status"
+    done
+    echo "desktop start: SIGTERM, SIGHUP and SIGINT with the quotation up: 3 passed, 0 failed"
+
+    first_start_on_a_failing_disk
 
     # The X server goes away under a game (a display that is lost): Qt ends the program, which
     # lets its files go as a close does. The game runs on a server of its own for this.
@@ -156,7 +208,7 @@ inside() {
 }
 
 if [ "${LEXEL_DESKTOP_INSIDE:-}" = 1 ]; then
-    game=$1 starts=$2
+    game=$1 starts=$2 failing_writes=$3
     inside
     exit 0
 fi
@@ -179,4 +231,4 @@ printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Val
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DISPLAY HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     LANG=C.UTF-8 LC_ALL=C.UTF-8 LEXEL_DESKTOP_INSIDE=1 \
     timeout --kill-after=10 300 xvfb-run -a -s "-screen 0 1280x1024x24 -noreset" \
-    bash "${BASH_SOURCE[0]}" "$work/game" "$starts"
+    bash "${BASH_SOURCE[0]}" "$work/game" "$starts" "$build/lexel-failing-writes.so"

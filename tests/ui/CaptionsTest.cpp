@@ -165,8 +165,8 @@ private slots:
                 QTest::keyClick(&main, Qt::Key_F5);
             }
             Settings settings = DefaultSettings();
-            OptionsDialog options(settings, f.store, f.help);
-            LanguageDialog language(f.store);
+            OptionsDialog options(settings, f.store, f.boxes, f.help);
+            LanguageDialog language;
             AboutDialog about([] { return std::string(); }, f.boxes);
             StatisticsDialog statistics(f.store, f.boxes, f.help, false);
             AnagramSet anagrams({WordCode("danger")});

@@ -1,6 +1,7 @@
 #include "GameModel.h"
 
 #include "GameMessages.h"
+#include "PlayerWrites.h"
 #include "StorageMessages.h"
 #include "core/rules/GuessEvaluation.h"
 #include "core/settings/HighScores.h"
@@ -232,15 +233,8 @@ void GameModel::WinEnding(const QString& message, bool entered, Score score) {
 
 // A write that fails (a full disk) changes nothing, so the player may simply try again.
 bool GameModel::CountGame() {
-    try {
-        CountPlayedGame(services_.store);
-    } catch (const sql::Error& e) {
-        services_.boxes.Show(
-            {MessageIcon::Critical, NothingWrittenMessage(QString::fromUtf8(e.what()))});
-        return false;
-    }
-    game_.GameCounted = true;
-    return true;
+    game_.GameCounted = WriteOrTell(services_.boxes, [this] { CountPlayedGame(services_.store); });
+    return game_.GameCounted;
 }
 
 // The game ends whether or not its end could be written; only the record is missing then.

@@ -1,6 +1,5 @@
 #include "LanguageDialog.h"
 
-#include "core/settings/Settings.h"
 #include "ui/controls/Controls.h"
 
 #include <QGroupBox>
@@ -19,8 +18,7 @@ constexpr int ClientHeight = 120 + FrameHeight + 120;
 
 } // namespace
 
-LanguageDialog::LanguageDialog(SettingsStore& store, QWidget* parent)
-    : QDialog(parent), store_(store) {
+LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("LanguageDialog"));
     setModal(true);
     setFont(LayoutFont());
@@ -46,13 +44,11 @@ void LanguageDialog::CreateControls() {
     okButton_ = PlaceButton(this, QStringLiteral("okButton"), {ButtonLeft, 180, ButtonWidth, 372});
     okButton_->setText(QStringLiteral("&OK"));
     okButton_->setDefault(true); // Enter confirms the choice
-    connect(okButton_, &QPushButton::clicked, this, &LanguageDialog::StoreChoice);
+    connect(okButton_, &QPushButton::clicked, this, &QDialog::accept);
 }
 
-void LanguageDialog::StoreChoice() {
-    SaveLanguage(store_, germanOption_->isChecked() ? InterfaceLanguage::German
-                                                    : InterfaceLanguage::English);
-    accept();
+InterfaceLanguage LanguageDialog::Chosen() const {
+    return germanOption_->isChecked() ? InterfaceLanguage::German : InterfaceLanguage::English;
 }
 
 } // namespace lexel

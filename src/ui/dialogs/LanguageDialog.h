@@ -1,7 +1,9 @@
 #pragma once
 
-// The first-run language window: English or German for the interface. OK stores the choice
-// in the Language row and accepts; any other way of closing stores nothing and rejects.
+// The first-run language window: English or German for the interface. OK accepts the choice;
+// any other way of closing rejects it.
+
+#include "core/settings/Settings.h"
 
 #include <QDialog>
 
@@ -11,19 +13,16 @@ class QRadioButton;
 
 namespace lexel {
 
-class SettingsStore;
-
 class LanguageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit LanguageDialog(SettingsStore& store, QWidget* parent = nullptr);
+    explicit LanguageDialog(QWidget* parent = nullptr);
+
+    InterfaceLanguage Chosen() const;
 
 private:
     void CreateControls();
-    void StoreChoice();
-
-    SettingsStore& store_;
 
     QGroupBox* languageGroup_ = nullptr;
     QRadioButton* englishOption_ = nullptr;

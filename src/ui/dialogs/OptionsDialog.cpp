@@ -1,5 +1,6 @@
 #include "OptionsDialog.h"
 
+#include "core/game/PlayerWrites.h"
 #include "core/settings/SettingsStore.h"
 #include "ui/controls/Controls.h"
 
@@ -30,8 +31,10 @@ QPushButton* Button(QWidget* parent, const QString& name, int top) {
 
 } // namespace
 
-OptionsDialog::OptionsDialog(Settings& settings, SettingsStore& store, Help& help, QWidget* parent)
-    : HelpDialog(help, HelpTopic::Options, parent), settings_(settings), store_(store) {
+OptionsDialog::OptionsDialog(Settings& settings, SettingsStore& store, MessageBoxes& boxes,
+                             Help& help, QWidget* parent)
+    : HelpDialog(help, HelpTopic::Options, parent), settings_(settings), store_(store),
+      boxes_(boxes) {
     setObjectName(QStringLiteral("OptionsDialog"));
     setFont(LayoutFont());
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
@@ -165,9 +168,11 @@ void OptionsDialog::Apply() {
 }
 
 void OptionsDialog::ApplyAndSave() {
-    settings_ = ChosenSettings();
-    SaveSettings(store_, settings_);
-    accept();
+    const Settings chosen = ChosenSettings();
+    if (WriteOrTell(boxes_, [&] { SaveSettings(store_, chosen); })) {
+        settings_ = chosen;
+        accept();
+    }
 }
 
 void OptionsDialog::ShowDefaults() {

@@ -1,7 +1,8 @@
 #pragma once
 
 // The options dialog: edits the settings record. OK applies the choice until the program
-// ends; Save applies it and writes all the settings; Defaults only sets the controls.
+// ends; Save writes all the settings and applies them, or, when they cannot be written, says
+// so and stays open with the choice as it was; Defaults only sets the controls.
 
 #include "HelpDialog.h"
 #include "core/settings/Settings.h"
@@ -15,13 +16,15 @@ class QRadioButton;
 
 namespace lexel {
 
+class MessageBoxes;
 class SettingsStore;
 
 class OptionsDialog : public HelpDialog {
     Q_OBJECT
 
 public:
-    OptionsDialog(Settings& settings, SettingsStore& store, Help& help, QWidget* parent = nullptr);
+    OptionsDialog(Settings& settings, SettingsStore& store, MessageBoxes& boxes, Help& help,
+                  QWidget* parent = nullptr);
 
 private:
     void CreateControls();
@@ -36,6 +39,7 @@ private:
 
     Settings& settings_;
     SettingsStore& store_;
+    MessageBoxes& boxes_;
 
     QGroupBox* levelGroup_ = nullptr;
     QGroupBox* wordSelectionGroup_ = nullptr;

@@ -5,10 +5,10 @@
 
 namespace lexel {
 
-bool SetOptions(QWidget* parent, Settings& settings, SettingsStore& store, Help& help,
-                LanguageSwitch& language) {
+bool SetOptions(QWidget* parent, Settings& settings, SettingsStore& store, MessageBoxes& boxes,
+                Help& help, LanguageSwitch& language) {
     const auto before = settings.language;
-    OptionsDialog dialog(settings, store, help, parent);
+    OptionsDialog dialog(settings, store, boxes, help, parent);
     dialog.exec();
     if (settings.language == before) {
         return false;

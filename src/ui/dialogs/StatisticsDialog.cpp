@@ -1,6 +1,7 @@
 #include "StatisticsDialog.h"
 
 #include "HistoryPage.h"
+#include "core/game/PlayerWrites.h"
 #include "core/history/GameHistory.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/NumericText.h"
@@ -150,8 +151,9 @@ void StatisticsDialog::ResetStatistics() {
     if (answer != MessageAnswer::Yes) {
         return;
     }
-    lexel::ResetStatistics(store_, runningGameCounted_);
-    accept();
+    if (WriteOrTell(boxes_, [this] { lexel::ResetStatistics(store_, runningGameCounted_); })) {
+        accept();
+    }
 }
 
 } // namespace lexel

@@ -13,7 +13,7 @@
 namespace lexel {
 
 bool SideWindows::ShowOptions() {
-    return SetOptions(parent_, services_.settings, services_.store, services_.help,
+    return SetOptions(parent_, services_.settings, services_.store, services_.boxes, services_.help,
                       services_.language);
 }
 

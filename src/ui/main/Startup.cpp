@@ -3,6 +3,7 @@
 #include "GameApplication.h"
 #include "MainWindow.h"
 #include "TerminationSignals.h"
+#include "core/game/PlayerWrites.h"
 #include "core/game/StorageMessages.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
@@ -17,17 +18,25 @@
 #include <QApplication>
 #include <cstdlib>
 #include <functional>
+#include <optional>
 #include <utility>
 
 namespace lexel {
 
-InterfaceLanguage ChooseLanguage(SettingsStore& store) {
-    if (ReadLanguage(store) == InterfaceLanguage::Unchosen) {
-        LanguageDialog window(store);
-        window.exec();
+InterfaceLanguage ChooseLanguage(SettingsStore& store, MessageBoxes& boxes,
+                                 LanguageSwitch& language) {
+    auto chosen = ReadLanguage(store);
+    if (chosen == InterfaceLanguage::Unchosen) {
+        LanguageDialog window;
+        if (window.exec() == QDialog::Accepted) {
+            chosen = window.Chosen();
+            language.Apply(chosen); // a failed write is told in the language chosen
+            WriteOrTell(boxes, [&] { SaveLanguage(store, chosen); });
+        }
     }
-    return ReadLanguage(store) == InterfaceLanguage::German ? InterfaceLanguage::German
-                                                            : InterfaceLanguage::English;
+    chosen = chosen == InterfaceLanguage::German ? chosen : InterfaceLanguage::English;
+    language.Apply(chosen);
+    return chosen;
 }
 
 namespace {
@@ -54,22 +63,42 @@ void ReleaseFiles(sql::Database& db, GameFiles& files) {
     files.instance.reset();
 }
 
-// The window's part of a run: the main window until it closes. Signals end it as a close
-// without questions; a failing database ends it after telling the player.
+// A run ended before its main window closes. A signal (a session that ends, a terminal that
+// closes, Ctrl+C) or a database that cannot go on ends it from wherever it is, a question or
+// the goodbye quotation included: every event loop that runs ends, which closes every modal
+// window, and none opens after it.
+struct EarlyEnd {
+    std::optional<int> code;
+    // Set while the main window runs: ends it, offering a counted game's score when asked.
+    std::function<void(bool offerScore)> endWindow;
+
+    void End(int exitCode, bool offerScore) {
+        if (code) {
+            return;
+        }
+        code = exitCode;
+        if (endWindow) {
+            endWindow(offerScore);
+        }
+        QCoreApplication::exit(exitCode);
+    }
+};
+
+// The window's part of a run: the main window until it closes.
 int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes& boxes,
-              const std::function<void()>& releaseFiles) {
+              EarlyEnd& early, const std::function<void()>& releaseFiles) {
     MainWindow window(services);
     // However the window's run ends, nothing that outlives it may still reach the window:
-    // the message boxes' parent, the error handler, the exit handler.
+    // the message boxes' parent, the early end, the exit handler.
     struct WindowScope {
-        GameApplication& app;
+        EarlyEnd& early;
         QtMessageBoxes& boxes;
         ~WindowScope() {
             forcedEnd = nullptr;
-            app.onError = nullptr;
+            early.endWindow = nullptr;
             boxes.SetParent(nullptr);
         }
-    } const scope{app, boxes};
+    } const scope{early, boxes};
     boxes.SetParent(&window);
     static const bool registered = std::atexit(RunForcedEnd) == 0;
     if (registered) {
@@ -78,45 +107,60 @@ int RunWindow(GameApplication& app, const GameServices& services, QtMessageBoxes
             releaseFiles();
         };
     }
-    const TerminationSignals endSignals([&] { window.EndWithoutQuestions(true); });
-    app.onError = [&](const std::exception& e) {
-        boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
-        window.EndWithoutQuestions(false);
-        app.exit(EXIT_FAILURE);
-    };
+    early.endWindow = [&](bool offerScore) { window.EndWithoutQuestions(offerScore); };
     window.Start();
+    if (early.code) { // during a question of the first game's start
+        return *early.code;
+    }
     window.show();
     return app.exec();
+}
+
+// A run with the files open: the language, then the main window. An exception that escapes an
+// event handler is a database that cannot go on: the player is told and the run ends.
+int RunWithFiles(GameApplication& app, GameFiles& files, QtMessageBoxes& boxes) {
+    EarlyEnd early;
+    const TerminationSignals endSignals([&] { early.End(EXIT_SUCCESS, true); });
+    struct ErrorScope {
+        GameApplication& app;
+        ~ErrorScope() { app.onError = nullptr; }
+    } const errorScope{app};
+    app.onError = [&](const std::exception& e) {
+        boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
+        early.End(EXIT_FAILURE, false);
+    };
+    auto random = SeededRandom::FromClock();
+    auto& db = *files.db;
+    SettingsStore store(db);
+    LanguageSwitch language;
+    Settings settings = ReadSettings(store);
+    settings.language = ChooseLanguage(store, boxes, language);
+    if (early.code) {
+        return *early.code;
+    }
+    HelpFiles help(files.places.helpDirectory, language, boxes);
+    WordStore words(db, random);
+    SystemClock clock;
+    return RunWindow(app, {db, store, words, settings, boxes, help, random, clock, language}, boxes,
+                     early, [&] { ReleaseFiles(db, files); });
 }
 
 } // namespace
 
 int RunLexel(GameApplication& app, GameFiles files) {
-    auto random = SeededRandom::FromClock();
     QtMessageBoxes boxes;
     files.notices.ShowAll(boxes);
     if (!files.Ready()) {
         return EXIT_FAILURE;
     }
     InstallCrashReport(files.places.dataDirectory);
-    auto& db = *files.db;
-    SettingsStore store(db);
-    LanguageSwitch language;
-    Settings settings = ReadSettings(store);
-    settings.language = ChooseLanguage(store);
-    language.Apply(settings.language);
-
-    HelpFiles help(files.places.helpDirectory, language, boxes);
-    WordStore words(db, random);
-    SystemClock clock;
     int code = EXIT_FAILURE;
     try {
-        code = RunWindow(app, {db, store, words, settings, boxes, help, random, clock, language},
-                         boxes, [&] { ReleaseFiles(db, files); });
-    } catch (const std::exception& e) { // before the window's event loop, or after it
+        code = RunWithFiles(app, files, boxes);
+    } catch (const std::exception& e) { // outside any event handler: reading the settings, say
         boxes.Show({MessageIcon::Critical, CannotGoOnMessage(QString::fromUtf8(e.what()))});
     }
-    CloseDB(db);
+    CloseDB(*files.db);
     return code;
 }
 

@@ -200,11 +200,11 @@ private slots:
                 QTest::keyClick(german, enter ? Qt::Key_Return : Qt::Key_Escape);
             });
             const auto chosen = enter ? InterfaceLanguage::German : InterfaceLanguage::English;
-            QCOMPARE(ChooseLanguage(f.store), chosen);
+            QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch), chosen);
             QVERIFY(preselected);
             QCOMPARE(f.Stored("Language"), std::string(enter ? "D" : ""));
             test::ModalCloser modals;
-            QCOMPARE(ChooseLanguage(f.store), chosen);
+            QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch), chosen);
             QCOMPARE(modals.seen, enter ? QStringList() : QStringList{"LanguageDialog"});
         }
     }
@@ -223,7 +223,7 @@ private slots:
         for (const auto& [opened, clicked, chosen, wordsShown, cheatShown, cheating] : cases) {
             test::WindowFixture f("E");
             Settings settings{InterfaceLanguage::English, opened, true, true, true, true};
-            OptionsDialog dialog(settings, f.store, f.help);
+            OptionsDialog dialog(settings, f.store, f.boxes, f.help);
             dialog.show();
             if (clicked != nullptr) {
                 Click(dialog, clicked);
@@ -252,7 +252,7 @@ private slots:
             test::WindowFixture f("E");
             const Settings before = ReadSettings(f.store);
             Settings settings = opened;
-            OptionsDialog dialog(settings, f.store, f.help);
+            OptionsDialog dialog(settings, f.store, f.boxes, f.help);
             Show(dialog);
             for (const char* control : {"levelExpert", "easierLevelWords", "coloringCheck",
                                         "timerCheck", "germanOption"}) {
@@ -388,6 +388,61 @@ private slots:
         Click(window, "resetButton");
         QVERIFY(!window.isVisible());
         QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("1??????0"));
+    }
+
+    // A write the player asks for that the file refuses (a failing disk) is told, in the
+    // language just chosen at the first start, keeps every stored row, and lets the player go
+    // on: the chosen language serves this run; the options and the statistics stay open with
+    // what they held.
+    void aRefusedWriteIsToldAndKeepsEverything() {
+        using Write = std::function<bool(test::WindowFixture&)>;
+        const std::pair<const char*, Write> cases[] = {
+            {"E",
+             [](test::WindowFixture& f) {
+                 QTimer::singleShot(0, [] {
+                     auto& window = *QApplication::activeModalWidget();
+                     Click(window, "germanOption");
+                     Click(window, "okButton");
+                 });
+                 return ChooseLanguage(f.store, f.boxes, f.languageSwitch) ==
+                        InterfaceLanguage::German;
+             }},
+            {"D",
+             [](test::WindowFixture& f) {
+                 Settings settings = ReadSettings(f.store);
+                 OptionsDialog dialog(settings, f.store, f.boxes, f.help);
+                 Show(dialog);
+                 Click(dialog, "levelExpert");
+                 Click(dialog, "saveButton");
+                 return dialog.isVisible() && settings == ReadSettings(f.store);
+             }},
+            {"D",
+             [](test::WindowFixture& f) {
+                 f.boxes.answers = {MessageAnswer::Yes};
+                 StatisticsDialog window(f.store, f.boxes, f.help, false);
+                 Show(window);
+                 Click(window, "resetButton");
+                 return window.isVisible();
+             }},
+        };
+        const auto rows = [](sql::Database& db) {
+            auto all = db.Prepare("SELECT group_concat(Name || '=' || Value) FROM Options");
+            return all.Step() ? all.Text(0) : std::string();
+        };
+        for (const auto& [language, write] : cases) {
+            test::WindowFixture f(language);
+            f.store.WriteOption("Language", "");
+            f.store.WriteOption("GamesPlayed", "8");
+            f.db.Execute("CREATE TRIGGER refuse BEFORE INSERT ON Options "
+                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+            const auto before = rows(f.db);
+            QVERIFY(write(f));
+            QCOMPARE(f.boxes.shown.back().text,
+                     QString::fromUtf8("Lexel konnte nicht in seine Datenbank schreiben:\n"
+                                       "disk I/O error\nEs wurde nichts geändert; Sie können "
+                                       "es noch einmal versuchen."));
+            QCOMPARE(rows(f.db), before);
+        }
     }
 };
 
