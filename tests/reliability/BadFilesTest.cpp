@@ -192,12 +192,19 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
     }
 }
 
-// Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL.
+// Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL;
+// "<blob>" stores bytes that are no text (an escape sequence, a zero byte).
 class DamagedOptions : public ::testing::Test {
 protected:
     void Store(const std::string& key, const std::string& value) {
         if (value == "<no row>") {
             db.Prepare("DELETE FROM Options WHERE Name = ?").Bind(1, key).Run();
+            return;
+        }
+        if (value == "<blob>") {
+            db.Prepare("INSERT OR REPLACE INTO Options VALUES (?, X'1B5B326D00FF')")
+                .Bind(1, key)
+                .Run();
             return;
         }
         auto write = db.Prepare("INSERT OR REPLACE INTO Options (Name, Value) VALUES (?, ?)");
@@ -219,6 +226,8 @@ TEST_F(DamagedOptions, MissingRowsReadAsTheirDefaultAndJunkCountersCountOn) {
     const std::string largest = "9223372036854775807", beyond = largest + "0"; // of 64 bits
     const std::vector<std::pair<std::string, std::string>> cases{
         {"12abc", "13"}, {"<null>", "1"}, {"<no row>", "1"}, {largest, largest}, {beyond, largest}};
+    Store("GamesPlayed", "<blob>");
+    EXPECT_EQ(ReadGameCounts(store).played, ""); // shown as no text, not as its bytes
     for (const auto& [stored, counted] : cases) {
         SCOPED_TRACE("holding '" + stored + "'");
         Store("GamesWon", stored);

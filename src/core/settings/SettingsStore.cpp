@@ -24,7 +24,9 @@ SettingsStore::SettingsStore(sql::Database& db) : db_(db) {}
 
 std::string SettingsStore::ReadOption(std::string_view key) {
     if (!read_) {
-        read_ = db_.Prepare("SELECT Value FROM Options WHERE Name = ?");
+        // Bytes stored as a blob are no text to show or count: they read as a null does.
+        read_ = db_.Prepare("SELECT CASE WHEN typeof(Value) = 'blob' THEN NULL ELSE Value END "
+                            "FROM Options WHERE Name = ?");
     }
     read_->Bind(1, key);
     const bool found = read_->Step();

@@ -15,9 +15,9 @@ public:
     // `db` must outlive the store.
     explicit SettingsStore(sql::Database& db);
 
-    // The row's value with blanks around it removed; a null value is "". A known key without a
-    // row gets its row back with the default value, so one lost row costs neither a crash nor
-    // the other settings.
+    // The row's value with blanks around it removed; a null or blob value is "". A known key
+    // without a row gets its row back with the default value, so one lost row costs neither a crash
+    // nor the other settings.
     std::string ReadOption(std::string_view key);
 
     // Sets the row's value and commits it; a missing row is created. Throws sql::Error, and
