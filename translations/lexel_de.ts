@@ -77,6 +77,14 @@
     </message>
 </context>
 <context>
+    <name>lexel::CrashReport</name>
+    <message>
+        <location filename="../src/core/startup/CrashReport.cpp" line="156"/>
+        <source>Lexel ended unexpectedly last time and wrote a report on it to %1.</source>
+        <translation>Lexel wurde beim letzten Mal unerwartet beendet und hat einen Bericht darüber in %1 abgelegt.</translation>
+    </message>
+</context>
+<context>
     <name>lexel::DotColumn</name>
     <message>
         <location filename="../src/ui/board/DotColumn.cpp" line="48"/>
@@ -417,132 +425,132 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::OptionsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="94"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
         <source>Morvane Lexel Options</source>
         <translation>Morvane Lexel Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="95"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
         <source>Difficulty Level</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="96"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
         <source>&amp;Beginner</source>
         <translation>A&amp;nfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
         <source>&amp;Advanced</source>
         <translation>Fo&amp;rtgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
         <source>&amp;Expert</source>
         <translation>&amp;Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
         <source>&amp;Guru</source>
         <translation>&amp;Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
         <source>Word Selection</source>
         <translation>Wortauswahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
         <source>O&amp;nly use words of selected level</source>
         <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
         <source>A&amp;lso use words of easier levels</source>
         <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
         <source>Cheating</source>
         <translation>Mogeln</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
         <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
         <translation>Eingaben müssen keine &amp;Wörter sein</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
         <source>Automatic coloring</source>
         <translation>Automatische Färbung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
         <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
         <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="109"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
         <source>Kee&amp;p track of used time</source>
         <translation>&amp;Verbrauchte Zeit anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
         <source>User Interface</source>
         <translation>Benutzeroberfläche</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
         <source>Extras</source>
         <translation>Extras</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
         <source>Show possible &amp;words</source>
         <translation>&amp;Mögliche Wörter anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
         <source>Symbols on &amp;marked letters</source>
         <translation>Symbole auf markierten &amp;Buchstaben</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
         <source>Engl&amp;ish</source>
         <translation>Eng&amp;lisch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
         <source>Ge&amp;rman</source>
         <translation>Deu&amp;tsch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="119"/>
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="120"/>
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="121"/>
         <source>&amp;Save</source>
         <translation>&amp;Sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="119"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="122"/>
         <source>&amp;Defaults</source>
         <translation>Stan&amp;dard</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="123"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -550,17 +558,17 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsChart</name>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="26"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="25"/>
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="36"/>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="39"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="38"/>
         <source>Possible words by line</source>
         <translation>Mögliche Wörter nach Zeilen</translation>
     </message>
@@ -604,43 +612,43 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="104"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
         <source>High Scores</source>
         <translation>High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="108"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="109"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="111"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
         <translation>%1 von %2 Spielen gewonnen%3</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="149"/>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>

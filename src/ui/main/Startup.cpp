@@ -138,6 +138,9 @@ int RunWithFiles(GameApplication& app, GameFiles& files, QtMessageBoxes& boxes) 
     if (early.code) {
         return *early.code;
     }
+    if (const auto report = NewCrashReport(files.places.dataDirectory)) {
+        boxes.Show({MessageIcon::Information, CrashReportMessage(*report)});
+    }
     HelpFiles help(files.places.helpDirectory, language, boxes);
     WordStore words(db, random);
     SystemClock clock;

@@ -13,8 +13,9 @@
 namespace lexel {
 namespace {
 
-// Each way of ending without a word, in a child with the report installed, leaves its cause and
-// a backtrace, appended to what the report held, and still ends the process as it would have.
+// Each way of ending without a word, in a child with the report installed, leaves its cause, the
+// program's build id and a backtrace, appended to what the report held, and still ends the
+// process as it would have. The next start learns of it once.
 TEST(CrashReport, ASignalOrAFatalMessageLeavesItsCauseAndABacktrace) {
     test::TempDir dir;
     const std::vector<std::tuple<std::function<void()>, int, const char*>> cases{
@@ -37,8 +38,13 @@ TEST(CrashReport, ASignalOrAFatalMessageLeavesItsCauseAndABacktrace) {
         const auto added = text.substr(before);
         EXPECT_NE(added.find(std::string(": ") + cause + "\n"), std::string::npos) << added;
         EXPECT_NE(added.find("lexel-db-tests("), std::string::npos) << "no frames: " << added;
+        EXPECT_TRUE(added.find("build id ") != std::string::npos &&
+                    added.find("build id unknown") == std::string::npos)
+            << added;
         before = text.size();
     }
+    EXPECT_EQ(NewCrashReport(dir.path()), dir / CrashReportName);
+    EXPECT_EQ(NewCrashReport(dir.path()), std::nullopt);
 }
 
 } // namespace
