@@ -152,6 +152,24 @@ TEST(WordLists, WordFormsFollowTheirWord) {
     }
 }
 
+// Each guess found in the offensive-word lists was judged by hand, once: excepted, or reviewed as
+// harmless. A word newly taken into the guesses fails here until it is judged.
+TEST(WordLists, EveryOffensiveWordThatIsAGuessWasJudged) {
+    const auto guesses = Guesses();
+    const auto excepted = Words({"except.txt"});
+    const auto harmless = Words({"reviewed-harmless.txt"});
+    const auto candidates = Words({"offensive-candidates.txt"});
+    EXPECT_GT(candidates.size(), 500u);
+    EXPECT_GT(harmless.size(), 50u);
+    for (const auto& word : candidates) {
+        EXPECT_TRUE(!guesses.contains(word) || excepted.contains(word) || harmless.contains(word))
+            << word << " is neither excepted nor reviewed as harmless";
+    }
+    for (const auto& word : harmless) {
+        EXPECT_FALSE(excepted.contains(word)) << word << " is reviewed as harmless but excepted";
+    }
+}
+
 TEST(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
     const auto lines = Lines("quotes.tsv");
     ASSERT_GT(lines.size(), 1000u);

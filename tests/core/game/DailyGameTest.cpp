@@ -31,7 +31,7 @@ TEST(DailyWord, IsFixedByDateLevelAndDataWhateverTheirOrder) {
     EXPECT_EQ(DailyWord(words, "2026-12-08", Level::Advanced), word);
     // Pinned, as worked out apart from the game from raw6.txt: a change of the algorithm or of
     // the level's words shows here.
-    EXPECT_EQ(word, "scroll");
+    EXPECT_EQ(word, "fender");
     std::set<std::string> year;
     for (QDate day(2027, 1, 1); day.year() == 2027; day = day.addDays(1)) {
         year.insert(DailyWord(words, day.toString(Qt::ISODate).toStdString(), Level::Advanced));
