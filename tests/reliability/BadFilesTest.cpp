@@ -134,6 +134,7 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
         };
     };
     const auto noWords = NotOpened("the word tables are empty");
+    const auto foreign = NotOpened("not a Lexel file: it holds a trigger or a view");
     const auto held = [this] { static const auto first = OpenGameFiles(bin, user); };
     const auto heldFile = [this] { static const auto first = OpenLexelFile(file); };
     const std::vector<std::pair<std::function<void()>, std::string>> cases{
@@ -156,6 +157,8 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
         {changed("DROP TABLE w6s"), NotOpened("no such table: w6s")},
         {changed("DROP TABLE Quotes; CREATE TABLE Quotes (Title TEXT, Quote TEXT)"),
          NotOpened("no such column: Source")},
+        {changed("CREATE TRIGGER t AFTER UPDATE ON Options BEGIN DELETE FROM w3; END"), foreign},
+        {changed("CREATE VIEW v AS SELECT * FROM w3"), foreign},
         {changed("DELETE FROM w3"), noWords},
         {changed("UPDATE w6s SET Class = '  '"), noWords}, // no word to hide
         {[&] { fs::permissions(file, fs::perms::owner_read); },
