@@ -6,11 +6,12 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/GameFiles.h"
+#include "core/startup/StartupMessages.h"
 #include "core/store/LexelFile.h"
-#include "support/FakeMessageBoxes.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <functional>
@@ -54,6 +55,16 @@ std::string NoLock(const std::string& cause) {
                    "Die Sperrdatei von Lexel konnte nicht angelegt werden.", cause);
 }
 
+// What a start tells: "started" or "refused", then each message it shows.
+std::string Told(const GameFiles& files) {
+    std::string told = files.Ready() ? "started" : "refused";
+    for (const auto& m : files.notices.Notices()) {
+        told += (m.icon == MessageIcon::Critical ? "\ncritical: " : "\nnotice: ") +
+                m.text.toStdString();
+    }
+    return told;
+}
+
 class BadFile : public ::testing::Test {
 protected:
     void SetUp() override {
@@ -91,13 +102,7 @@ protected:
         make();
         const auto before = Snapshot(".");
         auto files = OpenGameFiles(bin, user);
-        test::FakeMessageBoxes boxes;
-        files.notices.ShowAll(boxes);
-        std::string told = files.Ready() ? "started" : "refused";
-        for (const auto& m : boxes.shown) {
-            told += (m.icon == MessageIcon::Critical ? "\ncritical: " : "\nnotice: ") +
-                    m.text.toStdString();
-        }
+        const auto told = Told(files);
         files = {};
         fs::permissions(bin, fs::perms::owner_all);         // for the parent to clear it
         const rlimit noLimit{RLIM_INFINITY, RLIM_INFINITY}; // for the outcome to be written
@@ -192,6 +197,51 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
                             "no file mode applies";
         }
         EXPECT_EQ(told, cases[i].second) << "case " << i + 1;
+    }
+}
+
+// First starts at once on a user's first day: one opens the files and every other one is told
+// that Lexel runs, however their locking and the copying of the template interleave. Each start
+// holds its files until all have told what they found.
+TEST_F(BadFile, OfFirstStartsAtOnceOneOpensTheFilesAndTheOthersAreToldItRuns) {
+    fs::create_directories(root / "share/lexel");
+    fs::copy_file(root / good, root / "share/lexel/Lexel.lxl");
+    constexpr std::size_t Starts = 6;
+    std::vector<std::string> expected(Starts - 1,
+                                      "refused\nnotice: " + AlreadyRunningMessage().toStdString());
+    expected.push_back("started");
+    for (int round = 0; round < 10; ++round) {
+        const auto home = root / ("home" + std::to_string(round)) / "Lexel";
+        int gate[2], report[2];
+        ASSERT_EQ(pipe(gate) | pipe(report), 0);
+        std::vector<pid_t> starts;
+        for (std::size_t i = 0; i < Starts; ++i) {
+            if (starts.emplace_back(fork()) == 0) {
+                alarm(10);
+                close(gate[1]);
+                char none;
+                [[maybe_unused]] const auto opened = read(gate[0], &none, 1); // every start forked
+                const auto files = OpenGameFiles(root / "bin", home);         // held until killed
+                const auto told = Told(files) + '\0';
+                [[maybe_unused]] const auto sent = write(report[1], told.data(), told.size());
+                pause();
+            }
+        }
+        close(gate[0]);
+        close(gate[1]);
+        close(report[1]);
+        std::vector<std::string> told(1);
+        for (char c; told.size() <= Starts && read(report[0], &c, 1) == 1;) {
+            c == '\0' ? void(told.emplace_back()) : void(told.back() += c);
+        }
+        close(report[0]);
+        for (const auto start : starts) {
+            kill(start, SIGKILL);
+            waitpid(start, nullptr, 0);
+        }
+        told.pop_back();
+        std::sort(told.begin(), told.end());
+        EXPECT_EQ(told, expected) << "round " << round;
     }
 }
 

@@ -20,20 +20,25 @@ std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& dire
     }
 }
 
+// The lock comes before the copy of the template: two first starts would otherwise copy at
+// once, and the one whose copy was taken over would miss its file.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
     GameFiles files;
     try {
         files.places = FindGamePlaces(programDirectory, userDataDirectory);
+        files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
+        if (!files.instance) {
+            return files;
+        }
+        ProvideUserFile(files.places);
     } catch (const FileError& e) {
+        files.instance.reset();
         files.notices.Show(
             {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
         return files;
     }
-    files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
-    if (files.instance) {
-        files.db = OpenDB(files.places.dataDirectory, files.notices);
-    }
+    files.db = OpenDB(files.places.dataDirectory, files.notices);
     return files;
 }
 
