@@ -50,6 +50,13 @@ std::string NotOpened(const std::string& cause) {
     return Refused("Lexel database could not be opened.",
                    "Lexel-Datenbank konnte nicht geöffnet werden.", cause);
 }
+std::string NotOwnFolder(const std::string& cause) {
+    return Refused("The data folder of Lexel could not be used: it is a link, belongs to another "
+                   "user or is open to other users.",
+                   "Der Datenordner von Lexel konnte nicht verwendet werden: Er ist eine "
+                   "Verknüpfung, gehört einem anderen Benutzer oder ist für andere Benutzer offen.",
+                   cause);
+}
 std::string NoLock(const std::string& cause) {
     return Refused("The lock file of Lexel could not be created.",
                    "Die Sperrdatei von Lexel konnte nicht angelegt werden.", cause);
@@ -79,6 +86,12 @@ protected:
     // shown, and a last line when anything under the root changed. The child ends itself after
     // 10 s, so an open that waits fails the case.
     std::string Start(const std::function<void()>& make) {
+        if (geteuid() == 0) { // root's, for the child that runs as nobody to put in its way
+            fs::create_directory(root / "theirs");
+            fs::copy_file(root / good, root / "theirs.lxl");
+            chmod((root / "theirs").c_str(), 0777);
+            chmod((root / "theirs.lxl").c_str(), 0666);
+        }
         if (fork() == 0) {
             alarm(10);
             const bool nobody = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
@@ -90,7 +103,8 @@ protected:
         }
         wait(nullptr);
         const auto told = FileBytes(root / "told");
-        for (const auto* made : {"told", "bin", "home", "copy.lxl"}) {
+        for (const auto* made :
+             {"told", "bin", "home", "copy.lxl", "share", "theirs", "theirs.lxl"}) {
             fs::remove_all(root / made);
         }
         return told;
@@ -138,11 +152,21 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
             fs::create_symlink("../copy.lxl", place);
         };
     };
+    // Installed: the template in share/lexel, none beside the program.
+    const auto installed = [&](const std::function<void()>& make) {
+        return [this, make] {
+            fs::remove(file);
+            fs::create_directories("share/lexel");
+            fs::copy_file(good, "share/lexel/Lexel.lxl");
+            fs::create_directory("home");
+            make();
+        };
+    };
     const auto noWords = NotOpened("the word tables are empty");
     const auto foreign = NotOpened("not a Lexel file: it holds a trigger or a view");
     const auto held = [this] { static const auto first = OpenGameFiles(bin, user); };
     const auto heldFile = [this] { static const auto first = OpenLexelFile(file); };
-    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+    std::vector<std::pair<std::function<void()>, std::string>> cases{
         {changed("DELETE FROM Options WHERE Name = 'Timer'; UPDATE Options SET Value = 'junk'"),
          "started"}, // options are read later, a damaged one as its default
         {replaced([] {}),
@@ -189,7 +213,28 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
         {[&] { mkfifo((bin / "Lexel.lock").c_str(), 0600); },
          NoLock("bin/Lexel.lock: is not a regular file")},
         {held, "refused\nnotice: Lexel is already running.\nLexel läuft bereits."},
-        {heldFile, NotOpened("database is locked")}};
+        {heldFile, NotOpened("database is locked")},
+        {installed([&] { fs::create_directory_symlink("../bin", user); }),
+         NotOwnFolder("home/Lexel: is a symbolic link, which Lexel does not follow")},
+        {installed([&] {
+             fs::create_directory(user);
+             fs::permissions(user, fs::perms::all);
+         }),
+         NotOwnFolder("home/Lexel: is open to other users: mode 0777")}};
+    if (geteuid() == 0) { // a folder and a file of root's for the start that runs as nobody
+        cases.insert(cases.end(),
+                     {{installed([&] { fs::rename("theirs", user); }),
+                       NotOwnFolder("home/Lexel: belongs to user 0")},
+                      {installed([&] {
+                           fs::create_directory(user);
+                           fs::permissions(user, fs::perms::owner_all);
+                           fs::rename("theirs.lxl", user / "Lexel.lxl");
+                       }),
+                       Refused("Lexel database could not be opened: it belongs to another user.",
+                               "Lexel-Datenbank konnte nicht geöffnet werden: Sie gehört einem "
+                               "anderen Benutzer.",
+                               "home/Lexel/Lexel.lxl: belongs to user 0")}});
+    }
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto told = Start(cases[i].first);
         if (told == "no user switch") {

@@ -20,25 +20,43 @@ std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& dire
     }
 }
 
+namespace {
+
+// Runs a step of the start, or shows why it failed: `notOwnMessage` for a place that is not the
+// player's own, the data folder's message for anything else.
+template <typename Step>
+bool Succeeds(Step step, QString (*notOwnMessage)(const QString&), MessageBoxes& boxes) {
+    try {
+        step();
+        return true;
+    } catch (const NotOwnError& e) {
+        boxes.Show({MessageIcon::Critical, notOwnMessage(QString::fromLocal8Bit(e.what()))});
+    } catch (const FileError& e) {
+        boxes.Show(
+            {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
+    }
+    return false;
+}
+
+} // namespace
+
 // The lock comes before the copy of the template: two first starts would otherwise copy at
 // once, and the one whose copy was taken over would miss its file.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
     GameFiles files;
-    try {
-        files.places = FindGamePlaces(programDirectory, userDataDirectory);
-        files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
-        if (!files.instance) {
-            return files;
-        }
-        ProvideUserFile(files.places);
-    } catch (const FileError& e) {
-        files.instance.reset();
-        files.notices.Show(
-            {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
+    if (!Succeeds([&] { files.places = FindGamePlaces(programDirectory, userDataDirectory); },
+                  DataFolderNotOwnMessage, files.notices)) {
         return files;
     }
-    files.db = OpenDB(files.places.dataDirectory, files.notices);
+    files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
+    if (files.instance &&
+        !Succeeds([&] { ProvideUserFile(files.places); }, DatabaseNotOwnMessage, files.notices)) {
+        files.instance.reset();
+    }
+    if (files.instance) {
+        files.db = OpenDB(files.places.dataDirectory, files.notices);
+    }
     return files;
 }
 

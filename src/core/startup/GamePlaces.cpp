@@ -67,6 +67,7 @@ GamePlaces FindGamePlaces(const fs::path& programDirectory, const fs::path& user
         throw FileError({}, "no home folder: HOME is not set and the system names none");
     }
     MakePrivateDirectories(userDataDirectory);
+    RequireOwnDirectory(userDataDirectory);
     const auto share = InstalledShareDirectory(programDirectory);
     return {userDataDirectory, share, share / DatabaseFileName};
 }
@@ -81,6 +82,7 @@ void ProvideUserFile(const GamePlaces& places) {
         fs::is_regular_file(places.templateFile, error)) {
         CopyPrivateFile(places.templateFile, userFile);
     }
+    RequireOwnFile(userFile);
 }
 
 } // namespace lexel
