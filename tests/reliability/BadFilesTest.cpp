@@ -290,6 +290,26 @@ TEST_F(BadFile, OfFirstStartsAtOnceOneOpensTheFilesAndTheOthersAreToldItRuns) {
     }
 }
 
+// Started with standard streams closed, the game keeps their numbers from its own files: what
+// is written to them then never lands in the lock file.
+TEST_F(BadFile, WithStandardStreamsClosedNothingWrittenToThemLandsInTheLockFile) {
+    fs::create_directory(root / "bin");
+    fs::copy_file(root / good, root / "bin/Lexel.lxl");
+    for (const auto& closed : {std::vector{2}, std::vector{0, 1, 2}}) {
+        if (fork() == 0) {
+            std::for_each(closed.begin(), closed.end(), close);
+            const auto files = OpenGameFiles(root / "bin", root / "home");
+            for (const int fd : closed) {
+                [[maybe_unused]] const auto written = write(fd, "stray\n", 6);
+            }
+            std::ofstream(root / "told") << Told(files) << FileBytes(root / "bin/Lexel.lock");
+            _exit(0);
+        }
+        wait(nullptr);
+        EXPECT_EQ(FileBytes(root / "told"), "started") << closed.size() << " closed";
+    }
+}
+
 // Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL.
 class DamagedOptions : public ::testing::Test {
 protected:

@@ -44,6 +44,7 @@ bool Succeeds(Step step, QString (*notOwnMessage)(const QString&), MessageBoxes&
 // once, and the one whose copy was taken over would miss its file.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
+    KeepStandardStreamsOpen();
     GameFiles files;
     if (!Succeeds([&] { files.places = FindGamePlaces(programDirectory, userDataDirectory); },
                   DataFolderNotOwnMessage, files.notices)) {
@@ -61,6 +62,7 @@ GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
 }
 
 std::future<GameFiles> OpenGameFilesInBackground(const std::filesystem::path& programDirectory) {
+    KeepStandardStreamsOpen(); // before the thread: no other file of this start is open yet
     return std::async(std::launch::async, [programDirectory] {
         return OpenGameFiles(programDirectory, UserDataDirectory());
     });
