@@ -104,7 +104,7 @@ protected:
         wait(nullptr);
         const auto told = FileBytes(root / "told");
         for (const auto* made :
-             {"told", "bin", "home", "copy.lxl", "share", "theirs", "theirs.lxl"}) {
+             {"told", "bin", "home", "copy.lxl", "share", "theirs", "theirs.lxl", "locale"}) {
             fs::remove_all(root / made);
         }
         return told;
@@ -202,6 +202,18 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
          Refused("The data folder of Lexel could not be created.",
                  "Der Datenordner von Lexel konnte nicht angelegt werden.",
                  "home: Not a directory")},
+        {replaced([&] { // a name in Latin-1, shown as a system in Latin-1 shows it
+             fs::create_directory("locale");
+             ASSERT_EQ(std::system("localedef -i de_DE -f ISO-8859-1 locale/de_DE.ISO-8859-1"), 0);
+             setenv("LOCPATH", (root / "locale").c_str(), 1);
+             setenv("LC_ALL", "de_DE.ISO-8859-1", 1);
+             fs::create_directory("home");
+             std::ofstream("home/J\xFCrgen");
+             user = "home/J\xFCrgen/Lexel";
+         }),
+         Refused("The data folder of Lexel could not be created.",
+                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
+                 "home/Jürgen: Not a directory")},
         {replaced([&] { user.clear(); }),
          Refused("The data folder of Lexel could not be created.",
                  "Der Datenordner von Lexel konnte nicht angelegt werden.",

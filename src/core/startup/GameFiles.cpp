@@ -3,6 +3,7 @@
 #include "DatabaseStartup.h"
 #include "PrivateFiles.h"
 #include "StartupMessages.h"
+#include "SystemText.h"
 
 namespace lexel {
 
@@ -15,7 +16,7 @@ std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& dire
         }
         return lock;
     } catch (const FileError& e) {
-        boxes.Show({MessageIcon::Critical, LockFailedMessage(QString::fromLocal8Bit(e.what()))});
+        boxes.Show({MessageIcon::Critical, LockFailedMessage(FromSystemText(e.what()))});
         return std::nullopt;
     }
 }
@@ -30,10 +31,9 @@ bool Succeeds(Step step, QString (*notOwnMessage)(const QString&), MessageBoxes&
         step();
         return true;
     } catch (const NotOwnError& e) {
-        boxes.Show({MessageIcon::Critical, notOwnMessage(QString::fromLocal8Bit(e.what()))});
+        boxes.Show({MessageIcon::Critical, notOwnMessage(FromSystemText(e.what()))});
     } catch (const FileError& e) {
-        boxes.Show(
-            {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
+        boxes.Show({MessageIcon::Critical, DataFolderFailedMessage(FromSystemText(e.what()))});
     }
     return false;
 }
