@@ -6,11 +6,12 @@
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/GameFiles.h"
+#include "core/startup/StartupMessages.h"
 #include "core/store/LexelFile.h"
-#include "support/FakeMessageBoxes.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
+#include <algorithm>
 #include <csignal>
 #include <fstream>
 #include <functional>
@@ -49,9 +50,26 @@ std::string NotOpened(const std::string& cause) {
     return Refused("Lexel database could not be opened.",
                    "Lexel-Datenbank konnte nicht geöffnet werden.", cause);
 }
+std::string NotOwnFolder(const std::string& cause) {
+    return Refused("The data folder of Lexel could not be used: it is a link, belongs to another "
+                   "user or is open to other users.",
+                   "Der Datenordner von Lexel konnte nicht verwendet werden: Er ist eine "
+                   "Verknüpfung, gehört einem anderen Benutzer oder ist für andere Benutzer offen.",
+                   cause);
+}
 std::string NoLock(const std::string& cause) {
     return Refused("The lock file of Lexel could not be created.",
                    "Die Sperrdatei von Lexel konnte nicht angelegt werden.", cause);
+}
+
+// What a start tells: "started" or "refused", then each message it shows.
+std::string Told(const GameFiles& files) {
+    std::string told = files.Ready() ? "started" : "refused";
+    for (const auto& m : files.notices.Notices()) {
+        told += (m.icon == MessageIcon::Critical ? "\ncritical: " : "\nnotice: ") +
+                m.text.toStdString();
+    }
+    return told;
 }
 
 class BadFile : public ::testing::Test {
@@ -68,6 +86,12 @@ protected:
     // shown, and a last line when anything under the root changed. The child ends itself after
     // 10 s, so an open that waits fails the case.
     std::string Start(const std::function<void()>& make) {
+        if (geteuid() == 0) { // root's, for the child that runs as nobody to put in its way
+            fs::create_directory(root / "theirs");
+            fs::copy_file(root / good, root / "theirs.lxl");
+            chmod((root / "theirs").c_str(), 0777);
+            chmod((root / "theirs.lxl").c_str(), 0666);
+        }
         if (fork() == 0) {
             alarm(10);
             const bool nobody = geteuid() != 0 || (setgroups(0, nullptr) == 0 &&
@@ -79,7 +103,8 @@ protected:
         }
         wait(nullptr);
         const auto told = FileBytes(root / "told");
-        for (const auto* made : {"told", "bin", "home", "copy.lxl"}) {
+        for (const auto* made :
+             {"told", "bin", "home", "copy.lxl", "share", "theirs", "theirs.lxl", "locale"}) {
             fs::remove_all(root / made);
         }
         return told;
@@ -91,13 +116,7 @@ protected:
         make();
         const auto before = Snapshot(".");
         auto files = OpenGameFiles(bin, user);
-        test::FakeMessageBoxes boxes;
-        files.notices.ShowAll(boxes);
-        std::string told = files.Ready() ? "started" : "refused";
-        for (const auto& m : boxes.shown) {
-            told += (m.icon == MessageIcon::Critical ? "\ncritical: " : "\nnotice: ") +
-                    m.text.toStdString();
-        }
+        const auto told = Told(files);
         files = {};
         fs::permissions(bin, fs::perms::owner_all);         // for the parent to clear it
         const rlimit noLimit{RLIM_INFINITY, RLIM_INFINITY}; // for the outcome to be written
@@ -133,10 +152,21 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
             fs::create_symlink("../copy.lxl", place);
         };
     };
+    // Installed: the template in share/lexel, none beside the program.
+    const auto installed = [&](const std::function<void()>& make) {
+        return [this, make] {
+            fs::remove(file);
+            fs::create_directories("share/lexel");
+            fs::copy_file(good, "share/lexel/Lexel.lxl");
+            fs::create_directory("home");
+            make();
+        };
+    };
     const auto noWords = NotOpened("the word tables are empty");
+    const auto foreign = NotOpened("not a Lexel file: it holds a trigger or a view");
     const auto held = [this] { static const auto first = OpenGameFiles(bin, user); };
     const auto heldFile = [this] { static const auto first = OpenLexelFile(file); };
-    const std::vector<std::pair<std::function<void()>, std::string>> cases{
+    std::vector<std::pair<std::function<void()>, std::string>> cases{
         {changed("DELETE FROM Options WHERE Name = 'Timer'; UPDATE Options SET Value = 'junk'"),
          "started"}, // options are read later, a damaged one as its default
         {replaced([] {}),
@@ -156,6 +186,8 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
         {changed("DROP TABLE w6s"), NotOpened("no such table: w6s")},
         {changed("DROP TABLE Quotes; CREATE TABLE Quotes (Title TEXT, Quote TEXT)"),
          NotOpened("no such column: Source")},
+        {changed("CREATE TRIGGER t AFTER UPDATE ON Options BEGIN DELETE FROM w3; END"), foreign},
+        {changed("CREATE VIEW v AS SELECT * FROM w3"), foreign},
         {changed("DELETE FROM w3"), noWords},
         {changed("UPDATE w6s SET Class = '  '"), noWords}, // no word to hide
         {[&] { fs::permissions(file, fs::perms::owner_read); },
@@ -170,6 +202,18 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
          Refused("The data folder of Lexel could not be created.",
                  "Der Datenordner von Lexel konnte nicht angelegt werden.",
                  "home: Not a directory")},
+        {replaced([&] { // a name in Latin-1, shown as a system in Latin-1 shows it
+             fs::create_directory("locale");
+             ASSERT_EQ(std::system("localedef -i de_DE -f ISO-8859-1 locale/de_DE.ISO-8859-1"), 0);
+             setenv("LOCPATH", (root / "locale").c_str(), 1);
+             setenv("LC_ALL", "de_DE.ISO-8859-1", 1);
+             fs::create_directory("home");
+             std::ofstream("home/J\xFCrgen");
+             user = "home/J\xFCrgen/Lexel";
+         }),
+         Refused("The data folder of Lexel could not be created.",
+                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
+                 "home/Jürgen: Not a directory")},
         {replaced([&] { user.clear(); }),
          Refused("The data folder of Lexel could not be created.",
                  "Der Datenordner von Lexel konnte nicht angelegt werden.",
@@ -181,7 +225,28 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
         {[&] { mkfifo((bin / "Lexel.lock").c_str(), 0600); },
          NoLock("bin/Lexel.lock: is not a regular file")},
         {held, "refused\nnotice: Lexel is already running.\nLexel läuft bereits."},
-        {heldFile, NotOpened("database is locked")}};
+        {heldFile, NotOpened("database is locked")},
+        {installed([&] { fs::create_directory_symlink("../bin", user); }),
+         NotOwnFolder("home/Lexel: is a symbolic link, which Lexel does not follow")},
+        {installed([&] {
+             fs::create_directory(user);
+             fs::permissions(user, fs::perms::all);
+         }),
+         NotOwnFolder("home/Lexel: is open to other users: mode 0777")}};
+    if (geteuid() == 0) { // a folder and a file of root's for the start that runs as nobody
+        cases.insert(cases.end(),
+                     {{installed([&] { fs::rename("theirs", user); }),
+                       NotOwnFolder("home/Lexel: belongs to user 0")},
+                      {installed([&] {
+                           fs::create_directory(user);
+                           fs::permissions(user, fs::perms::owner_all);
+                           fs::rename("theirs.lxl", user / "Lexel.lxl");
+                       }),
+                       Refused("Lexel database could not be opened: it belongs to another user.",
+                               "Lexel-Datenbank konnte nicht geöffnet werden: Sie gehört einem "
+                               "anderen Benutzer.",
+                               "home/Lexel/Lexel.lxl: belongs to user 0")}});
+    }
     for (std::size_t i = 0; i < cases.size(); ++i) {
         const auto told = Start(cases[i].first);
         if (told == "no user switch") {
@@ -189,6 +254,71 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
                             "no file mode applies";
         }
         EXPECT_EQ(told, cases[i].second) << "case " << i + 1;
+    }
+}
+
+// First starts at once on a user's first day: one opens the files and every other one is told
+// that Lexel runs, however their locking and the copying of the template interleave. Each start
+// holds its files until all have told what they found.
+TEST_F(BadFile, OfFirstStartsAtOnceOneOpensTheFilesAndTheOthersAreToldItRuns) {
+    fs::create_directories(root / "share/lexel");
+    fs::copy_file(root / good, root / "share/lexel/Lexel.lxl");
+    constexpr std::size_t Starts = 6;
+    std::vector<std::string> expected(Starts - 1,
+                                      "refused\nnotice: " + AlreadyRunningMessage().toStdString());
+    expected.push_back("started");
+    for (int round = 0; round < 10; ++round) {
+        const auto home = root / ("home" + std::to_string(round)) / "Lexel";
+        int gate[2], report[2];
+        ASSERT_EQ(pipe(gate) | pipe(report), 0);
+        std::vector<pid_t> starts;
+        for (std::size_t i = 0; i < Starts; ++i) {
+            if (starts.emplace_back(fork()) == 0) {
+                alarm(10);
+                close(gate[1]);
+                char none;
+                [[maybe_unused]] const auto opened = read(gate[0], &none, 1); // every start forked
+                const auto files = OpenGameFiles(root / "bin", home);         // held until killed
+                const auto told = Told(files) + '\0';
+                [[maybe_unused]] const auto sent = write(report[1], told.data(), told.size());
+                pause();
+            }
+        }
+        close(gate[0]);
+        close(gate[1]);
+        close(report[1]);
+        std::vector<std::string> told(1);
+        for (char c; told.size() <= Starts && read(report[0], &c, 1) == 1;) {
+            c == '\0' ? void(told.emplace_back()) : void(told.back() += c);
+        }
+        close(report[0]);
+        for (const auto start : starts) {
+            kill(start, SIGKILL);
+            waitpid(start, nullptr, 0);
+        }
+        told.pop_back();
+        std::sort(told.begin(), told.end());
+        EXPECT_EQ(told, expected) << "round " << round;
+    }
+}
+
+// Started with standard streams closed, the game keeps their numbers from its own files: what
+// is written to them then never lands in the lock file.
+TEST_F(BadFile, WithStandardStreamsClosedNothingWrittenToThemLandsInTheLockFile) {
+    fs::create_directory(root / "bin");
+    fs::copy_file(root / good, root / "bin/Lexel.lxl");
+    for (const auto& closed : {std::vector{2}, std::vector{0, 1, 2}}) {
+        if (fork() == 0) {
+            std::for_each(closed.begin(), closed.end(), close);
+            const auto files = OpenGameFiles(root / "bin", root / "home");
+            for (const int fd : closed) {
+                [[maybe_unused]] const auto written = write(fd, "stray\n", 6);
+            }
+            std::ofstream(root / "told") << Told(files) << FileBytes(root / "bin/Lexel.lock");
+            _exit(0);
+        }
+        wait(nullptr);
+        EXPECT_EQ(FileBytes(root / "told"), "started") << closed.size() << " closed";
     }
 }
 

@@ -1,11 +1,13 @@
 #include "DatabaseStartup.h"
 
+#include "SystemText.h"
+
 namespace lexel {
 std::optional<sql::Database> OpenDB(const std::filesystem::path& directory, MessageBoxes& boxes) {
     try {
         return OpenLexelFile(directory / DatabaseFileName);
     } catch (const DatabaseOpenError& e) {
-        const auto description = QString::fromLocal8Bit(e.what());
+        const auto description = FromSystemText(e.what());
         const auto text = e.kind() == DatabaseOpenError::Kind::NotFound
                               ? DatabaseNotFoundMessage(description)
                               : DatabaseNotOpenedMessage(description);

@@ -3,6 +3,7 @@
 #include "DatabaseStartup.h"
 #include "PrivateFiles.h"
 #include "StartupMessages.h"
+#include "SystemText.h"
 
 namespace lexel {
 
@@ -15,22 +16,45 @@ std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& dire
         }
         return lock;
     } catch (const FileError& e) {
-        boxes.Show({MessageIcon::Critical, LockFailedMessage(QString::fromLocal8Bit(e.what()))});
+        boxes.Show({MessageIcon::Critical, LockFailedMessage(FromSystemText(e.what()))});
         return std::nullopt;
     }
 }
 
+namespace {
+
+// Runs a step of the start, or shows why it failed: `notOwnMessage` for a place that is not the
+// player's own, the data folder's message for anything else.
+template <typename Step>
+bool Succeeds(Step step, QString (*notOwnMessage)(const QString&), MessageBoxes& boxes) {
+    try {
+        step();
+        return true;
+    } catch (const NotOwnError& e) {
+        boxes.Show({MessageIcon::Critical, notOwnMessage(FromSystemText(e.what()))});
+    } catch (const FileError& e) {
+        boxes.Show({MessageIcon::Critical, DataFolderFailedMessage(FromSystemText(e.what()))});
+    }
+    return false;
+}
+
+} // namespace
+
+// The lock comes before the copy of the template: two first starts would otherwise copy at
+// once, and the one whose copy was taken over would miss its file.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
+    KeepStandardStreamsOpen();
     GameFiles files;
-    try {
-        files.places = FindGamePlaces(programDirectory, userDataDirectory);
-    } catch (const FileError& e) {
-        files.notices.Show(
-            {MessageIcon::Critical, DataFolderFailedMessage(QString::fromLocal8Bit(e.what()))});
+    if (!Succeeds([&] { files.places = FindGamePlaces(programDirectory, userDataDirectory); },
+                  DataFolderNotOwnMessage, files.notices)) {
         return files;
     }
     files.instance = LockSingleInstance(files.places.dataDirectory, files.notices);
+    if (files.instance &&
+        !Succeeds([&] { ProvideUserFile(files.places); }, DatabaseNotOwnMessage, files.notices)) {
+        files.instance.reset();
+    }
     if (files.instance) {
         files.db = OpenDB(files.places.dataDirectory, files.notices);
     }
@@ -38,6 +62,7 @@ GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
 }
 
 std::future<GameFiles> OpenGameFilesInBackground(const std::filesystem::path& programDirectory) {
+    KeepStandardStreamsOpen(); // before the thread: no other file of this start is open yet
     return std::async(std::launch::async, [programDirectory] {
         return OpenGameFiles(programDirectory, UserDataDirectory());
     });

@@ -9,6 +9,7 @@
 #include "GamePlaces.h"
 #include "InstanceLock.h"
 #include "NoticeQueue.h"
+#include "StandardStreams.h"
 #include "core/store/Sql.h"
 
 #include <filesystem>
@@ -31,7 +32,8 @@ struct GameFiles {
 std::optional<InstanceLock> LockSingleInstance(const std::filesystem::path& directory,
                                                MessageBoxes& boxes);
 
-// Finds the places, takes the lock and opens the database; stops at the first that fails.
+// Keeps the standard streams open, finds the places, takes the lock and opens the database;
+// stops at the first that fails.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory);
 

@@ -61,21 +61,28 @@ fs::path UserDataDirectory() {
 
 GamePlaces FindGamePlaces(const fs::path& programDirectory, const fs::path& userDataDirectory) {
     if (HasOwnDatabase(programDirectory)) {
-        return {programDirectory, programDirectory};
+        return {programDirectory, programDirectory, {}};
     }
     if (userDataDirectory.empty()) {
         throw FileError({}, "no home folder: HOME is not set and the system names none");
     }
     MakePrivateDirectories(userDataDirectory);
+    RequireOwnDirectory(userDataDirectory);
     const auto share = InstalledShareDirectory(programDirectory);
-    const auto userFile = userDataDirectory / DatabaseFileName;
-    const auto templateFile = share / DatabaseFileName;
+    return {userDataDirectory, share, share / DatabaseFileName};
+}
+
+void ProvideUserFile(const GamePlaces& places) {
+    if (places.templateFile.empty()) {
+        return;
+    }
+    const auto userFile = places.dataDirectory / DatabaseFileName;
     std::error_code error;
     if (fs::symlink_status(userFile, error).type() == fs::file_type::not_found &&
-        fs::is_regular_file(templateFile, error)) {
-        CopyPrivateFile(templateFile, userFile);
+        fs::is_regular_file(places.templateFile, error)) {
+        CopyPrivateFile(places.templateFile, userFile);
     }
-    return {userDataDirectory, share};
+    RequireOwnFile(userFile);
 }
 
 } // namespace lexel

@@ -13,6 +13,7 @@ namespace lexel {
 struct GamePlaces {
     std::filesystem::path dataDirectory; // holds Lexel.lxl and the instance lock
     std::filesystem::path helpDirectory; // holds Lexel_E.rcc and Lexel_D.rcc
+    std::filesystem::path templateFile;  // the installed Lexel.lxl; none in the program's folder
 };
 
 // The directory of the running program, known before the application object exists.
@@ -28,10 +29,16 @@ std::filesystem::path InstalledShareDirectory(const std::filesystem::path& progr
 std::filesystem::path UserDataDirectory();
 
 // Finds the places for a program in `programDirectory`, with `userDataDirectory` as the user's
-// data folder. Makes that folder (owner only) and copies the template into it when the user
-// has no Lexel.lxl yet; when there is no template either, opening the database there reports
-// the missing file. Throws FileError when the data folder cannot be made.
+// data folder, and makes that folder (owner only). Throws FileError when it cannot be made,
+// NotOwnError when it is there but not the player's own (a link, another user's, open to
+// others). A Lexel.lxl beside the program is used whoever owns it.
 GamePlaces FindGamePlaces(const std::filesystem::path& programDirectory,
                           const std::filesystem::path& userDataDirectory);
+
+// Copies the template into the user's data folder when the user has no Lexel.lxl yet; when
+// there is no template either, opening the database there reports the missing file. Called
+// under the instance lock, so that of two first starts only one copies. Throws FileError, or
+// NotOwnError when the user's Lexel.lxl belongs to someone else.
+void ProvideUserFile(const GamePlaces& places);
 
 } // namespace lexel

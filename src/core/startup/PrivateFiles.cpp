@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <string>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <utility>
@@ -64,6 +66,12 @@ bool CopyBytes(int in, int out) {
     }
 }
 
+void RequireOwner(const fs::path& path, const struct stat& status) {
+    if (status.st_uid != ::geteuid()) {
+        throw NotOwnError(path, "belongs to user " + std::to_string(status.st_uid));
+    }
+}
+
 } // namespace
 
 FileError FileError::FromErrno(const fs::path& path, int error) {
@@ -87,6 +95,36 @@ void MakePrivateDirectories(const fs::path& directory) {
     MakePrivateDirectories(directory.parent_path());
     if (::mkdir(directory.c_str(), 0700) != 0 && errno != EEXIST) {
         throw FileError::FromErrno(directory, errno);
+    }
+}
+
+// A folder that others could write into may already hold what they put there (a database, a
+// journal the engine would play back, a lock file), and tightening it now would not take that
+// out: a looser mode is refused, for the player to look inside and tighten it, like a folder
+// of another user's, which is never changed.
+void RequireOwnDirectory(const fs::path& directory) {
+    struct stat status {};
+    if (::lstat(directory.c_str(), &status) != 0) {
+        throw FileError::FromErrno(directory, errno);
+    }
+    if (S_ISLNK(status.st_mode)) {
+        throw NotOwnError(directory, FileError::FromErrno({}, ELOOP).what());
+    }
+    if (!S_ISDIR(status.st_mode)) {
+        throw FileError(directory, std::strerror(ENOTDIR));
+    }
+    RequireOwner(directory, status);
+    if ((status.st_mode & (S_IRWXG | S_IRWXO)) != 0) {
+        std::array<char, 8> mode{};
+        std::snprintf(mode.data(), mode.size(), "%04o", status.st_mode & 07777U);
+        throw NotOwnError(directory, std::string("is open to other users: mode ") + mode.data());
+    }
+}
+
+void RequireOwnFile(const fs::path& file) {
+    struct stat status {};
+    if (::lstat(file.c_str(), &status) == 0) {
+        RequireOwner(file, status);
     }
 }
 

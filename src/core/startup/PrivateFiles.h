@@ -19,8 +19,22 @@ public:
     static FileError FromErrno(const std::filesystem::path& path, int error);
 };
 
+// A folder or file of the game's that is not the player's own: a link, another user's, or one
+// that others may open. Someone else could have put it there or could change it.
+class NotOwnError : public FileError {
+public:
+    using FileError::FileError;
+};
+
 // Makes `directory` and its missing parents, each readable by its owner only. Throws FileError.
 void MakePrivateDirectories(const std::filesystem::path& directory);
+
+// Requires `directory` to be the player's own folder, not a link, closed to every other user.
+// Throws NotOwnError, or FileError when it cannot be looked at.
+void RequireOwnDirectory(const std::filesystem::path& directory);
+
+// Requires `file`, when there is one, to be the player's own. Throws NotOwnError.
+void RequireOwnFile(const std::filesystem::path& file);
 
 // Copies `from` to `to`, a file that must not exist yet, through `to` + ".new" so an interrupted
 // copy never looks like the finished one. Neither name is followed if it is a link. Throws

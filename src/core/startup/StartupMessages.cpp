@@ -32,6 +32,22 @@ QString DataFolderFailedMessage(const QString& description) {
                      "Der Datenordner von Lexel konnte nicht angelegt werden.", description);
 }
 
+QString DatabaseNotOwnMessage(const QString& description) {
+    return Bilingual("Lexel database could not be opened: it belongs to another user.",
+                     "Lexel-Datenbank konnte nicht geöffnet werden: Sie gehört einem anderen "
+                     "Benutzer.",
+                     description);
+}
+
+QString DataFolderNotOwnMessage(const QString& description) {
+    return Bilingual("The data folder of Lexel could not be used: it is a link, belongs to "
+                     "another user or is open to other users.",
+                     "Der Datenordner von Lexel konnte nicht verwendet werden: Er ist eine "
+                     "Verknüpfung, gehört einem anderen Benutzer oder ist für andere Benutzer "
+                     "offen.",
+                     description);
+}
+
 QString LockFailedMessage(const QString& description) {
     return Bilingual("The lock file of Lexel could not be created.",
                      "Die Sperrdatei von Lexel konnte nicht angelegt werden.", description);

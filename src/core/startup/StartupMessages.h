@@ -10,7 +10,9 @@ namespace lexel {
 QString AlreadyRunningMessage();
 QString DatabaseNotFoundMessage(const QString& description);
 QString DatabaseNotOpenedMessage(const QString& description);
+QString DatabaseNotOwnMessage(const QString& description);
 QString DataFolderFailedMessage(const QString& description);
+QString DataFolderNotOwnMessage(const QString& description);
 QString LockFailedMessage(const QString& description);
 
 } // namespace lexel

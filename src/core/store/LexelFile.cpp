@@ -46,6 +46,16 @@ void RequireReadableFile(const std::filesystem::path& file) {
     }
 }
 
+// The game makes no trigger and no view; one in the file was put there by someone else, to run
+// its own statements whenever the game reads or writes.
+void RequireNoCodeInSchema(sql::Database& db) {
+    if (sql::QueryInt(db, "SELECT EXISTS (SELECT 1 FROM sqlite_master "
+                          "WHERE type IN ('trigger', 'view'))")
+            .value_or(0) != 0) {
+        throw sql::Error(0, "not a Lexel file: it holds a trigger or a view");
+    }
+}
+
 // A copy cut short inside its last page would open and fail at the first read of that page.
 void RequireWholePages(sql::Database& db, const std::filesystem::path& file) {
     const auto pages = sql::QueryInt(db, "PRAGMA page_count").value_or(0);
@@ -114,6 +124,7 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
         // in a rollback unless a table was added, so the checks leave the file as it was.
         {
             sql::Transaction hold(db, sql::Transaction::Kind::Exclusive);
+            RequireNoCodeInSchema(db);
             CheckSchema(db);
             RequireWholePages(db, file);
             RequireWords(db);

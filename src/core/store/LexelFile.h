@@ -30,8 +30,8 @@ private:
 // Opens an existing Lexel file for the game and holds it exclusively until closed. Writes
 // nothing but the game-history table into a file that lacks it. Throws DatabaseOpenError when the
 // file is missing, unreadable, not a Lexel file, encrypted with another password, read-only,
-// missing a table or column, without words (or without a word that can be hidden), a symbolic link,
-// or in use.
+// missing a table or column, holding a trigger or a view, without words (or without a word that can
+// be hidden), a symbolic link, or in use.
 sql::Database OpenLexelFile(const std::filesystem::path& file);
 
 // Throws sql::Error, for a write not to go where nobody finds it, when the file was moved or

@@ -31,6 +31,29 @@ void RefuseSymbolicLinks() {
     });
 }
 
+// Known to engines from SQLite 3.26 and 3.31 on; the SQLCipher of Debian 12 is built on 3.15
+// and its header lacks them. The second is what PRAGMA trusted_schema = OFF sets.
+constexpr int DefensiveConfig = 1010;     // SQLITE_DBCONFIG_DEFENSIVE
+constexpr int TrustedSchemaConfig = 1017; // SQLITE_DBCONFIG_TRUSTED_SCHEMA
+
+// A crafted file must not run what its schema holds with the game's rights: no writes to the
+// schema by pragma, and no function with side effects called from a trigger or a view. An
+// older engine has neither setting; there the game's refusal of triggers and views is the guard.
+void Defend(sqlite3* db) {
+    const struct {
+        int config, value, since;
+    } settings[] = {{DefensiveConfig, 1, 3026000}, {TrustedSchemaConfig, 0, 3031000}};
+    for (const auto& setting : settings) {
+        if (sqlite3_libversion_number() < setting.since) {
+            continue;
+        }
+        if (const int rc = sqlite3_db_config(db, setting.config, setting.value, nullptr);
+            rc != SQLITE_OK) {
+            Throw(db, rc);
+        }
+    }
+}
+
 } // namespace
 
 Database Database::Open(const std::filesystem::path& file, Mode mode, std::string_view key) {
@@ -46,6 +69,7 @@ Database Database::Open(const std::filesystem::path& file, Mode mode, std::strin
         Throw(raw, rc);
     }
     sqlite3_extended_result_codes(raw, 1);
+    Defend(raw);
     // No key: a plain file.
     if (!key.empty()) {
         if (const int krc = sqlite3_key(raw, key.data(), static_cast<int>(key.size()));

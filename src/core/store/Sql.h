@@ -33,7 +33,8 @@ public:
 
     // Opens `file` and sets the key; nothing is read until the first statement runs, so a
     // wrong key or a file that is no database shows up there. Neither the file nor its journal
-    // is opened through a symbolic link.
+    // is opened through a symbolic link. Defensive: the schema cannot be written by pragma and
+    // its triggers and views call no function with side effects.
     static Database Open(const std::filesystem::path& file, Mode mode, std::string_view key);
 
     Database(Database&& other) noexcept;
