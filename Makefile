@@ -7,6 +7,7 @@
 BUILD     ?= build
 ASAN      ?= build-asan
 RELEASE   ?= build-release
+PACKAGE   ?= build-package
 FUZZ      ?= build-fuzz
 PREFIX    ?= /usr/local
 FUZZERS   := WordCodeFuzz EvaluateGuessFuzz ScoreWordFuzz
@@ -31,7 +32,7 @@ run: build
 test: build
 	cd $(BUILD) && QT_QPA_PLATFORM=offscreen ctest --output-on-failure -j $(JOBS)
 ifeq ($(CI),true)
-	$(MAKE) sanitize fuzz
+	$(MAKE) sanitize fuzz package
 endif
 
 # ASan + UBSan build running the same tests.
@@ -43,11 +44,10 @@ sanitize: setup
 install: build
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
-# A Debian package from the Release build: $(RELEASE)/lexel_<version>_<arch>.deb.
+# The Debian packages, built by dpkg-buildpackage from debian/ and checked:
+# $(PACKAGE)/lexel_<version>_<arch>.deb and its -dbgsym.
 package: setup
-	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
-	cmake --build $(RELEASE) -j $(JOBS)
-	cd $(RELEASE) && cpack -G DEB
+	scripts/build-package.sh $(PACKAGE)
 
 # libFuzzer targets (clang), each run for a bounded time.
 fuzz: setup
@@ -65,4 +65,4 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN) $(RELEASE) $(FUZZ)
+	rm -rf $(BUILD) $(ASAN) $(RELEASE) $(FUZZ) $(PACKAGE)

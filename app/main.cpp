@@ -1,3 +1,4 @@
+#include "core/startup/StandardStreams.h"
 #include "ui/controls/FontWarmUp.h"
 #include "ui/main/GameApplication.h"
 #include "ui/main/Startup.h"
@@ -6,6 +7,8 @@
 #include <exception>
 
 int main(int argc, char** argv) try {
+    // Before any file is opened: a lock or a database must never become standard error.
+    lexel::KeepStandardStreamsOpen();
     // Names the program to the desktop (window class, session bus).
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lexel"));

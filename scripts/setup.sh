@@ -12,6 +12,8 @@ packages=(
     libgtest-dev libgmock-dev libbenchmark-dev
     clang-format clang libclang-rt-14-dev xvfb xauth xdotool x11-utils imagemagick
     desktop-file-utils appstream libxml2-utils lintian
+    # make package: Debian's package build, and hardening-check for its result
+    debhelper devscripts
     # data/make-word-lists: SCOWL's word lists and the fortune files (it brings its
     # frequency counts itself, with npm)
     scowl fortunes fortunes-min

@@ -1,15 +1,18 @@
 #!/usr/bin/env bash
-# Builds the Debian package from a build tree and checks its file list, dependencies, changelog
-# and lintian's verdict.
-#   check-deb.sh BUILD_DIR
+# Checks the packages that scripts/build-package.sh built: the game's file list and
+# dependencies, the changelog's version, Debian's hardening in the program, a -dbgsym package
+# whose debug file answers to the program's build id, and lintian's verdict on the source and
+# binary packages.
+#   check-deb.sh PACKAGE_DIR
 set -euo pipefail
-build=$(realpath "$1")
+dir=$(realpath "$1")
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 fail() { echo "package check: $*" >&2; exit 1; }
 
-(cd "$build" && cpack -G DEB -B "$work" > "$work/cpack.log" 2>&1) || { cat "$work/cpack.log" >&2; fail "cpack failed"; }
-deb=$(ls "$work"/lexel_*.deb)
+deb=$(ls "$dir"/lexel_*.deb)
+dbgsym=$(ls "$dir"/lexel-dbgsym_*.deb 2>/dev/null) || fail "no -dbgsym package"
+changes=$(ls "$dir"/lexel_*.changes)
 files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
 for file in ./usr/games/lexel ./usr/share/lexel/Lexel.lxl ./usr/share/lexel/Lexel_E.rcc \
             ./usr/share/lexel/Lexel_D.rcc ./usr/share/applications/invalid.morvane.Lexel.desktop \
@@ -35,15 +38,27 @@ logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
 version=$(dpkg-deb -f "$deb" Version)
 [ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, the package $version"
 
+# Stack protector, fortified calls, read-only relocations bound at start, position independence.
+hardening-check "$work/root/usr/games/lexel" > "$work/hardening.log" 2>&1 ||
+    { cat "$work/hardening.log" >&2; fail "the program lacks Debian's hardening"; }
+
+# The debug file of the -dbgsym package is found by the build id the crash report names.
+id=$(readelf -n "$work/root/usr/games/lexel" | sed -n 's/.*Build ID: //p')
+[ -n "$id" ] || fail "the program has no build id"
+dpkg-deb -c "$dbgsym" | grep -q "/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug$" ||
+    fail "$(basename "$dbgsym") has no debug file for build id $id"
+
 # Errors and warnings fail the check unless accepted here by tag name, each with its reason on
-# the line above; none is needed today. Info tags are shown but pass: they name hardening flags
-# and a .comment section that strip keeps, neither a fault of the package.
-accepted=()
+# the line above. Info tags are shown but pass.
+accepted=(
+    # A package of the project's own, not an upload to Debian: there is no bug to close.
+    initial-upload-closes-no-bugs
+)
 suppress=$(IFS=,; echo "${accepted[*]}")
-lintian --fail-on none --display-info ${suppress:+--suppress-tags "$suppress"} "$deb" \
+lintian --fail-on none --display-info ${suppress:+--suppress-tags "$suppress"} "$changes" \
     > "$work/lintian.log" 2>&1 || { cat "$work/lintian.log" >&2; fail "lintian did not run"; }
 grep '^I: ' "$work/lintian.log" || true
 if grep -E '^[EW]: ' "$work/lintian.log" >&2; then
     fail "lintian reports the errors or warnings above"
 fi
-echo "package check: $(basename "$deb"): 1 passed, 0 failed"
+echo "package check: $(basename "$deb") and $(basename "$dbgsym"): 1 passed, 0 failed"
