@@ -1,3 +1,4 @@
+#include "core/startup/CommandLine.h"
 #include "core/startup/StandardStreams.h"
 #include "ui/controls/FontWarmUp.h"
 #include "ui/main/GameApplication.h"
@@ -5,10 +6,14 @@
 
 #include <cstdio>
 #include <exception>
+#include <iostream>
 
 int main(int argc, char** argv) try {
     // Before any file is opened: a lock or a database must never become standard error.
     lexel::KeepStandardStreamsOpen();
+    if (const auto answered = lexel::AnswerCommandLine(argc, argv, std::cout, std::cerr)) {
+        return *answered;
+    }
     // Names the program to the desktop (window class, session bus).
     QCoreApplication::setOrganizationName(QStringLiteral("Morvane"));
     QCoreApplication::setApplicationName(QStringLiteral("Lexel"));

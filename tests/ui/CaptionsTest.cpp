@@ -12,6 +12,7 @@
 #include "ui/dialogs/QuotationWindow.h"
 #include "ui/dialogs/StatisticsDialog.h"
 
+#include <QAction>
 #include <QTabWidget>
 
 using namespace lexel;
@@ -57,6 +58,14 @@ const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"MainWindow", "usedLetters", "Used Letters", "Benutzte Buchstaben"},
     {"MainWindow", "unusedLetters", "Unused Letters", "Nicht benutzte Buchstaben"},
     {"MainWindow", "timerBox", "Used Time", "Verbrauchte Zeit"},
+    // The keys of the menu items: the game's own first, then the desktop's.
+    {"MainWindow", "keys:newGameAction", "F2, Ctrl+N", "F2, Ctrl+N"},
+    {"MainWindow", "keys:dailyGameAction", "Ctrl+D", "Ctrl+D"},
+    {"MainWindow", "keys:copyResultAction", "Ctrl+Shift+C", "Ctrl+Shift+C"},
+    {"MainWindow", "keys:evaluateAction", "Return, Enter", "Return, Enter"},
+    {"MainWindow", "keys:reviewAction", "Ctrl+R", "Ctrl+R"},
+    {"MainWindow", "keys:exitAction", "Ctrl+Q", "Ctrl+Q"},
+    {"MainWindow", "keys:contentsAction", "F1", "F1"},
     // The field and the label over it share a name: a screen reader finds the letter there.
     {"MainWindow", "name:guessField_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
     {"MainWindow", "name:guessLetter_7", "Line 3, letter 2", "Zeile 3, Buchstabe 2"},
@@ -113,6 +122,7 @@ const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"AboutDialog", "versionLine", "Morvane Lexel - Version 2.00", "Morvane Lexel - Version 2.00"},
     {"AboutDialog", "makerLine_3", "Austria", "Österreich"},
     {"AboutDialog", "closeButton", "&Close", "&Schließen"},
+    {"AboutDialog", "aboutQtButton", "About &Qt", "Über &Qt"},
     {"StatisticsDialog", "", "Morvane Lexel High Scores", "Morvane Lexel High Scores"},
     {"StatisticsDialog", "tab0:statisticsPages", "High Scores", "High Scores"},
     {"StatisticsDialog", "tab1:statisticsPages", "History", "Verlauf"},
@@ -133,6 +143,13 @@ QString Read(QWidget& window, const QString& control) {
         return window.windowTitle();
     }
     auto* object = test::Child<QObject>(window, name);
+    if (control.startsWith(u"keys:")) {
+        QStringList keys;
+        for (const auto& key : qobject_cast<QAction*>(object)->shortcuts()) {
+            keys << key.toString(QKeySequence::PortableText);
+        }
+        return keys.join(QStringLiteral(", "));
+    }
     if (control.startsWith(u"tab")) {
         return qobject_cast<QTabWidget*>(object)->tabText(control.mid(3, 1).toInt());
     }

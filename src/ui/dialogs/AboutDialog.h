@@ -1,7 +1,8 @@
 #pragma once
 
-// The about box: the version line, the maker's address and an emblem. It also holds a way for
-// the makers to check a game: typing the access code on the close button shows the hidden word.
+// The about box: the version line, the maker's address and an emblem, then the version, the
+// licence and the credits, and Qt's own about box. It also holds a way for the makers to check
+// a game: typing the access code on the close button shows the hidden word.
 
 #include <QDialog>
 #include <array>
@@ -41,6 +42,8 @@ private:
     QWidget* emblem_ = nullptr;
     QLabel* versionLine_ = nullptr;
     std::array<QLabel*, 8> makerLines_{};
+    QLabel* credits_ = nullptr;
+    QPushButton* aboutQtButton_ = nullptr;
     QPushButton* closeButton_ = nullptr;
 };
 

@@ -18,7 +18,7 @@ constexpr int ClientHeight = 120 + FrameHeight + 120;
 
 } // namespace
 
-LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
+LanguageDialog::LanguageDialog(InterfaceLanguage offered, QWidget* parent) : QDialog(parent) {
     setObjectName(QStringLiteral("LanguageDialog"));
     setModal(true);
     setFont(LayoutFont());
@@ -26,7 +26,7 @@ LanguageDialog::LanguageDialog(QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Morvane Lexel"));
     setFixedSize(Twips(ClientWidth), Twips(ClientHeight));
     CreateControls();
-    englishOption_->setChecked(true);
+    (offered == InterfaceLanguage::German ? germanOption_ : englishOption_)->setChecked(true);
 }
 
 void LanguageDialog::CreateControls() {

@@ -17,7 +17,9 @@ class LanguageDialog : public QDialog {
     Q_OBJECT
 
 public:
-    explicit LanguageDialog(QWidget* parent = nullptr);
+    // `offered` is chosen when the window opens.
+    explicit LanguageDialog(InterfaceLanguage offered = InterfaceLanguage::English,
+                            QWidget* parent = nullptr);
 
     InterfaceLanguage Chosen() const;
 

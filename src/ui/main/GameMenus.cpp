@@ -11,11 +11,22 @@ namespace {
 
 constexpr const char* ColorItems[] = {"Red", "Blue", "Yellow", "Green", "Gray"};
 
-QAction* Action(QMenu* menu, const char* name, const QKeySequence& key = {}) {
+QAction* Action(QMenu* menu, const char* name, const QList<QKeySequence>& keys = {}) {
     auto* action = menu->addAction(QString());
     action->setObjectName(QLatin1String(name));
-    action->setShortcut(key);
+    action->setShortcuts(keys);
     return action;
+}
+
+// The game's own key first, which the menu shows, then the desktop's keys for the same command.
+QList<QKeySequence> Keys(const QKeySequence& own, QKeySequence::StandardKey standard) {
+    QList<QKeySequence> keys{own};
+    for (const auto& key : QKeySequence::keyBindings(standard)) {
+        if (!keys.contains(key)) {
+            keys.append(key);
+        }
+    }
+    return keys;
 }
 
 QMenu* Menu(QWidget* parent, const char* name) {
@@ -37,20 +48,25 @@ QMenu* ColorMenu(QWidget* parent, const char* name, const char* itemPrefix) {
 
 GameMenus::GameMenus(QMainWindow* window)
     : game(window->menuBar()->addMenu(QString())),
-      newGame(Action(game, "newGameAction", Qt::Key_F2)),
-      dailyGame(Action(game, "dailyGameAction")), copyResult(Action(game, "copyResultAction")),
-      solve(Action(game, "solveAction", Qt::CTRL | Qt::Key_S)),
-      evaluate(Action(game, "evaluateAction")),
-      hint((game->addSeparator(), Action(game, "hintAction", Qt::Key_F3))),
-      suggest(Action(game, "suggestAction", Qt::Key_F4)),
-      options((game->addSeparator(), Action(game, "optionsAction", Qt::Key_F5))),
-      highScores(Action(game, "highScoresAction", Qt::Key_F6)),
-      review(Action(game, "reviewAction")),
-      exit((game->addSeparator(), Action(game, "exitAction"))),
+      newGame(Action(game, "newGameAction", Keys(Qt::Key_F2, QKeySequence::New))),
+      dailyGame(Action(game, "dailyGameAction", {Qt::CTRL | Qt::Key_D})),
+      copyResult(Action(game, "copyResultAction", {Qt::CTRL | Qt::SHIFT | Qt::Key_C})),
+      solve(Action(game, "solveAction", {Qt::CTRL | Qt::Key_S})),
+      // Enter evaluates wherever the focus is in the window, a letter field included.
+      evaluate(Action(game, "evaluateAction", {Qt::Key_Return, Qt::Key_Enter})),
+      hint((game->addSeparator(), Action(game, "hintAction", {Qt::Key_F3}))),
+      suggest(Action(game, "suggestAction", {Qt::Key_F4})),
+      options((game->addSeparator(), Action(game, "optionsAction", {Qt::Key_F5}))),
+      highScores(Action(game, "highScoresAction", {Qt::Key_F6})),
+      review(Action(game, "reviewAction", {Qt::CTRL | Qt::Key_R})),
+      exit((game->addSeparator(),
+            Action(game, "exitAction", Keys(Qt::CTRL | Qt::Key_Q, QKeySequence::Quit)))),
       edit(window->menuBar()->addMenu(QString())),
-      resetToGray(Action(edit, "resetToGrayAction", Qt::CTRL | Qt::Key_G)),
-      saveAnalysis(Action(edit, "saveAnalysisAction", Qt::CTRL | Qt::Key_Y)),
-      help(window->menuBar()->addMenu(QString())), contents(Action(help, "contentsAction")),
+      resetToGray(Action(edit, "resetToGrayAction", {Qt::CTRL | Qt::Key_G})),
+      saveAnalysis(Action(edit, "saveAnalysisAction", {Qt::CTRL | Qt::Key_Y})),
+      help(window->menuBar()->addMenu(QString())),
+      // F1 shows the help of where the focus is, as every window's F1 does.
+      contents(Action(help, "contentsAction", Keys(Qt::Key_F1, QKeySequence::HelpContents))),
       about((help->addSeparator(), Action(help, "aboutAction"))),
       cellColors(ColorMenu(window, "cellColorMenu", "cell")),
       buttonColors(ColorMenu(window, "buttonColorMenu", "button")),

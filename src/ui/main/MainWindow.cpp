@@ -118,7 +118,6 @@ void MainWindow::ConnectCommands() {
     onMenu(m.exit, &MainWindow::close);
     onMenu(m.contents, &MainWindow::ShowHelp);
     onMenu(m.about, &MainWindow::ShowAbout);
-    connect(input_, &BoardInput::enterPressed, this, &MainWindow::Evaluate);
     connect(input_, &BoardInput::solutionFocusChanged, this, &MainWindow::UpdateCommands);
     connect(input_, &BoardInput::guessMenuRequested, this, [this](QPoint at) {
         if (menus_->suggestPopup->isEnabled()) {
@@ -271,16 +270,6 @@ void MainWindow::ShowHighScores() {
 
 void MainWindow::ShowAbout() {
     SideWindows(services_, this).ShowAbout([this] { return model_.State().HiddenWord; });
-}
-
-void MainWindow::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_F1) {
-        ShowHelp();
-    } else if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        Evaluate();
-    } else {
-        QMainWindow::keyPressEvent(event);
-    }
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

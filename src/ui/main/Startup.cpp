@@ -16,6 +16,7 @@
 #include "ui/dialogs/LanguageSwitch.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <cstdlib>
 #include <functional>
 #include <optional>
@@ -27,7 +28,7 @@ InterfaceLanguage ChooseLanguage(SettingsStore& store, MessageBoxes& boxes,
                                  LanguageSwitch& language) {
     auto chosen = ReadLanguage(store);
     if (chosen == InterfaceLanguage::Unchosen) {
-        LanguageDialog window;
+        LanguageDialog window(LanguageOfLocale(QLocale::system().name().toStdString()));
         if (window.exec() == QDialog::Accepted) {
             chosen = window.Chosen();
             language.Apply(chosen); // a failed write is told in the language chosen

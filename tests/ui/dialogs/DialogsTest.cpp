@@ -184,16 +184,28 @@ private slots:
                  QStringLiteral("Die Hilfedatei Lexel_D.rcc konnte nicht geöffnet werden."));
     }
 
-    // The first start asks, English preselected; Enter confirms the choice and stores it. Esc
-    // means English this time and asks again at the next start.
+    // The first start asks, the system's language preselected (German or else English); Enter
+    // confirms the choice and stores it. Esc means English this time and asks again at the next
+    // start.
     void theFirstStartAsksForTheLanguage() {
+        for (const char* locale : {"de", "de_DE.UTF-8", "de_AT", "de@euro"}) {
+            QVERIFY(LanguageOfLocale(locale) == InterfaceLanguage::German);
+        }
+        for (const char* locale : {"C", "C.UTF-8", "en_US.UTF-8", "dsb_DE", ""}) {
+            QVERIFY(LanguageOfLocale(locale) == InterfaceLanguage::English);
+        }
         for (const bool enter : {true, false}) {
             test::WindowFixture f("E");
             bool preselected = false;
             QTimer::singleShot(0, [&] {
                 auto& window = *QApplication::activeModalWidget();
                 QTimer::singleShot(100, &window, &QWidget::close); // should the way fail
-                preselected = Child<QRadioButton>(window, "englishOption")->isChecked();
+                const bool systemGerman =
+                    LanguageOfLocale(QLocale::system().name().toStdString()) ==
+                    InterfaceLanguage::German;
+                preselected =
+                    Child<QRadioButton>(window, systemGerman ? "germanOption" : "englishOption")
+                        ->isChecked();
                 QCOMPARE(test::LayoutFault(window), QString());
                 auto* german = Child<QRadioButton>(window, "germanOption");
                 german->click();
