@@ -44,23 +44,23 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="176"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="184"/>
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="182"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="190"/>
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="204"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="231"/>
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="195"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="222"/>
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -100,12 +100,12 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::DotColumn</name>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="48"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="55"/>
         <source>Line %1: not evaluated</source>
         <translation>Zeile %1: nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="44"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="51"/>
         <source>Line %1: %2 black, %3 white</source>
         <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
     </message>
@@ -113,117 +113,117 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -433,6 +433,12 @@ Soll es trotzdem akzeptiert werden?</translation>
         <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/MainWindow.cpp" line="249"/>
+        <source>Solution, letter %1 is %2</source>
+        <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
+        <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The main window read through the desktop's accessibility bus (AT-SPI), as a screen reader
-# reads it: the letter buttons are buttons with a press action, and an evaluated line tells its
-# outcome through exactly one object.
+# reads it: the letter buttons are buttons with a press action, an evaluated line tells its
+# outcome through exactly one object, and the field the focus moves to after Enter carries that
+# outcome as its description, which a screen reader speaks with it.
 #   atspi-check.sh BUILD_DIR
 set -euo pipefail
 
@@ -47,4 +48,6 @@ letters=$(grep '^letter' <<<"$found" | sort -u)
 letter E: push button ['Press']" ] || fail "letter buttons: $found"
 [ "$(grep -c '^outcome' <<<"$found")" = 1 ] || fail "line 1 is not one object: $found"
 grep -Eq "^outcome: label 'Line 1: [0-3] black, [0-3] white'$" <<<"$found" || fail "$found"
-echo "accessibility bus: letter buttons and line outcomes: 1 passed, 0 failed"
+grep -Eq "^focus: 'Line 2, letter 1' 'Line 1: [0-3] black, [0-3] white'$" <<<"$found" ||
+    fail "the outcome is not heard at the focus: $found"
+echo "accessibility bus: letter buttons, line outcomes and the outcome heard: 1 passed, 0 failed"

@@ -1,6 +1,6 @@
 """Reads the running game over the desktop's accessibility bus, as a screen reader does, and
-prints one line per finding: the letter buttons' role and actions, and the objects that tell the
-outcome of line 1."""
+prints one line per finding: the letter buttons' role and actions, the objects that tell the
+outcome of line 1, and the focused object with the description a screen reader speaks with it."""
 import sys
 import time
 
@@ -39,3 +39,6 @@ for node in tree:
 for node in tree:
     if node.name.startswith("Line 1:"):
         print(f"outcome: {node.getRoleName()} '{node.name}'")
+for node in tree:
+    if node.getState().contains(pyatspi.STATE_FOCUSED):
+        print(f"focus: '{node.name}' '{node.description}'")

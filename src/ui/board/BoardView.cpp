@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMouseEvent>
 #include <algorithm>
+#include <vector>
 
 namespace lexel {
 namespace {
@@ -84,9 +85,16 @@ BoardView::BoardView(const GameModel& model, BoardInput& input, QWidget* guessFr
     for (auto* label : guessLetters_) {
         label->installEventFilter(this);
     }
+    for (auto* field : Fields()) {
+        field->installEventFilter(this);
+    }
 }
 
 bool BoardView::eventFilter(QObject* watched, QEvent* event) {
+    const auto type = event->type();
+    if ((type == QEvent::KeyPress || type == QEvent::MouseButtonPress) && !news_.isEmpty()) {
+        SetNews({});
+    }
     if (event->type() == QEvent::MouseButtonPress) {
         auto* mouse = static_cast<QMouseEvent*>(event);
         const auto label = std::find(guessLetters_.begin(), guessLetters_.end(), watched);
@@ -183,6 +191,25 @@ void BoardView::Translate() {
         SolutionField(i)->setAccessibleName(name);
         RevealedLetter(i)->setAccessibleName(name);
     }
+}
+
+// The field the command moves the focus to is heard with the news; the player's next key or
+// click in a field ends it, before it moves the focus on, so that it is not heard again.
+void BoardView::Announce(const QString& news) {
+    SetNews(news);
+}
+
+void BoardView::SetNews(const QString& news) {
+    news_ = news;
+    for (auto* field : Fields()) {
+        field->setAccessibleDescription(news);
+    }
+}
+
+std::vector<QWidget*> BoardView::Fields() const {
+    std::vector<QWidget*> fields(guessFields_.begin(), guessFields_.end());
+    fields.insert(fields.end(), solutionFields_.begin(), solutionFields_.end());
+    return fields;
 }
 
 void BoardView::Describe(const QStringList& colorNames) {

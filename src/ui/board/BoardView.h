@@ -11,6 +11,7 @@
 #include <QPoint>
 #include <QStringList>
 #include <array>
+#include <vector>
 
 class QLabel;
 class QWidget;
@@ -45,6 +46,10 @@ public:
     // Tells a screen reader each letter's colour, by the names in `colorNames` (in the order of
     // LetterColor), and each revealed letter.
     void Describe(const QStringList& colorNames);
+    // What just happened on the board (a line's dots, a revealed letter), for a screen reader:
+    // every field that takes input carries it as its description, so it is heard with the
+    // field the focus goes to, and at once where the focus stays.
+    void Announce(const QString& news);
 
 signals:
     // A right click on an evaluated letter: its colour menu.
@@ -55,6 +60,8 @@ protected:
 
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
+    void SetNews(const QString& news);
+    std::vector<QWidget*> Fields() const;
     void DrawGuessCell(int cell);
     void DrawSolutionCell(int position);
 
@@ -62,6 +69,7 @@ private:
     std::array<LetterField*, 36> guessFields_{};
     std::array<MarkedLabel*, 36> guessLetters_{};
     std::array<LetterField*, 6> solutionFields_{};
+    QString news_; // until the player's next key or click
     std::array<QLabel*, 6> revealed_{};
     bool symbols_ = false;
 };

@@ -40,16 +40,19 @@ void DotColumn::Draw(const Board& board) {
 
 void DotColumn::Describe() {
     for (int line = 0; line < LineCount; ++line) {
-        auto* view = Line(line);
-        const auto name = view->evaluated() ? tr("Line %1: %2 black, %3 white")
-                                                  .arg(line + 1)
-                                                  .arg(view->black())
-                                                  .arg(view->white())
-                                            : tr("Line %1: not evaluated").arg(line + 1);
-        if (view->accessibleName() != name) {
-            view->setAccessibleName(name);
+        if (const auto name = Outcome(line); Line(line)->accessibleName() != name) {
+            Line(line)->setAccessibleName(name);
         }
     }
+}
+
+QString DotColumn::Outcome(int line) const {
+    const auto* view = Line(line);
+    return view->evaluated() ? tr("Line %1: %2 black, %3 white")
+                                   .arg(line + 1)
+                                   .arg(view->black())
+                                   .arg(view->white())
+                             : tr("Line %1: not evaluated").arg(line + 1);
 }
 
 } // namespace lexel

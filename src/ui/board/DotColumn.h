@@ -23,6 +23,8 @@ public:
     void Draw(const Board& board);
     // Names each line's dots after its outcome, for screen readers.
     void Describe();
+    // That name: "Line 2: 1 black, 2 white".
+    QString Outcome(int line) const;
 
 private:
     QGroupBox* frame_ = nullptr;

@@ -232,6 +232,9 @@ void MainWindow::ShowTitle() {
 void MainWindow::Evaluate() {
     const int line = model_.State().currentLine;
     model_.TryGuess();
+    if (model_.Cells().Result(line)) {
+        view_->Announce(dots_->Outcome(line));
+    }
     if (model_.State().GameRunning && model_.State().currentLine != line) {
         input_->FocusNextGuessLine();
     }
@@ -242,6 +245,10 @@ void MainWindow::TakeHint() {
     const int hints = model_.State().HintCount;
     model_.TakeHint(position);
     if (model_.State().HintCount != hints) {
+        //: what a screen reader says of a hint: the place and the letter revealed there
+        view_->Announce(tr("Solution, letter %1 is %2")
+                            .arg(position + 1)
+                            .arg(QChar::fromLatin1(model_.Cells().Solution(position).content)));
         input_->FocusAfterHint(position);
     }
 }
