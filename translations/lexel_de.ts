@@ -284,22 +284,43 @@ Soll es trotzdem akzeptiert werden?</translation>
         <translation>Kein passendes Wort gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="70"/>
-        <source>Morvane Lexel %1, level %2: %3, %4</source>
-        <translation>Morvane Lexel %1, Stufe %2: %3, %4</translation>
+        <location filename="../src/core/game/GameMessages.cpp" line="72"/>
+        <source>Morvane Lexel %1, %2: %3, %4</source>
+        <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
+        <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="78"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <source>Beginner</source>
+        <translation>Anfänger</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="84"/>
+        <source>Advanced</source>
+        <translation>Fortgeschrittener</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <source>Expert</source>
+        <translation>Experte</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
+        <source>Guru</source>
+        <translation>Guru</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="94"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="98"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="102"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -439,6 +460,11 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/MainWindow.cpp" line="231"/>
+        <source> (replay)</source>
+        <translation> (Wiederholung)</translation>
     </message>
 </context>
 <context>

@@ -1,8 +1,9 @@
 // lexel-crash-harness [seed]: kills a process that is writing a Lexel file at random moments and
 // checks after every kill that the game still opens the file and that it holds exactly what the
 // committed writes left there: no torn high-score move or save, no game's end without its
-// history row or the reverse, no half-built word table, no mixture of two versions of the
-// source lists. The seed fixes the operations and the delays before each kill.
+// history row or the reverse, no game counted without its history row, no half-built word table, no
+// mixture of two versions of the source lists. The seed fixes the operations and the delays before
+// each kill.
 
 #include "SourceLists.h"
 #include "core/settings/HighScores.h"
@@ -131,24 +132,51 @@ void CountInModel(FileState& state, const std::string& key, bool counted) {
     state[key] = std::to_string(std::atoll(state[key].c_str()) + (counted ? 1 : 0));
 }
 
+// The history as the model keeps it: a line per row, its word and outcome.
+std::string HistoryLine(const HistoryRow& row) {
+    return row.word + " " + std::string(OutcomeName(row.outcome)) + "\n";
+}
+
+// Where the newest row's line starts.
+std::size_t NewestLine(const std::string& history) {
+    const auto end =
+        history.size() < 2 ? std::string::npos : history.rfind('\n', history.size() - 2);
+    return end == std::string::npos ? 0 : end + 1;
+}
+
+// A game counted as played, all or nothing: the count and its history row, given up so far.
+Operation CountedGameAt(long long index) {
+    const HistoryRow row{.finishedAt = "2024-06-11T10:00:00", .word = WordOf(index, 6)};
+    return {[=](SettingsStore& store) { CountPlayedGame(store, {.row = row}); },
+            [=](FileState& state) {
+                CountInModel(state, "GamesPlayed", true);
+                state[HistoryKey] += HistoryLine(row);
+            }};
+}
+
 // A game's end, all or nothing: its score offered to the table (scores grow with the index and
-// scatter, so entries land at every rank, and now and then a 0 never enters), the game counted
-// as played when a solve came first, the win, and its history row.
+// scatter, so entries land at every rank, and now and then a 0 never enters), the win, and its
+// history row in place of the newest one, which its count wrote; with no row to replace, the
+// game is counted as played at its end, as a solve ahead of any line does.
 Operation FinishedGameAt(long long index, std::uint64_t more) {
     const bool won = more % 3 == 0;
     const Score score = more % 16 == 0 ? 0 : index + static_cast<Score>(more >> 4) % 200 + 1;
-    const FinishedGame game{.row = {.finishedAt = "2024-06-11T10:00:00",
-                                    .word = WordOf(index, 6),
-                                    .outcome = won ? Outcome::Won : Outcome::Lost,
-                                    .score = score},
-                            .countAsPlayed = won && (more & 32) != 0};
-    return {[=](SettingsStore& store) { RecordFinishedGame(store, game); },
-            [=](FileState& state) {
-                EnterInModel(state, WordOf(index, 6, 'A') + std::to_string(score));
-                CountInModel(state, "GamesPlayed", game.countAsPlayed);
-                CountInModel(state, "GamesWon", won);
-                state[HistoryKey] += game.row.word + "\n";
-            }};
+    const HistoryRow row{.finishedAt = "2024-06-11T10:00:00",
+                         .word = WordOf(index, 6),
+                         .outcome = won ? Outcome::Won : Outcome::Lost,
+                         .score = score};
+    return {
+        [=](SettingsStore& store) {
+            const auto newest = sql::QueryInt(store.database(), "SELECT MAX(Id) FROM GameHistory");
+            RecordFinishedGame(store, {.row = row, .countAsPlayed = !newest, .historyId = newest});
+        },
+        [=](FileState& state) {
+            EnterInModel(state, WordOf(index, 6, 'A') + std::to_string(score));
+            CountInModel(state, "GamesWon", won);
+            auto& history = state[HistoryKey];
+            CountInModel(state, "GamesPlayed", history.empty());
+            history = history.substr(0, NewestLine(history)) + HistoryLine(row);
+        }};
 }
 
 // The options dialog's Save; it never leaves cheating on at Expert or Guru.
@@ -188,18 +216,23 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
     }
     const auto bits = std::mt19937_64(static_cast<std::uint64_t>(index))();
     const auto more = bits >> 8;
-    if (bits % 8 < 5) {
+    if (bits % 8 < 3) {
         return FinishedGameAt(index, more);
     }
-    if (bits % 8 == 5 && more % 8 == 0) { // rare, or the table would seldom fill up
-        return {[](SettingsStore& store) { ResetStatistics(store, true); },
-                [](FileState& state) {
-                    state["GamesPlayed"] = "1";
+    if (bits % 8 < 5) {
+        return CountedGameAt(index);
+    }
+    if (bits % 8 == 5 && more % 8 == 0) {     // rare, or the table would seldom fill up
+        const bool running = (more & 8) != 0; // a counted game runs: its row, the newest, stays
+        return {[=](SettingsStore& store) { ResetStatistics(store, running); },
+                [=](FileState& state) {
+                    auto& history = state[HistoryKey];
+                    history = running ? history.substr(NewestLine(history)) : "";
+                    state["GamesPlayed"] = history.empty() ? "0" : "1";
                     state["GamesWon"] = "0";
                     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
                         state[HighScoreKey(rank)] = "??????0";
                     }
-                    state[HistoryKey] = "";
                 }};
     }
     return SaveAt(more);
@@ -255,6 +288,12 @@ public:
         std::ranges::copy(CommitsOf(allowed[0], OperationAt(last + 1, build, lists_)),
                           std::back_inserter(allowed));
         state_ = Inspect();
+        // Every game counted as played has its history row, whatever was cut short.
+        if (std::ranges::count(state_[HistoryKey], '\n') !=
+            std::atoll(state_["GamesPlayed"].c_str())) {
+            throw std::runtime_error("GamesPlayed " + state_["GamesPlayed"] + " beside history:\n" +
+                                     state_[HistoryKey]);
+        }
         if (std::ranges::find(allowed, state_) == allowed.end()) {
             std::string found;
             for (const auto& [key, value] : state_) {
@@ -280,7 +319,8 @@ private:
         for (auto rows = db.Prepare("SELECT Name, Value FROM Options"); rows.Step();) {
             state[rows.Text(0)] = rows.IsNull(1) ? "<null>" : rows.Text(1);
         }
-        state[HistoryKey] = RowsOf(db, "SELECT Word FROM GameHistory ORDER BY Id");
+        state[HistoryKey] =
+            RowsOf(db, "SELECT Word || ' ' || Outcome FROM GameHistory ORDER BY Id");
         std::string labels;
         for (std::size_t i = 0; i < Tables.size(); ++i) {
             const auto rows = TableText(db, Tables[i]);

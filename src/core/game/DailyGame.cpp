@@ -3,8 +3,10 @@
 
 #include "GameMessages.h"
 #include "GameModel.h"
+#include "core/history/DailyResults.h"
 #include "core/history/GameHistory.h"
 #include "core/rules/DailyWord.h"
+#include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/store/WordStore.h"
 
@@ -36,11 +38,39 @@ void GameModel::StartDailyGame() {
     Begin(word, true, date);
 }
 
+bool GameModel::AttemptedBefore(const std::string& dailyDate) const {
+    return !dailyDate.empty() && DailyResults(services_.db).Find(dailyDate, game_.level);
+}
+
+DailyAttempt GameModel::AttemptOf(const HistoryRow& row) const {
+    return {.date = game_.dailyDate,
+            .level = game_.level,
+            .outcome = row.outcome,
+            .line = row.line,
+            .score = row.score,
+            .dots = Dots().toStdString()};
+}
+
+QString GameModel::Dots() const {
+    QStringList rows;
+    for (int line = 0; line < LineCount; ++line) {
+        if (const auto& result = board_.Result(line)) {
+            rows << DotRow(*result);
+        }
+    }
+    return rows.join(u'\n');
+}
+
+// The stored first attempt; the game as it stands when neither its count nor its end could be
+// written.
 QString GameModel::DailyResult() const {
+    const auto attempt = DailyResults(services_.db)
+                             .Find(game_.dailyDate, game_.level)
+                             .value_or(AttemptOf(Ending(game_.outcome, ComputeScore()).row));
     QString outcome;
-    switch (game_.outcome) {
+    switch (attempt.outcome) {
     case Outcome::Won:
-        outcome = GameMessages::SolvedOnLine(game_.currentLine + 1);
+        outcome = GameMessages::SolvedOnLine(attempt.line);
         break;
     case Outcome::Lost:
         outcome = GameMessages::NotSolved();
@@ -50,12 +80,11 @@ QString GameModel::DailyResult() const {
         outcome = GameMessages::GivenUp();
         break;
     }
-    QStringList rows{GameMessages::DailyResult(QString::fromStdString(game_.dailyDate),
-                                               LevelNumber(game_.level), outcome, ComputeScore())};
-    for (int line = 0; line < LineCount; ++line) {
-        if (const auto& result = board_.Result(line)) {
-            rows << DotRow(*result);
-        }
+    QStringList rows{GameMessages::DailyResult(QString::fromStdString(attempt.date),
+                                               GameMessages::LevelName(attempt.level), outcome,
+                                               attempt.score)};
+    if (!attempt.dots.empty()) {
+        rows << QString::fromStdString(attempt.dots);
     }
     return rows.join(u'\n');
 }

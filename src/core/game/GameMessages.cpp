@@ -66,12 +66,28 @@ QString NoMatchingWord() {
     return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "No matching word found."));
 }
 
-QString DailyResult(const QString& date, int level, const QString& outcome, long long score) {
-    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Morvane Lexel %1, level %2: %3, %4"))
+QString DailyResult(const QString& date, const QString& level, const QString& outcome,
+                    long long score) {
+    //: %1 the date, %2 the level's name, %3 the outcome, %4 the score
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Morvane Lexel %1, %2: %3, %4"))
         .arg(date)
         .arg(level)
         .arg(outcome)
         .arg(score);
+}
+
+QString LevelName(Level level) {
+    switch (level) {
+    case Level::Beginner:
+        return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Beginner"));
+    case Level::Advanced:
+        return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Advanced"));
+    case Level::Expert:
+        return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Expert"));
+    case Level::Guru:
+        break;
+    }
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Guru"));
 }
 
 QString SolvedOnLine(int line) {

@@ -3,6 +3,8 @@
 // What the game tells the player in its message boxes, in the player's language. "%1" stands
 // for the hidden word, the guess or the score.
 
+#include "core/rules/Level.h"
+
 #include <QString>
 
 namespace lexel::GameMessages {
@@ -18,8 +20,11 @@ QString WrongSolution();
 QString Lost(const QString& word);
 QString NoMatchingWord();
 
-// The shared result of a game of the day: its first line and the outcome in it.
-QString DailyResult(const QString& date, int level, const QString& outcome, long long score);
+// The shared result of a game of the day: its first line and the outcome in it. The level is
+// named as the options window names it.
+QString DailyResult(const QString& date, const QString& level, const QString& outcome,
+                    long long score);
+QString LevelName(Level level);
 QString SolvedOnLine(int line);
 QString NotSolved();
 QString GivenUp();

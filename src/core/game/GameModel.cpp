@@ -63,6 +63,7 @@ void GameModel::Begin(const std::string& word, bool only, const std::string& dai
     game_.level = services_.settings.level;
     game_.onlyThisLevel = only;
     game_.dailyDate = dailyDate;
+    game_.replay = AttemptedBefore(dailyDate);
     game_.HiddenWord = word;
     possible_.NewGame(game_.level, game_.onlyThisLevel);
     board_.Reset();
@@ -79,7 +80,8 @@ bool GameModel::AbortGame() {
     if (answer != MessageAnswer::Yes) {
         return false;
     }
-    if (game_.GameCounted) {
+    // A game of the day given up tells its word, so it is that day's attempt even uncounted.
+    if (game_.GameCounted || (!game_.dailyDate.empty() && !game_.replay)) {
         RecordEnd(Outcome::GivenUp, ComputeScore());
     }
     game_.outcome = Outcome::GivenUp;
@@ -124,7 +126,7 @@ void GameModel::TryGuess() {
         return;
     }
     if (!game_.GameCounted) {
-        if (!CountGame()) {
+        if (!CountGame(1)) {
             return;
         }
         StartClock();
@@ -208,7 +210,7 @@ void GameModel::Solve() {
         return;
     }
     if (AsciiLower(board_.SolutionText()) != game_.HiddenWord) {
-        if (!game_.GameCounted && !CountGame()) {
+        if (!game_.GameCounted && !CountGame(0)) {
             return;
         }
         ++game_.WrongSolutionCount;
@@ -231,14 +233,28 @@ void GameModel::WinEnding(const QString& message, bool entered, Score score) {
     emit gameWon(entered, score);
 }
 
-// A write that fails (a full disk) changes nothing, so the player may simply try again.
-bool GameModel::CountGame() {
-    game_.GameCounted = WriteOrTell(services_.boxes, [this] { CountPlayedGame(services_.store); });
+// A write that fails (a full disk) changes nothing, so the player may simply try again. The
+// history row says given up after `linesUsed` lines until the game's end replaces it.
+bool GameModel::CountGame(int linesUsed) {
+    if (game_.replay) {
+        return game_.GameCounted = true;
+    }
+    auto soFar = Ending(Outcome::GivenUp, 0);
+    soFar.row.line = linesUsed;
+    if (soFar.daily) {
+        soFar.daily = AttemptOf(soFar.row);
+    }
+    game_.GameCounted = WriteOrTell(
+        services_.boxes, [&] { game_.historyRow = CountPlayedGame(services_.store, soFar); });
     return game_.GameCounted;
 }
 
-// The game ends whether or not its end could be written; only the record is missing then.
+// The game ends whether or not its end could be written; only the record is missing then, and
+// the history keeps the row its count wrote.
 bool GameModel::RecordEnd(Outcome outcome, Score score) {
+    if (game_.replay) {
+        return false;
+    }
     try {
         return RecordFinishedGame(services_.store, Ending(outcome, score));
     } catch (const sql::Error& e) {
@@ -251,17 +267,23 @@ bool GameModel::RecordEnd(Outcome outcome, Score score) {
 // A game given up before its first line (counted by a wrong solution) scores 0, which never
 // enters the table, so every ending may offer its score.
 FinishedGame GameModel::Ending(Outcome outcome, Score score) const {
-    return {.row = {.finishedAt = LocalTimeOf(services_.clock.Now()),
-                    .level = game_.level,
-                    .word = game_.HiddenWord,
-                    .line = game_.currentLine + (outcome == Outcome::GivenUp ? 0 : 1),
-                    .outcome = outcome,
-                    .seconds = timer_.TimerGet(),
-                    .score = score,
-                    .hints = game_.HintCount,
-                    .suggestionUnits = game_.SuggestionCount,
-                    .daily = !game_.dailyDate.empty()},
-            .countAsPlayed = !game_.GameCounted};
+    FinishedGame ending{.row = {.finishedAt = LocalTimeOf(services_.clock.Now()),
+                                .level = game_.level,
+                                .word = game_.HiddenWord,
+                                .line = game_.currentLine + (outcome == Outcome::GivenUp ? 0 : 1),
+                                .outcome = outcome,
+                                .seconds = timer_.TimerGet(),
+                                .score = score,
+                                .hints = game_.HintCount,
+                                .suggestionUnits = game_.SuggestionCount,
+                                .daily = !game_.dailyDate.empty(),
+                                .dailyDate = game_.dailyDate},
+                        .countAsPlayed = !game_.GameCounted,
+                        .historyId = game_.historyRow};
+    if (!game_.dailyDate.empty() && !game_.replay) {
+        ending.daily = AttemptOf(ending.row);
+    }
+    return ending;
 }
 
 void GameModel::StartClock() {
@@ -287,7 +309,7 @@ void GameModel::Tick() {
 }
 
 void GameModel::SaveRunningScore() {
-    if (!game_.GameRunning || !game_.GameCounted) {
+    if (!game_.GameRunning || !game_.GameCounted || game_.replay) {
         return;
     }
     game_.GameRunning = false; // written once

@@ -22,7 +22,9 @@ class MessageBoxes;
 class RandomSource;
 class SettingsStore;
 class WordStore;
+struct DailyAttempt;
 struct FinishedGame;
+struct HistoryRow;
 struct Settings;
 namespace sql {
 class Database;
@@ -54,6 +56,8 @@ public:
     std::string HiddenWordCapitals() const;
     // A line was evaluated in the running game: leaving it offers its score.
     bool HasEvaluatedLine() const { return game_.GameRunning && game_.currentLine > 0; }
+    // The running game has its history row, which a reset of the statistics keeps.
+    bool RunningGameRecorded() const { return game_.GameRunning && game_.historyRow; }
     // The cells the marking reaches: every line up to the one being edited.
     int ReachedCells() const { return LastField(game_.currentLine) + 1; }
 
@@ -78,7 +82,10 @@ public:
     // The game of the day at the settings' level for the clock's local date, after a running
     // game is given up like for New Game.
     bool NewDailyGame();
-    // The result of an ended game of the day to share: no letters, so it spoils nothing.
+    // A game of the day played again after its counted attempt.
+    bool IsReplay() const { return game_.replay; }
+    // The result of an ended game of the day to share: no letters, so it spoils nothing. It is
+    // the first attempt's, also after a replay.
     bool CanCopyResult() const { return !game_.dailyDate.empty() && CanReview(); }
     QString DailyResult() const;
 
@@ -127,12 +134,15 @@ signals:
 private:
     void Begin(const std::string& word, bool only, const std::string& dailyDate);
     void StartDailyGame();
+    bool AttemptedBefore(const std::string& dailyDate) const;
+    DailyAttempt AttemptOf(const HistoryRow& row) const;
+    QString Dots() const;
     bool AcceptGuess(const std::string& guess);
     LineResult EvaluateCells(int line, const std::string& guess);
     void EvaluateLine(const std::string& guess);
     void EvaluateLastLine();
     void WinEnding(const QString& message, bool entered, Score score);
-    bool CountGame();
+    bool CountGame(int linesUsed);
     bool RecordEnd(Outcome outcome, Score score);
     FinishedGame Ending(Outcome outcome, Score score) const;
     void StartClock();

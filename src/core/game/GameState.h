@@ -5,6 +5,7 @@
 #include "core/rules/Level.h"
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
 namespace lexel {
@@ -21,11 +22,15 @@ struct GameState {
     Level level = DefaultLevel; // copied from the settings at the game's start
     bool onlyThisLevel = false; // so is the word selection
     std::string dailyDate;      // "YYYY-MM-DD" in a game of the day, else empty
+    // A game of the day whose date and level had their counted attempt: played for nothing,
+    // neither counted nor scored nor written.
+    bool replay = false;
     bool GameRunning = false;
     Outcome outcome = Outcome::Playing;
-    int currentLine = 0;      // the guess line being edited, 0..8
-    bool GameCounted = false; // already added to GamesPlayed
-    bool SolvedEarly = false; // won through the solution line before line 9
+    int currentLine = 0;                    // the guess line being edited, 0..8
+    bool GameCounted = false;               // already added to GamesPlayed
+    std::optional<std::int64_t> historyRow; // written when it was counted; its end replaces it
+    bool SolvedEarly = false;               // won through the solution line before line 9
     int NonWordCount = 0;
     int HintCount = 0;
     bool FirstLetterHinted = false;

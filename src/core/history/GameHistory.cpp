@@ -16,7 +16,9 @@ constexpr std::array<std::pair<Outcome, std::string_view>, 3> OutcomeNames{{
     {Outcome::GivenUp, "given up"},
 }};
 
-std::string_view NameOf(Outcome outcome) {
+} // namespace
+
+std::string_view OutcomeName(Outcome outcome) {
     for (const auto& [value, name] : OutcomeNames) {
         if (value == outcome) {
             return name;
@@ -34,8 +36,6 @@ Outcome OutcomeNamed(std::string_view name) {
     return Outcome::Playing;
 }
 
-} // namespace
-
 std::string LocalTimeOf(std::int64_t secondsSinceEpoch) {
     return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch)
         .toString(Qt::ISODate)
@@ -43,31 +43,56 @@ std::string LocalTimeOf(std::int64_t secondsSinceEpoch) {
         .toStdString();
 }
 
-void GameHistory::Add(const HistoryRow& row) {
+std::int64_t GameHistory::Add(const HistoryRow& row) {
+    Write("INSERT INTO GameHistory (FinishedAt, Level, Word, Line, Outcome, Seconds, Score, Hints, "
+          "SuggestionUnits, Daily, DailyDate) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+          row)
+        .Run();
+    return sql::QueryInt(db_, "SELECT last_insert_rowid()").value_or(0);
+}
+
+void GameHistory::Put(std::int64_t id, const HistoryRow& row) {
+    Write("INSERT OR REPLACE INTO GameHistory (FinishedAt, Level, Word, Line, Outcome, Seconds, "
+          "Score, Hints, SuggestionUnits, Daily, DailyDate, Id) "
+          "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)",
+          row)
+        .Bind(12, id)
+        .Run();
+}
+
+// The statement `sql` with the row's values bound to its first eleven parameters.
+sql::Statement GameHistory::Write(std::string_view sql, const HistoryRow& row) {
     RequireFileInPlace(db_);
-    db_.Prepare("INSERT INTO GameHistory (FinishedAt, Level, Word, Line, Outcome, Seconds, Score, "
-                "Hints, SuggestionUnits, Daily) VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?)")
-        .Bind(1, row.finishedAt)
+    auto statement = db_.Prepare(sql);
+    statement.Bind(1, row.finishedAt)
         .Bind(2, LevelNumber(row.level))
         .Bind(3, row.word)
         .Bind(4, row.line)
-        .Bind(5, NameOf(row.outcome))
+        .Bind(5, OutcomeName(row.outcome))
         .Bind(6, row.seconds)
         .Bind(7, row.score)
         .Bind(8, row.hints)
         .Bind(9, row.suggestionUnits)
-        .Bind(10, row.daily ? 1 : 0)
-        .Run();
+        .Bind(10, row.daily ? 1 : 0);
+    if (row.dailyDate.empty()) {
+        statement.BindNull(11);
+    } else {
+        statement.Bind(11, row.dailyDate);
+    }
+    return statement;
 }
 
-void GameHistory::Clear() {
-    db_.Execute("DELETE FROM GameHistory");
+std::int64_t GameHistory::Clear(bool keepNewest) {
+    db_.Execute(keepNewest ? "DELETE FROM GameHistory WHERE Id < (SELECT MAX(Id) FROM GameHistory)"
+                           : "DELETE FROM GameHistory");
+    return sql::QueryInt(db_, "SELECT COUNT(*) FROM GameHistory").value_or(0);
 }
 
 std::vector<HistoryRow> GameHistory::Rows() {
     std::vector<HistoryRow> rows;
     auto select = db_.Prepare("SELECT FinishedAt, Level, Word, Line, Outcome, Seconds, Score, "
-                              "Hints, SuggestionUnits, Daily FROM GameHistory ORDER BY Id");
+                              "Hints, SuggestionUnits, Daily, DailyDate FROM GameHistory "
+                              "ORDER BY Id");
     while (select.Step()) {
         rows.push_back({.finishedAt = select.Text(0),
                         .level = static_cast<Level>(select.Int(1)),
@@ -78,7 +103,8 @@ std::vector<HistoryRow> GameHistory::Rows() {
                         .score = select.Int(6),
                         .hints = static_cast<int>(select.Int(7)),
                         .suggestionUnits = select.Int(8),
-                        .daily = select.Int(9) != 0});
+                        .daily = select.Int(9) != 0,
+                        .dailyDate = select.IsNull(10) ? std::string() : select.Text(10)});
     }
     return rows;
 }
@@ -87,7 +113,7 @@ LineWins GameHistory::WinsByLine() {
     LineWins wins;
     auto select = db_.Prepare("SELECT Line, COUNT(*) FROM GameHistory WHERE Outcome = ? "
                               "AND Line BETWEEN 1 AND ? GROUP BY Line");
-    select.Bind(1, NameOf(Outcome::Won)).Bind(2, LineCount);
+    select.Bind(1, OutcomeName(Outcome::Won)).Bind(2, LineCount);
     while (select.Step()) {
         const auto line = select.Int(0);
         wins.lines[static_cast<std::size_t>(line - 1)] = select.Int(1);
@@ -99,7 +125,7 @@ LineWins GameHistory::WinsByLine() {
 Streaks GameHistory::WinningStreaks() {
     Streaks streaks;
     auto select = db_.Prepare("SELECT Outcome = ? FROM GameHistory ORDER BY Id");
-    select.Bind(1, NameOf(Outcome::Won));
+    select.Bind(1, OutcomeName(Outcome::Won));
     while (select.Step()) {
         streaks.current = select.Int(0) != 0 ? streaks.current + 1 : 0;
         streaks.best = std::max(streaks.best, streaks.current);

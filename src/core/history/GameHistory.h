@@ -1,8 +1,9 @@
 #pragma once
 
-// The game history: a row of table GameHistory for every game counted as played, written when
-// the game ends in the transaction of its counters (RecordFinishedGame), and what the
-// statistics window draws from it.
+// The game history: a row of table GameHistory for every game counted as played, written as
+// given up in the transaction that counts the game (CountPlayedGame) and replaced by its ending
+// in the transaction of its counters (RecordFinishedGame), and what the statistics window draws
+// from it.
 
 #include "core/game/GameState.h"
 #include "core/rules/BoardGeometry.h"
@@ -28,7 +29,8 @@ struct HistoryRow {
     Score score = 0;
     int hints = 0;
     std::int64_t suggestionUnits = 0;
-    bool daily = false; // a game of the day
+    bool daily = false;      // a game of the day
+    std::string dailyDate{}; // its puzzle's date, "YYYY-MM-DD"; "" for others and older rows
     bool operator==(const HistoryRow&) const = default;
 };
 
@@ -50,6 +52,11 @@ struct Streaks {
 // How many games per level the score chart shows.
 inline constexpr int RecentGames = 50;
 
+// The stored names of the outcomes ("won", "lost", "given up"), and back; a game still running
+// has none ("playing"), and the tables refuse it.
+std::string_view OutcomeName(Outcome outcome);
+Outcome OutcomeNamed(std::string_view name);
+
 // A clock's time as local time, as the history stores it: "2024-06-11T14:03:05".
 std::string LocalTimeOf(std::int64_t secondsSinceEpoch);
 
@@ -59,8 +66,12 @@ public:
     explicit GameHistory(sql::Database& db) : db_(db) {}
 
     // Throws sql::Error, and writes nothing, when the file was moved since it was opened.
-    void Add(const HistoryRow& row);
-    void Clear();
+    // Returns the new row's id.
+    std::int64_t Add(const HistoryRow& row);
+    // Writes `row` as row `id`, in its place in the order, whether or not that row is there.
+    void Put(std::int64_t id, const HistoryRow& row);
+    // Deletes every row but the newest one when `keepNewest`; returns the rows left.
+    std::int64_t Clear(bool keepNewest);
 
     // Every row, oldest first.
     std::vector<HistoryRow> Rows();
@@ -70,6 +81,8 @@ public:
     std::vector<Score> RecentScores(Level level);
 
 private:
+    sql::Statement Write(std::string_view sql, const HistoryRow& row);
+
     sql::Database& db_;
 };
 

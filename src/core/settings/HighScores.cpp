@@ -55,12 +55,20 @@ bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
     sql::Transaction transaction(store.database());
     const bool entered = EnterHighScore(store, game.row.word, game.row.score);
     if (game.countAsPlayed) {
-        CountPlayedGame(store);
+        store.IncrementCounter("GamesPlayed");
     }
     if (game.row.outcome == Outcome::Won) {
         store.IncrementCounter("GamesWon");
     }
-    GameHistory(store.database()).Add(game.row);
+    GameHistory history(store.database());
+    if (game.historyId) {
+        history.Put(*game.historyId, game.row);
+    } else {
+        history.Add(game.row);
+    }
+    if (game.daily) {
+        DailyResults(store.database()).Put(*game.daily);
+    }
     transaction.Commit();
     return entered;
 }
@@ -77,18 +85,25 @@ GameCounts ReadGameCounts(SettingsStore& store) {
     return {store.ReadOption("GamesPlayed"), store.ReadOption("GamesWon")};
 }
 
-void CountPlayedGame(SettingsStore& store) {
+std::int64_t CountPlayedGame(SettingsStore& store, const FinishedGame& soFar) {
+    sql::Transaction transaction(store.database());
     store.IncrementCounter("GamesPlayed");
+    const auto id = GameHistory(store.database()).Add(soFar.row);
+    if (soFar.daily) {
+        DailyResults(store.database()).Put(*soFar.daily);
+    }
+    transaction.Commit();
+    return id;
 }
 
 void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
     sql::Transaction transaction(store.database());
-    store.WriteOption("GamesPlayed", runningGameCounted ? "1" : "0");
+    const auto kept = GameHistory(store.database()).Clear(runningGameCounted);
+    store.WriteOption("GamesPlayed", std::to_string(kept));
     store.WriteOption("GamesWon", "0");
     for (int rank = 1; rank <= HighScoreRanks; ++rank) {
         store.WriteOption(HighScoreKey(rank), EmptyHighScore);
     }
-    GameHistory(store.database()).Clear();
     transaction.Commit();
 }
 

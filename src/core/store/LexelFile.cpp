@@ -129,8 +129,9 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
             RequireWholePages(db, file);
             RequireWords(db);
             RequireWritable(db);
-            // A file from before the game history gets its table, the one thing written here.
-            if (AddHistoryTable(db)) {
+            // A file from before the game history, or from before a part of it, gets what it
+            // lacks: the one thing written here.
+            if (AddHistoryTables(db)) {
                 hold.Commit();
             }
         }

@@ -24,8 +24,10 @@ CREATE TABLE IF NOT EXISTS "Except" (Word TEXT PRIMARY KEY);
 CREATE TABLE IF NOT EXISTS Quotes (Title TEXT, Source TEXT, Quote TEXT);
 )sql";
 
-// A row per finished game that was counted as played, in the order the games ended. Line is
-// the line a won or lost game ended on, or the lines a game given up had used.
+// A row per game counted as played, in the order they were counted: written as given up when
+// the game is counted and replaced by its ending. Line is the line a won or lost game ended
+// on, or the lines a game given up had used. DailyDate is the puzzle's date of a game of the
+// day ("YYYY-MM-DD"), which may be a day before FinishedAt; files from before it hold NULL.
 constexpr std::string_view HistoryTable = R"sql(
 CREATE TABLE IF NOT EXISTS GameHistory (
     Id INTEGER PRIMARY KEY,
@@ -38,12 +40,46 @@ CREATE TABLE IF NOT EXISTS GameHistory (
     Score INTEGER NOT NULL,
     Hints INTEGER NOT NULL,
     SuggestionUnits INTEGER NOT NULL,
-    Daily INTEGER NOT NULL DEFAULT 0 CHECK (Daily IN (0, 1)));
+    Daily INTEGER NOT NULL DEFAULT 0 CHECK (Daily IN (0, 1)),
+    DailyDate TEXT);
+)sql";
+
+constexpr std::string_view DailyDateColumn = "ALTER TABLE GameHistory ADD COLUMN DailyDate TEXT";
+
+// The first counted attempt at each game of the day, what Copy Result shares: kept through a
+// reset of the statistics, so a day is attempted once. Dots holds a row of symbols per line.
+constexpr std::string_view DailyTable = R"sql(
+CREATE TABLE IF NOT EXISTS DailyResults (
+    DailyDate TEXT NOT NULL,
+    Level INTEGER NOT NULL CHECK (Level BETWEEN 1 AND 4),
+    Outcome TEXT NOT NULL CHECK (Outcome IN ('won', 'lost', 'given up')),
+    Line INTEGER NOT NULL CHECK (Line BETWEEN 0 AND 9),
+    Score INTEGER NOT NULL,
+    Dots TEXT NOT NULL,
+    PRIMARY KEY (DailyDate, Level));
 )sql";
 
 constexpr std::string_view HistoryProbe =
     "SELECT Id, FinishedAt, Level, Word, Line, Outcome, Seconds, Score, Hints, SuggestionUnits, "
-    "Daily FROM GameHistory";
+    "Daily, DailyDate FROM GameHistory";
+constexpr std::string_view DailyProbe =
+    "SELECT DailyDate, Level, Outcome, Line, Score, Dots FROM DailyResults";
+
+bool Missing(sql::Database& db, std::string_view table) {
+    auto query = db.Prepare("SELECT NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type = 'table' "
+                            "AND name = ?)");
+    query.Bind(1, table);
+    return query.Step() && query.Int(0) != 0;
+}
+
+bool MissingDailyDate(sql::Database& db) {
+    for (auto columns = db.Prepare("PRAGMA table_info(GameHistory)"); columns.Step();) {
+        if (columns.Text(1) == "DailyDate") {
+            return false;
+        }
+    }
+    return true;
+}
 
 // One probe per table, naming every column the program reads or writes.
 constexpr std::array<std::string_view, 13> Probes{
@@ -66,19 +102,25 @@ constexpr std::array<std::string_view, 13> Probes{
 
 void CreateSchema(sql::Database& db) {
     db.Execute(Tables);
-    db.Execute(HistoryTable);
+    AddHistoryTables(db);
 }
 
-bool AddHistoryTable(sql::Database& db) {
-    const bool missing =
-        sql::QueryInt(db, "SELECT NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type = 'table' "
-                          "AND name = 'GameHistory')")
-            .value_or(0) != 0;
-    if (missing) {
+bool AddHistoryTables(sql::Database& db) {
+    bool added = false;
+    if (Missing(db, "GameHistory")) {
         db.Execute(HistoryTable);
+        added = true;
+    } else if (MissingDailyDate(db)) {
+        db.Execute(DailyDateColumn);
+        added = true;
+    }
+    if (Missing(db, "DailyResults")) {
+        db.Execute(DailyTable);
+        added = true;
     }
     db.Prepare(HistoryProbe);
-    return missing;
+    db.Prepare(DailyProbe);
+    return added;
 }
 
 void CheckSchema(sql::Database& db) {

@@ -7,9 +7,10 @@ namespace lexel {
 // Creates every table of a Lexel file that is not there yet.
 void CreateSchema(sql::Database& db);
 
-// Creates the game-history table in a file made before there was one, then checks its columns
-// (throwing sql::Error like CheckSchema). True when it created the table.
-bool AddHistoryTable(sql::Database& db);
+// Brings the game history of a file made before it up to date: the history table, its
+// DailyDate column and the table of the day's results, each added when missing; then checks
+// their columns (throwing sql::Error like CheckSchema). True when it added anything.
+bool AddHistoryTables(sql::Database& db);
 
 // Throws sql::Error with the engine's message ("no such table: w6s", "no such column: Alpha")
 // when a table or column the program uses is missing (the game history aside).

@@ -226,7 +226,8 @@ void MainWindow::ShowTitle() {
     const auto& date = model_.State().dailyDate;
     setWindowTitle(
         date.empty() ? QStringLiteral("Morvane Lexel")
-                     : tr("Morvane Lexel – Game of the Day %1").arg(QString::fromStdString(date)));
+                     : tr("Morvane Lexel – Game of the Day %1").arg(QString::fromStdString(date)) +
+                           (model_.IsReplay() ? tr(" (replay)") : QString()));
 }
 
 void MainWindow::Evaluate() {
@@ -272,7 +273,7 @@ void MainWindow::ShowOptions() {
 }
 
 void MainWindow::ShowHighScores() {
-    SideWindows(services_, this).ShowHighScores(model_.HasEvaluatedLine());
+    SideWindows(services_, this).ShowHighScores(model_.RunningGameRecorded());
 }
 
 void MainWindow::ShowAbout() {

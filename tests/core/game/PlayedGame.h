@@ -3,6 +3,7 @@
 // A game of the sample file played through the model by a short script of moves.
 
 #include "core/game/GameModel.h"
+#include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/store/AsciiCase.h"
@@ -20,7 +21,11 @@ namespace lexel::test {
 
 // A game of the sample file: "garden" (level 2, that level only), English texts.
 struct PlayedGame {
-    PlayedGame() {
+    PlayedGame() { Start(); }
+    // The program started again on `file`, which a game before it wrote.
+    explicit PlayedGame(const std::filesystem::path& file) : db(OpenLexelFile(file)) { Start(); }
+
+    void Start() {
         settings.level = Level::Advanced;
         settings.onlyThisLevel = true;
         model.StartGame();
@@ -39,6 +44,9 @@ struct PlayedGame {
     //   y n     the answer to the next question
     //   C       the Cheating option turned on
     //   N       New Game
+    //   D       Game of the Day
+    //   F       the disk full from now on: every write of an option fails
+    //   R       Statistics > Reset, as the statistics window does it
     //   Q       leaving the game (the question asked when the window closes)
     //   L       the program ending with the game running (its score is saved)
     void Play(const std::string& moves) {
@@ -59,6 +67,13 @@ struct PlayedGame {
             model.SaveAnalysis();
         } else if (move == "N") {
             model.NewGame();
+        } else if (move == "D") {
+            model.NewDailyGame();
+        } else if (move == "F") {
+            db.Execute("CREATE TRIGGER Full BEFORE INSERT ON Options BEGIN "
+                       "SELECT RAISE(ABORT, 'database or disk is full'); END;");
+        } else if (move == "R") {
+            ResetStatistics(store, model.RunningGameRecorded());
         } else if (move == "Q") {
             model.AbortGame();
         } else if (move == "L") {

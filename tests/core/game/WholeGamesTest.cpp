@@ -26,7 +26,8 @@ struct WholeGame {
     std::string counters; // games played, games won, the best entry of the table afterwards
     Outcome outcome;
     // The history row: line, outcome (0 playing .. 3 given up), seconds, score, hints and
-    // suggestion units; every game counted as played has exactly one once it has ended.
+    // suggestion units; every game counted as played has exactly one from its count on, as
+    // given up until its end is written.
     const char* history = "";
 };
 
@@ -58,7 +59,7 @@ const WholeGame Games[] = {
     {"early with a wrong solution first", "=danger +30 =garden", Wrong + WonEarly, "",
      "1 1 GARDEN415000", Outcome::Won, "1 1 30 415000 0 0 "},
     {"a wrong solution alone counts the game", "=danger", Wrong, "", "1 0 ??????0",
-     Outcome::Playing},
+     Outcome::Playing, "0 3 0 0 0 0 "},
     {"left after a wrong solution alone", "=danger L", Wrong, "", "1 0 ??????0", Outcome::GivenUp,
      "0 3 0 0 0 0 "},
     {"given up after a wrong solution alone", "=danger y Q", Wrong + Abort + Reveal, "",
@@ -71,7 +72,7 @@ const WholeGame Games[] = {
     {"a non-word refused without cheating", "xyz! ten!",
      "|'XYZ' is not a valid English word. If you want to be allowed to use invalid 'words', you "
      "must enable the Cheating option.",
-     "0/2", "1 0 ??????0", Outcome::Playing},
+     "0/2", "1 0 ??????0", Outcome::Playing, "1 3 0 0 0 0 "},
     // 40000 + 150000 + 60000 + 90000 - 10000
     {"a non-word accepted costs 10000 and the clean bonus", "C y xyz! =garden",
      "|'XYZ' is not a valid English word.\nShould it be accepted nevertheless?" + WonEarly, "0/0",
@@ -87,6 +88,12 @@ const WholeGame Games[] = {
      Outcome::GivenUp, "1 3 0 200 0 0 "},
     {"left after a line, the system's time set on meanwhile", "ten! ~7200 +40 L", "", "0/2",
      "1 0 GARDEN200", Outcome::GivenUp, "1 3 40 200 0 0 "},
+    {"the end not written: the count's row stands", "ten! F =garden",
+     "|The result of this game could not be saved:\ndatabase or disk is full" + WonEarly +
+         "\nYou scored 415200 points.",
+     "0/2", "1 0 ??????0", Outcome::Won, "1 3 0 0 0 0 "},
+    {"statistics reset while it runs: its row stays to be ended", "=danger R +30 =garden",
+     Wrong + WonEarly, "", "1 1 GARDEN415000", Outcome::Won, "1 1 30 415000 0 0 "},
     {"kept after No to the abort question", "ten n N", Abort, "", "0 0 ??????0", Outcome::Playing},
     {"given up before it counted", "ten y Q", Abort + Reveal, "", "0 0 ??????0", Outcome::GivenUp},
     {"left before it counted", "ten L", "", "", "0 0 ??????0", Outcome::Playing},

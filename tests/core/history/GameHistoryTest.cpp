@@ -4,6 +4,7 @@
 #include "core/history/GameHistory.h"
 
 #include "core/game/PlayedGame.h"
+#include "core/history/DailyResults.h"
 #include "core/store/LexelFile.h"
 
 #include <gtest/gtest.h>
@@ -60,22 +61,48 @@ TEST(GameHistory, RecentScoresPerLevel) {
     EXPECT_TRUE(history.RecentScores(Level::Expert).empty());
 }
 
-// The game's open adds the table to a file from before it, and refuses one whose table it
-// cannot use.
-TEST(GameHistory, AFileWithoutTheTableGetsIt) {
-    test::TempDir dir;
-    const auto old = dir / "old.lxl";
-    const auto odd = dir / "odd.lxl";
-    for (const auto& [file, table] : {std::pair(old, ""), std::pair(odd, "CREATE TABLE "
-                                                                         "GameHistory (Id)")}) {
+// The game's open brings a file from before the history, or before a part of it, up to date and
+// keeps its rows; it refuses a file whose table it cannot use.
+TEST(GameHistory, AnOlderFileGetsWhatItLacks) {
+    const auto beforeDailyDate = "DROP TABLE GameHistory; CREATE TABLE GameHistory (Id INTEGER "
+                                 "PRIMARY KEY, FinishedAt TEXT NOT NULL, Level INTEGER NOT NULL, "
+                                 "Word TEXT NOT NULL, Line INTEGER NOT NULL, Outcome TEXT NOT "
+                                 "NULL, Seconds INTEGER NOT NULL, Score INTEGER NOT NULL, Hints "
+                                 "INTEGER NOT NULL, SuggestionUnits INTEGER NOT NULL, Daily "
+                                 "INTEGER NOT NULL DEFAULT 0); INSERT INTO GameHistory VALUES "
+                                 "(1, 'x', 2, 'garden', 9, 'won', 1, 2, 0, 0, 1);";
+    const std::tuple<const char*, std::string, std::size_t, bool> cases[] = {
+        {"no history", "DROP TABLE GameHistory; DROP TABLE DailyResults;", 0, true},
+        {"a history without the puzzle's date",
+         beforeDailyDate + std::string("DROP TABLE "
+                                       "DailyResults;"),
+         1, true},
+        {"no day's results", "DROP TABLE DailyResults;", 0, true},
+        {"a history it cannot use", "DROP TABLE GameHistory; CREATE TABLE GameHistory (Id)", 0,
+         false},
+    };
+    for (const auto& [name, older, rows, opens] : cases) {
+        SCOPED_TRACE(name);
+        test::TempDir dir;
+        const auto file = dir / "Lexel.lxl";
         test::CreateSampleFile(file);
-        OpenLexelFileForMaintenance(file).Execute(std::string("DROP TABLE GameHistory;") + table);
+        OpenLexelFileForMaintenance(file).Execute(older);
+        if (!opens) {
+            EXPECT_THROW(OpenLexelFile(file), DatabaseOpenError);
+            continue;
+        }
+        OpenLexelFile(file); // closed at once: what it added must have been committed
+        auto db = OpenLexelFile(file);
+        auto row = Garden(9, Outcome::Won, 1, 2);
+        row.dailyDate = "2026-12-08";
+        GameHistory(db).Add(row);
+        const auto stored = GameHistory(db).Rows();
+        ASSERT_EQ(stored.size(), rows + 1);
+        EXPECT_EQ(stored.front().dailyDate, rows ? "" : row.dailyDate); // NULL in older rows
+        EXPECT_EQ(stored.back(), row);
+        DailyResults(db).Put({.date = "2026-12-08", .level = Level::Guru, .dots = "●"});
+        EXPECT_EQ(DailyResults(db).Find("2026-12-08", Level::Guru)->dots, "●");
     }
-    EXPECT_THROW(OpenLexelFile(odd), DatabaseOpenError);
-    OpenLexelFile(old); // closed at once: the table must have been committed
-    auto db = OpenLexelFile(old);
-    GameHistory(db).Add(Garden(9, Outcome::Won, 1, 2));
-    EXPECT_EQ(GameHistory(db).Rows().size(), 1u);
 }
 
 } // namespace

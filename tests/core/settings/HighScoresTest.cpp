@@ -80,19 +80,24 @@ TEST_F(HighScoresTest, AGameEndIsWrittenWithItsHistoryRowOrNotAtAll) {
     EXPECT_EQ(GameHistory(db).Rows(), std::vector{game.row});
 }
 
-// Reset empties the table, the counters and the history; a running game that has an evaluated
-// line stays counted as played.
+// Reset empties the table, the counters and the history; a running game that was counted as
+// played stays counted, with its history row, the newest.
 TEST_F(HighScoresTest, ResetEmptiesEverythingButARunningCountedGame) {
+    const HistoryRow ended{.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 9};
+    const HistoryRow running{.finishedAt = "2024-06-11T14:05:00", .word = "bobbin", .line = 1};
     for (const bool runningGameCounted : {true, false}) {
         Fill({"AAAAAA900", "BBBBBB800"});
         store.WriteOption("GamesPlayed", "8");
         store.WriteOption("GamesWon", "3");
-        GameHistory(db).Add({.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 9});
+        GameHistory(db).Add(ended);
+        GameHistory(db).Add(running);
         ResetStatistics(store, runningGameCounted);
         EXPECT_EQ(store.ReadOption("GamesPlayed"), runningGameCounted ? "1" : "0");
         EXPECT_EQ(store.ReadOption("GamesWon"), "0");
         EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
-        EXPECT_TRUE(GameHistory(db).Rows().empty());
+        EXPECT_EQ(GameHistory(db).Rows(),
+                  runningGameCounted ? std::vector{running} : std::vector<HistoryRow>{});
+        GameHistory(db).Clear(false);
     }
 }
 

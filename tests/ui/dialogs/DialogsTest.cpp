@@ -377,11 +377,12 @@ private slots:
 
     // F1 and Help open the topic. Reset asks first: No is preselected and keeps everything, Esc
     // closes without asking, and Yes empties the table and the counters, where a running game
-    // that has an evaluated line stays counted as played.
+    // that was counted stays counted as played, with its history row.
     void theStatisticsHelpResetAndEscape() {
         test::WindowFixture f("D");
         f.store.WriteOption("HighScore1", "GARDEN900");
         f.store.WriteOption("GamesPlayed", "8");
+        GameHistory(f.db).Add({.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 1});
         StatisticsDialog window(f.store, f.boxes, f.help, true);
         Show(window);
         QTest::keyClick(&window, Qt::Key_F1);
