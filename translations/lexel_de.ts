@@ -272,21 +272,26 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
     <message>
         <location filename="../src/core/game/GameMessages.cpp" line="70"/>
+        <source>No other word fits this line. This suggestion costs nothing.</source>
+        <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="75"/>
         <source>Morvane Lexel %1, level %2: %3, %4</source>
         <translation>Morvane Lexel %1, Stufe %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="78"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="83"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="87"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="91"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>

@@ -66,6 +66,11 @@ QString NoMatchingWord() {
     return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "No matching word found."));
 }
 
+QString NoOtherWord() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages",
+                                  "No other word fits this line. This suggestion costs nothing."));
+}
+
 QString DailyResult(const QString& date, int level, const QString& outcome, long long score) {
     return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "Morvane Lexel %1, level %2: %3, %4"))
         .arg(date)

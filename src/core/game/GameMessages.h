@@ -17,6 +17,7 @@ QString ScoreLine(long long score);
 QString WrongSolution();
 QString Lost(const QString& word);
 QString NoMatchingWord();
+QString NoOtherWord();
 
 // The shared result of a game of the day: its first line and the outcome in it.
 QString DailyResult(const QString& date, int level, const QString& outcome, long long score);

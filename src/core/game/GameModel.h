@@ -126,6 +126,7 @@ signals:
 
 private:
     void Begin(const std::string& word, bool only, const std::string& dailyDate);
+    std::string Suggestion(const std::string& pattern, const std::string& avoid);
     void StartDailyGame();
     bool AcceptGuess(const std::string& guess);
     LineResult EvaluateCells(int line, const std::string& guess);
