@@ -63,8 +63,8 @@ public:
     bool CanHint() const;
     bool CanSuggest() const;
     bool CanMark() const { return game_.GameRunning; } // Reset To Gray, Save Analysis
-    // An ended game can be looked back on.
-    bool CanReview() const { return !game_.GameRunning && game_.outcome != Outcome::Playing; }
+    // The last game that ended in this session can be looked back on, whatever began since.
+    bool CanReview() const { return possible_.HasEndedGame(); }
     // A letter whose colour automatic colouring keeps.
     bool IsLetterLocked(char letter) const;
 
@@ -79,7 +79,9 @@ public:
     // game is given up like for New Game.
     bool NewDailyGame();
     // The result of an ended game of the day to share: no letters, so it spoils nothing.
-    bool CanCopyResult() const { return !game_.dailyDate.empty() && CanReview(); }
+    bool CanCopyResult() const {
+        return !game_.dailyDate.empty() && !game_.GameRunning && game_.outcome != Outcome::Playing;
+    }
     QString DailyResult() const;
 
     // Typing: `content` is what a field takes (A-Z, "_", " " or "?" in the solution line).
@@ -114,8 +116,8 @@ public:
     // How many of the words the draw could have hidden still fit the board; none when the word
     // list cannot be read.
     std::optional<int> PossibleWordCount() { return possible_.Count(board_); }
-    // How each evaluated line narrowed those words down.
-    std::vector<LineCut> PossibleWordCuts() { return possible_.Cuts(board_); }
+    // How each evaluated line of the last game that ended narrowed those words down.
+    std::vector<LineCut> PossibleWordCuts() { return possible_.EndedCuts(); }
 
 signals:
     void boardChanged();
