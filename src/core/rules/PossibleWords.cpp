@@ -70,4 +70,12 @@ const LineCut* DeepestCut(const std::vector<LineCut>& cuts) {
     return deepest;
 }
 
+int PercentLeft(const LineCut& cut) {
+    if (cut.before <= 0) {
+        return 0;
+    }
+    const long long percent = (200LL * cut.after + cut.before) / (2LL * cut.before);
+    return static_cast<int>(cut.after < cut.before ? std::min(percent, 99LL) : percent);
+}
+
 } // namespace lexel

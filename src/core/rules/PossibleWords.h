@@ -57,4 +57,8 @@ std::vector<LineCut> CutsByLine(std::span<const std::string> words,
 // earlier line on a tie); none for no lines.
 const LineCut* DeepestCut(const std::vector<LineCut>& cuts);
 
+// The share of the words found before the cut that it left, in whole percent rounded to the
+// nearest, but 99 at most once a word is gone; 0 for a share under half a percent.
+int PercentLeft(const LineCut& cut);
+
 } // namespace lexel

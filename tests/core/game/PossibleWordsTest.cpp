@@ -132,5 +132,16 @@ TEST(PossibleWords, TheReviewTellsEachLinesCutAndTheDeepest) {
     }
 }
 
+TEST(PossibleWords, TheShareACutLeftInWholePercent) {
+    const std::tuple<int, int, int> cases[] = {
+        // before, after, percent
+        {100, 6, 6},     {3, 2, 67},     {8, 1, 13},  {200, 1, 1}, {201, 1, 0},
+        {1000, 999, 99}, {400, 398, 99}, {2, 2, 100}, {0, 0, 0},   {7, 0, 0},
+    };
+    for (const auto& [before, after, percent] : cases) {
+        EXPECT_EQ(PercentLeft({{}, before, after}), percent) << before << " " << after;
+    }
+}
+
 } // namespace
 } // namespace lexel
