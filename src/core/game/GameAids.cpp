@@ -87,6 +87,14 @@ std::string GameModel::Suggestion(const std::string& pattern, const std::string&
                               untried, avoid);
 }
 
+Score GameModel::HintCost(bool firstLetter) const {
+    return NextHintCharge(game_.HintCount, game_.FirstLetterHinted, firstLetter);
+}
+
+Score GameModel::SuggestionCost() const {
+    return SuggestionUnits(game_.currentLine, game_.lastSuggestedLine) * SuggestionUnitCharge;
+}
+
 // The red and green marks become binding, and the letters typed into the solution line are
 // fixed like hints.
 void GameModel::SaveAnalysis() {

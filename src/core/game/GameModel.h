@@ -97,6 +97,12 @@ public:
     void TakeHint(int position);
     // Suggest Word: fills the line being edited; returns the cells that changed.
     std::vector<int> SuggestWord();
+    // What the aids would take off the score if taken now: a hint (at the first letter or
+    // elsewhere) and a suggestion that finds a word.
+    Score HintCost(bool firstLetter) const;
+    Score SuggestionCost() const;
+    // The first letter is still there for a hint to reveal.
+    bool FirstLetterOpen() const { return !board_.Solution(0).fixed; }
     void SaveAnalysis();
     void ResetMarks();
 
