@@ -21,6 +21,30 @@
     </message>
 </context>
 <context>
+    <name>lexel::AidCosts</name>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="19"/>
+        <source>en</source>
+        <comment>the language whose way of writing numbers the costs use</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="33"/>
+        <source>A hint now costs %1 points.</source>
+        <translation>Ein Tipp kostet jetzt %1 Punkte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="36"/>
+        <source>A hint now costs %1 points, %2 for the first letter.</source>
+        <translation>Ein Tipp kostet jetzt %1 Punkte, für den ersten Buchstaben %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="45"/>
+        <source>Suggest Word now costs %1 points.</source>
+        <translation>Ein Wortvorschlag kostet jetzt %1 Punkte.</translation>
+    </message>
+</context>
+<context>
     <name>lexel::AnagramWindow</name>
     <message>
         <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="98"/>
@@ -56,22 +80,22 @@
 <context>
     <name>lexel::CommandBar</name>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="20"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
         <source>Suggest Word</source>
         <translation>Wort vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
         <source>Reset To Gray</source>
         <translation>Alles auf grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="24"/>
         <source>Save Analysis</source>
         <translation>Analyse sichern</translation>
     </message>
@@ -100,117 +124,117 @@
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="66"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="67"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="68"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="69"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="70"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="71"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="72"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="73"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="74"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="75"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="76"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="77"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="78"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="79"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="80"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="81"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -422,7 +446,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="231"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
@@ -589,29 +613,39 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::ReviewDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="23"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="20"/>
+        <source>less than 1%</source>
+        <translation>weniger als 1 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="21"/>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="29"/>
         <source>Morvane Lexel Review</source>
         <translation>Morvane Lexel Rückblick</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="32"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="38"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="42"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="48"/>
         <source>No line was evaluated.</source>
         <translation>Es wurde keine Zeile ausgewertet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="52"/>
         <source>Line %1 (%2): %3 → %4</source>
         <translation>Zeile %1 (%2): %3 → %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="54"/>
-        <source>The guess that cut the most: line %1 (%2)</source>
-        <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2)</translation>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="60"/>
+        <source>The guess that cut the most: line %1 (%2), leaving %3 of the words before it</source>
+        <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2); er ließ %3 der Wörter übrig, die vor ihm möglich waren</translation>
     </message>
 </context>
 <context>
