@@ -34,6 +34,30 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
     </message>
 </context>
 <context>
+    <name>lexel::AidCosts</name>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="19"/>
+        <source>en</source>
+        <comment>the language whose way of writing numbers the costs use</comment>
+        <translation>de</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="33"/>
+        <source>A hint now costs %1 points.</source>
+        <translation>Ein Tipp kostet jetzt %1 Punkte.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="36"/>
+        <source>A hint now costs %1 points, %2 for the first letter.</source>
+        <translation>Ein Tipp kostet jetzt %1 Punkte, für den ersten Buchstaben %2.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/AidCosts.cpp" line="45"/>
+        <source>Suggest Word now costs %1 points.</source>
+        <translation>Ein Wortvorschlag kostet jetzt %1 Punkte.</translation>
+    </message>
+</context>
+<context>
     <name>lexel::AnagramWindow</name>
     <message>
         <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="98"/>
@@ -69,22 +93,22 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::CommandBar</name>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="20"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
         <source>Suggest Word</source>
         <translation>Wort vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
         <source>Reset To Gray</source>
         <translation>Alles auf grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="24"/>
         <source>Save Analysis</source>
         <translation>Analyse sichern</translation>
     </message>
@@ -282,6 +306,11 @@ Soll es trotzdem akzeptiert werden?</translation>
         <location filename="../src/core/game/GameMessages.cpp" line="66"/>
         <source>No matching word found.</source>
         <translation>Kein passendes Wort gefunden.</translation>
+    </message>
+    <message>
+        <location filename="../src/core/game/GameMessages.cpp" line="70"/>
+        <source>No other word fits this line. This suggestion costs nothing.</source>
+        <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
         <location filename="../src/core/game/GameMessages.cpp" line="72"/>
@@ -629,29 +658,39 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::ReviewDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="23"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="20"/>
+        <source>less than 1%</source>
+        <translation>weniger als 1 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="21"/>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="29"/>
         <source>Morvane Lexel Review</source>
         <translation>Morvane Lexel Rückblick</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="32"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="38"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="42"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="48"/>
         <source>No line was evaluated.</source>
         <translation>Es wurde keine Zeile ausgewertet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="52"/>
         <source>Line %1 (%2): %3 → %4</source>
         <translation>Zeile %1 (%2): %3 → %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="54"/>
-        <source>The guess that cut the most: line %1 (%2)</source>
-        <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2)</translation>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="60"/>
+        <source>The guess that cut the most: line %1 (%2), leaving %3 of the words before it</source>
+        <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2); er ließ %3 der Wörter übrig, die vor ihm möglich waren</translation>
     </message>
 </context>
 <context>

@@ -21,7 +21,8 @@ namespace {
 
 // One row per text: the window, a control in it ("" the window itself), the English and the
 // German text. The control's caption is read, or what a screen reader hears of it after "name:"
-// or "description:", or the caption of a page after "tab0:" and the like.
+// or "description:", or its tooltip after "tooltip:", or the caption of a page after "tab0:"
+// and the like.
 const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"MainWindow", "", "Morvane Lexel", "Morvane Lexel"},
     {"MainWindow", "gameMenu", "&Game", "&Spiel"},
@@ -49,6 +50,14 @@ const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"MainWindow", "cellGray", "&Gray", "Gr&au"},
     {"MainWindow", "hintPopupAction", "&Hint", "&Tipp"},
     {"MainWindow", "suggestPopupAction", "S&uggest Word", "Wort &vorschlagen"},
+    // An aid's cost on line 2, with no hint taken yet.
+    {"MainWindow", "tooltip:suggestButton", "Suggest Word now costs 6,000 points.",
+     "Ein Wortvorschlag kostet jetzt 6.000 Punkte."},
+    {"MainWindow", "tooltip:suggestAction", "Suggest Word now costs 6,000 points.",
+     "Ein Wortvorschlag kostet jetzt 6.000 Punkte."},
+    {"MainWindow", "tooltip:hintPopupAction",
+     "A hint now costs 20,000 points, 40,000 for the first letter.",
+     "Ein Tipp kostet jetzt 20.000 Punkte, für den ersten Buchstaben 40.000."},
     {"MainWindow", "newGameButton", "New Game", "Neues Spiel"},
     {"MainWindow", "suggestButton", "Suggest Word", "Wort vorschlagen"},
     {"MainWindow", "resetToGrayButton", "Reset To Gray", "Alles auf grau setzen"},
@@ -153,6 +162,9 @@ QString Read(QWidget& window, const QString& control) {
     if (control.startsWith(u"tab")) {
         return qobject_cast<QTabWidget*>(object)->tabText(control.mid(3, 1).toInt());
     }
+    if (control.startsWith(u"tooltip:")) {
+        return object->property("toolTip").toString();
+    }
     if (control.contains(u':')) {
         return test::Heard(object, control.startsWith(u"name:") ? QAccessible::Name
                                                                 : QAccessible::Description);
@@ -219,6 +231,8 @@ private slots:
             {GameMessages::WonOnLastLine(),
              "Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten."},
             {GameMessages::NoMatchingWord(), "Kein passendes Wort gefunden."},
+            {GameMessages::NoOtherWord(),
+             "Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts."},
         };
         for (const auto& [shown, german] : messages) {
             QCOMPARE(shown, QString::fromUtf8(german));

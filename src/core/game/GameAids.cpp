@@ -25,32 +25,46 @@ void GameModel::TakeHint(int position) {
     emit boardChanged();
 }
 
-// The pattern keeps the letters typed into the line; the first suggestion on a line costs as
-// many units as the line's number, each further one a single unit.
+namespace {
+
+// The letters typed into the line, "?" for each free place.
+std::string PatternOf(std::string text) {
+    for (char& c : text) {
+        c = IsLetter(c) ? c : '?';
+    }
+    return text;
+}
+
+} // namespace
+
+// The pattern keeps the letters typed into the line; a line that still holds the last suggestion
+// is searched again with the letters the player had typed before it. A suggestion never leaves
+// the line as it is: it offers another word, or says there is none and charges nothing.
 std::vector<int> GameModel::SuggestWord() {
     if (!CanSuggest()) {
         return {};
     }
-    std::string untried;
-    for (int i = 0; i < AlphabetSize; ++i) {
-        if (!marking_.IsUsed(i)) {
-            untried += static_cast<char>('A' + i);
+    const int line = game_.currentLine;
+    const std::string current = board_.LineText(line);
+    const bool holdsSuggestion = game_.lastSuggestedLine == line && game_.lastSuggestion == current;
+    const std::string pattern = holdsSuggestion ? game_.suggestedFrom : PatternOf(current);
+    auto word = Suggestion(pattern, {});
+    if (word == current) {
+        word = Suggestion(pattern, current);
+        if (word.empty()) {
+            services_.boxes.Show({MessageIcon::Information, GameMessages::NoOtherWord()});
+            return {};
         }
     }
-    const int line = game_.currentLine;
-    std::string pattern = board_.LineText(line);
-    for (char& c : pattern) {
-        c = IsLetter(c) ? c : '?';
-    }
-    const auto word = lexel::SuggestWord(suggestions_, services_.random, pattern,
-                                         marking_.Marks().RedLetters, untried);
     if (word.empty()) {
         ++game_.SuggestionCount;
         services_.boxes.Show({MessageIcon::Information, GameMessages::NoMatchingWord()});
         return {};
     }
-    game_.SuggestionCount += game_.lastSuggestedLine == line ? 1 : line + 1;
+    game_.SuggestionCount += SuggestionUnits(line, game_.lastSuggestedLine);
     game_.lastSuggestedLine = line;
+    game_.lastSuggestion = word;
+    game_.suggestedFrom = pattern;
     std::vector<int> changed;
     for (int i = 0; i < static_cast<int>(word.size()); ++i) {
         if (board_.SetGuess(FirstField(line) + i, word[static_cast<std::size_t>(i)])) {
@@ -59,6 +73,26 @@ std::vector<int> GameModel::SuggestWord() {
     }
     emit boardChanged();
     return changed;
+}
+
+// Suggest Word avoids red letters and prefers the letters not tried yet.
+std::string GameModel::Suggestion(const std::string& pattern, const std::string& avoid) {
+    std::string untried;
+    for (int i = 0; i < AlphabetSize; ++i) {
+        if (!marking_.IsUsed(i)) {
+            untried += static_cast<char>('A' + i);
+        }
+    }
+    return lexel::SuggestWord(suggestions_, services_.random, pattern, marking_.Marks().RedLetters,
+                              untried, avoid);
+}
+
+Score GameModel::HintCost(bool firstLetter) const {
+    return NextHintCharge(game_.HintCount, game_.FirstLetterHinted, firstLetter);
+}
+
+Score GameModel::SuggestionCost() const {
+    return SuggestionUnits(game_.currentLine, game_.lastSuggestedLine) * SuggestionUnitCharge;
 }
 
 // The red and green marks become binding, and the letters typed into the solution line are

@@ -66,6 +66,11 @@ QString NoMatchingWord() {
     return Text(QT_TRANSLATE_NOOP("lexel::GameMessages", "No matching word found."));
 }
 
+QString NoOtherWord() {
+    return Text(QT_TRANSLATE_NOOP("lexel::GameMessages",
+                                  "No other word fits this line. This suggestion costs nothing."));
+}
+
 QString DailyResult(const QString& date, const QString& level, const QString& outcome,
                     long long score) {
     //: %1 the date, %2 the level's name, %3 the outcome, %4 the score

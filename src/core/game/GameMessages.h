@@ -19,6 +19,7 @@ QString ScoreLine(long long score);
 QString WrongSolution();
 QString Lost(const QString& word);
 QString NoMatchingWord();
+QString NoOtherWord();
 
 // The shared result of a game of the day: its first line and the outcome in it. The level is
 // named as the options window names it.

@@ -214,6 +214,7 @@ void GameModel::Solve() {
             return;
         }
         ++game_.WrongSolutionCount;
+        possible_.Refuse(game_.currentLine, AsciiLower(board_.SolutionText()));
         services_.boxes.Show({MessageIcon::Critical, GameMessages::WrongSolution()});
         return;
     }
@@ -294,6 +295,7 @@ void GameModel::StartClock() {
 void GameModel::StopGame() {
     timer_.TimerStop();
     game_.GameRunning = false;
+    possible_.GameEnded(board_);
     emit timeChanged();
     emit boardChanged();
 }

@@ -67,8 +67,8 @@ public:
     bool CanHint() const;
     bool CanSuggest() const;
     bool CanMark() const { return game_.GameRunning; } // Reset To Gray, Save Analysis
-    // An ended game can be looked back on.
-    bool CanReview() const { return !game_.GameRunning && game_.outcome != Outcome::Playing; }
+    // The last game that ended in this session can be looked back on, whatever began since.
+    bool CanReview() const { return possible_.HasEndedGame(); }
     // A letter whose colour automatic colouring keeps.
     bool IsLetterLocked(char letter) const;
 
@@ -86,7 +86,9 @@ public:
     bool IsReplay() const { return game_.replay; }
     // The result of an ended game of the day to share: no letters, so it spoils nothing. It is
     // the first attempt's, also after a replay.
-    bool CanCopyResult() const { return !game_.dailyDate.empty() && CanReview(); }
+    bool CanCopyResult() const {
+        return !game_.dailyDate.empty() && !game_.GameRunning && game_.outcome != Outcome::Playing;
+    }
     QString DailyResult() const;
 
     // Typing: `content` is what a field takes (A-Z, "_", " " or "?" in the solution line).
@@ -102,6 +104,12 @@ public:
     void TakeHint(int position);
     // Suggest Word: fills the line being edited; returns the cells that changed.
     std::vector<int> SuggestWord();
+    // What the aids would take off the score if taken now: a hint (at the first letter or
+    // elsewhere) and a suggestion that finds a word.
+    Score HintCost(bool firstLetter) const;
+    Score SuggestionCost() const;
+    // The first letter is still there for a hint to reveal.
+    bool FirstLetterOpen() const { return !board_.Solution(0).fixed; }
     void SaveAnalysis();
     void ResetMarks();
 
@@ -121,8 +129,8 @@ public:
     // How many of the words the draw could have hidden still fit the board; none when the word
     // list cannot be read.
     std::optional<int> PossibleWordCount() { return possible_.Count(board_); }
-    // How each evaluated line narrowed those words down.
-    std::vector<LineCut> PossibleWordCuts() { return possible_.Cuts(board_); }
+    // How each evaluated line of the last game that ended narrowed those words down.
+    std::vector<LineCut> PossibleWordCuts() { return possible_.EndedCuts(); }
 
 signals:
     void boardChanged();
@@ -133,6 +141,7 @@ signals:
 
 private:
     void Begin(const std::string& word, bool only, const std::string& dailyDate);
+    std::string Suggestion(const std::string& pattern, const std::string& avoid);
     void StartDailyGame();
     bool AttemptedBefore(const std::string& dailyDate) const;
     DailyAttempt AttemptOf(const HistoryRow& row) const;

@@ -37,6 +37,8 @@ struct GameState {
     std::int32_t SuggestionCount = 0; // in units: a line's first suggestion costs its number
     int WrongSolutionCount = 0;
     int lastSuggestedLine = -1; // where the last suggestion went
+    std::string lastSuggestion; // the word it typed in there
+    std::string suggestedFrom;  // the pattern of the player's letters it was found for
 };
 
 } // namespace lexel

@@ -24,32 +24,36 @@ Evidence EvidenceOf(const Board& board) {
 }
 
 void StillPossible::NewGame(Level level, bool only) {
-    if (level != level_ || only != only_) {
-        words_.reset();
-    }
-    level_ = level;
-    only_ = only;
+    game_ = {level, only, {}, {}};
     lastCount_.reset();
 }
 
-const std::vector<std::string>* StillPossible::Words() {
-    if (!words_) {
+void StillPossible::Refuse(int line, const std::string& word) {
+    game_.refused.push_back({line, word});
+}
+
+const std::vector<std::string>* StillPossible::Words(Level level, bool only) {
+    const std::pair key(level, only);
+    if (wordsOf_ != key) {
         try {
-            words_ = store_.DrawableWords(level_, only_);
+            words_ = store_.DrawableWords(level, only);
         } catch (const sql::Error& e) {
             qWarning("Lexel: the words of the level could not be read: %s", e.what());
+            wordsOf_.reset();
             return nullptr;
         }
+        wordsOf_ = key;
     }
-    return &*words_;
+    return &words_;
 }
 
 std::optional<int> StillPossible::Count(const Board& board) {
     auto evidence = EvidenceOf(board);
+    evidence.refused = game_.refused;
     if (lastCount_ && lastCount_->first == evidence) {
         return lastCount_->second;
     }
-    const auto* words = Words();
+    const auto* words = Words(game_.level, game_.only);
     if (words == nullptr) {
         return std::nullopt;
     }
@@ -58,9 +62,18 @@ std::optional<int> StillPossible::Count(const Board& board) {
     return count;
 }
 
-std::vector<LineCut> StillPossible::Cuts(const Board& board) {
-    const auto* words = Words();
-    return words == nullptr ? std::vector<LineCut>{} : CutsByLine(*words, EvidenceOf(board).lines);
+void StillPossible::GameEnded(const Board& board) {
+    ended_ = game_;
+    ended_->lines = EvidenceOf(board).lines;
+}
+
+std::vector<LineCut> StillPossible::EndedCuts() {
+    if (!ended_) {
+        return {};
+    }
+    const auto* words = Words(ended_->level, ended_->only);
+    return words == nullptr ? std::vector<LineCut>{}
+                            : CutsByLine(*words, ended_->lines, ended_->refused);
 }
 
 } // namespace lexel

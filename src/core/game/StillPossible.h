@@ -1,6 +1,7 @@
 #pragma once
 
-// The words the draw could have hidden in a game, and which of them still fit its board.
+// The words the draw could have hidden in a game, which of them still fit its board and the
+// solutions refused in it, and how the lines of the last game that ended narrowed them down.
 
 #include "Board.h"
 #include "core/rules/Level.h"
@@ -26,19 +27,36 @@ public:
     // these same words, so the hidden word always fits.
     void NewGame(Level level, bool only);
 
-    // How many words fit the board; none when the word list cannot be read.
+    // `word` (lower case) was proposed as the solution while `line` was edited, and refused.
+    void Refuse(int line, const std::string& word);
+    // How many words fit the board and the refused solutions; none when the word list cannot
+    // be read.
     std::optional<int> Count(const Board& board);
-    // How each evaluated line narrowed the words down; empty when the list cannot be read.
-    std::vector<LineCut> Cuts(const Board& board);
+
+    // The game ended with `board`: it is kept for the review, whatever game comes next.
+    void GameEnded(const Board& board);
+    bool HasEndedGame() const { return ended_.has_value(); }
+    // How each evaluated line of the last game that ended narrowed the words down; empty when
+    // the list cannot be read.
+    std::vector<LineCut> EndedCuts();
 
 private:
-    // Read the first time it is needed: a game nobody asks about costs no query.
-    const std::vector<std::string>* Words();
+    // The words of `level`; read the first time they are needed, so a game nobody asks about
+    // costs no query.
+    const std::vector<std::string>* Words(Level level, bool only);
+
+    struct Game {
+        Level level = DefaultLevel;
+        bool only = false;
+        std::vector<ShownLine> lines;
+        std::vector<RefusedWord> refused;
+    };
 
     WordStore& store_;
-    Level level_ = DefaultLevel;
-    bool only_ = false;
-    std::optional<std::vector<std::string>> words_;
+    Game game_;
+    std::optional<Game> ended_;
+    std::optional<std::pair<Level, bool>> wordsOf_;
+    std::vector<std::string> words_;
     std::optional<std::pair<Evidence, int>> lastCount_;
 };
 

@@ -46,17 +46,27 @@ Score ComputeScore(const ScoreInput& game) {
         p += (10 - Points{game.currentLine}) * 10000 - (Points{game.hintCount} * 20000) / 2;
     }
     p -= Points{game.nonWordCount} * 10000 + Points{game.wrongSolutionCount} * 10000;
-    if (game.hintCount > 0) {
-        p -= Points{game.hintCount} * 20000;
-        if (game.firstLetterHinted) {
-            p -= 20000;
-        }
-        p -= (Points{game.hintCount} - 1) * 12500;
-    }
+    p -= HintCharge(game.hintCount, game.firstLetterHinted);
     if (game.suggestionCount > 0) {
-        p -= Points{game.suggestionCount} * 3000;
+        p -= Points{game.suggestionCount} * SuggestionUnitCharge;
     }
     return std::clamp<Points>(p, 0, MaxScore);
+}
+
+Score HintCharge(int hints, bool firstLetter) {
+    if (hints <= 0) {
+        return 0;
+    }
+    return Points{hints} * 20000 + (firstLetter ? 20000 : 0) + (Points{hints} - 1) * 12500;
+}
+
+Score NextHintCharge(int hints, bool firstLetterHinted, bool revealsFirstLetter) {
+    return HintCharge(hints + 1, firstLetterHinted || revealsFirstLetter) -
+           HintCharge(hints, firstLetterHinted);
+}
+
+int SuggestionUnits(int line, int lastSuggestedLine) {
+    return line == lastSuggestedLine ? 1 : line + 1;
 }
 
 } // namespace lexel

@@ -31,4 +31,14 @@ inline constexpr Score MaxScore = 500000;
 // wrong solutions, hints and suggestions.
 Score ComputeScore(const ScoreInput& game);
 
+// The charges for the aids, as ComputeScore takes them off.
+inline constexpr Score SuggestionUnitCharge = 3000;
+// `hints` hints, `firstLetter` when one of them revealed the first letter.
+Score HintCharge(int hints, bool firstLetter);
+// One more hint after `hints`; `revealsFirstLetter` when it is the first to show that letter.
+Score NextHintCharge(int hints, bool firstLetterHinted, bool revealsFirstLetter);
+// The units of a suggestion on `line` (0-based): the line's number for the first there, one
+// after a suggestion on the same line.
+int SuggestionUnits(int line, int lastSuggestedLine);
+
 } // namespace lexel

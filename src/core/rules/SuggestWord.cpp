@@ -114,13 +114,13 @@ std::string TypedLetters(std::string_view pattern) {
 }
 
 std::string DrawAndSuggest(const SuggestionTable& table, RandomSource& random,
-                           std::string_view pattern, std::string_view red,
-                           std::string_view untried) {
+                           std::string_view pattern, std::string_view red, std::string_view untried,
+                           std::string_view avoid) {
     if (table.words.empty()) {
         return {};
     }
     const int start = DrawIndex(random, static_cast<int>(table.words.size()));
-    return SuggestWord(table, pattern, red, untried, start);
+    return SuggestWord(table, pattern, red, untried, start, avoid);
 }
 
 } // namespace
@@ -149,27 +149,30 @@ bool ContainsLetters(std::string_view letters, std::string_view word) {
 }
 
 std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
-                        std::string_view red, std::string_view untried, int start) {
+                        std::string_view red, std::string_view untried, int start,
+                        std::string_view avoid) {
     if (table.words.empty()) {
         return {};
     }
     const int count = static_cast<int>(table.words.size());
     const auto first = static_cast<std::size_t>(std::clamp(start, 1, count) - 1);
-    auto candidates =
-        Scan(table, first, [&](std::string_view word) { return MatchPattern(pattern, word); });
+    auto candidates = Scan(table, first, [&](std::string_view word) {
+        return word != avoid && MatchPattern(pattern, word);
+    });
     if (candidates.empty()) {
         // The typed letters may stand elsewhere in the word.
         const std::string letters = TypedLetters(pattern);
-        candidates = Scan(table, first,
-                          [&](std::string_view word) { return ContainsLetters(letters, word); });
+        candidates = Scan(table, first, [&](std::string_view word) {
+            return word != avoid && ContainsLetters(letters, word);
+        });
     }
     return FirstBest(candidates, red, untried);
 }
 
 std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried) {
+                        std::string_view red, std::string_view untried, std::string_view avoid) {
     const auto& table = tables.Table(static_cast<int>(pattern.size()));
-    return DrawAndSuggest(table, random, pattern, red, untried);
+    return DrawAndSuggest(table, random, pattern, red, untried, avoid);
 }
 
 } // namespace lexel

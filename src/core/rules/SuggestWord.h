@@ -29,15 +29,18 @@ bool ContainsLetters(std::string_view letters, std::string_view word);
 // The best word of `table` (words of the pattern's length) for `pattern` ("?" for a free cell),
 // or "" when there is none. The table is scanned once from record `start` (1-based, clamped to
 // the table) round to the record before it for words that match the pattern; when none does,
-// once more for words that contain the pattern's letters anywhere. Excepted words never count.
-// Of the words found, the first with the highest ScoreWord in scan order wins.
+// once more for words that contain the pattern's letters anywhere. Excepted words never count,
+// nor does `avoid` (the word the line holds, when a suggestion should change it). Of the words
+// found, the first with the highest ScoreWord in scan order wins.
 std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
-                        std::string_view red, std::string_view untried, int start);
+                        std::string_view red, std::string_view untried, int start,
+                        std::string_view avoid = {});
 
 // As above on the table of the pattern's length, read once and kept in `tables` (reading a
 // table takes longer than searching it), with the start drawn from `random`. An empty table
 // gives "" without a draw.
 std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried);
+                        std::string_view red, std::string_view untried,
+                        std::string_view avoid = {});
 
 } // namespace lexel

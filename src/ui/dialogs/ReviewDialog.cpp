@@ -15,6 +15,12 @@ QString Guess(const LineCut& cut) {
     return QString::fromStdString(AsciiUpper(cut.shown.guess));
 }
 
+QString Share(const LineCut& cut) {
+    const int percent = PercentLeft(cut);
+    return percent == 0 && cut.after > 0 ? ReviewDialog::tr("less than 1%")
+                                         : ReviewDialog::tr("%1%").arg(percent);
+}
+
 } // namespace
 
 ReviewDialog::ReviewDialog(std::vector<LineCut> cuts, QWidget* parent) : QDialog(parent) {
@@ -51,9 +57,11 @@ QString ReviewDialog::Summary(const std::vector<LineCut>& cuts) {
     }
     if (const auto* deepest = DeepestCut(cuts)) {
         rows << QString()
-             << tr("The guess that cut the most: line %1 (%2)")
+             << tr("The guess that cut the most: line %1 (%2), leaving %3 of the words "
+                   "before it")
                     .arg(deepest->shown.line + 1)
-                    .arg(Guess(*deepest));
+                    .arg(Guess(*deepest))
+                    .arg(Share(*deepest));
     }
     return rows.join(u'\n');
 }

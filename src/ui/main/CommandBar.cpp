@@ -1,5 +1,6 @@
 #include "CommandBar.h"
 
+#include "AidCosts.h"
 #include "core/game/GameModel.h"
 #include "ui/controls/Controls.h"
 
@@ -25,6 +26,7 @@ void CommandBar::Translate() {
 
 void CommandBar::Enable(const GameModel& model) {
     suggest->setEnabled(model.CanSuggest());
+    ShowCost(suggest, SuggestionCostText(model));
     resetToGray->setEnabled(model.CanMark());
     saveAnalysis->setEnabled(model.CanMark());
 }

@@ -17,7 +17,7 @@ class CommandBar : public QObject {
 public:
     CommandBar(QWidget* client, QObject* parent);
     void Translate();
-    // Offers what the game allows now.
+    // Offers what the game allows now, and at what cost.
     void Enable(const GameModel& model);
 
     QPushButton* newGame = nullptr;

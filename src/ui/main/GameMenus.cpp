@@ -1,5 +1,6 @@
 #include "GameMenus.h"
 
+#include "AidCosts.h"
 #include "core/game/GameModel.h"
 
 #include <QMainWindow>
@@ -76,6 +77,10 @@ GameMenus::GameMenus(QMainWindow* window)
     game->setObjectName(QStringLiteral("gameMenu"));
     edit->setObjectName(QStringLiteral("editMenu"));
     help->setObjectName(QStringLiteral("helpMenu"));
+    // The aids' tooltips tell their cost.
+    game->setToolTipsVisible(true);
+    hintPopup->setToolTipsVisible(true);
+    suggestPopup->setToolTipsVisible(true);
 }
 
 void GameMenus::Translate() {
@@ -125,6 +130,12 @@ void GameMenus::Enable(const GameModel& model, bool solutionFocused) {
     suggest->setEnabled(canSuggest);
     suggestPopupAction->setEnabled(canSuggest);
     suggestPopup->setEnabled(canSuggest);
+    for (auto* action : {hint, hintPopupAction}) {
+        ShowCost(action, HintCostText(model));
+    }
+    for (auto* action : {suggest, suggestPopupAction}) {
+        ShowCost(action, SuggestionCostText(model));
+    }
     resetToGray->setEnabled(model.CanMark());
     saveAnalysis->setEnabled(model.CanMark());
     review->setEnabled(model.CanReview());

@@ -24,7 +24,8 @@ public:
     explicit GameMenus(QMainWindow* window);
 
     void Translate();
-    // Offers what the game allows now; Hint in the menu needs the focus in the solution line.
+    // Offers what the game allows now, and at what cost; Hint in the menu needs the focus in
+    // the solution line.
     void Enable(const GameModel& model, bool solutionFocused);
     // The colours as the colour menus name them, lower case, in the order of LetterColor.
     QStringList ColorNames() const;

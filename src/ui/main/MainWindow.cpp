@@ -140,6 +140,7 @@ void MainWindow::Translate() {
     view_->Translate();
     dots_->Describe();
     Describe();
+    UpdateCommands(); // the aids' costs in the new language
 }
 
 void MainWindow::Start() {

@@ -71,6 +71,38 @@ TEST(GameAids, SuggestionsFillTheLineWithWordsThatKeepItsLetters) {
     EXPECT_TRUE(game.model.SuggestWord().empty());
 }
 
+// What an aid would cost now, and that a suggestion then charges just that.
+TEST(GameAids, TheCostOfAnAidIsKnownBeforeItIsTaken) {
+    const struct {
+        const char* moves;
+        Score hint, firstLetterHint;
+        bool firstLetterOpen;
+        Score suggestion;
+    } cases[] = {
+        {"", 20000, 40000, true, 3000},
+        {"h2", 32500, 52500, true, 3000},
+        {"h0", 32500, 32500, false, 3000},
+        {"h2 h0", 32500, 32500, false, 3000},
+        {"ten! dog!", 20000, 40000, true, 9000}, // the first suggestion on line 3
+        {"ten! s", 20000, 40000, true, 3000},    // another on line 2
+        {"ten! s !", 20000, 40000, true, 9000},
+        {"s ! ten! dog! abc! tale! note! plane!", 20000, 40000, true, 24000},
+    };
+    for (const auto& c : cases) {
+        PlayedGame game;
+        game.Play(c.moves);
+        const auto& model = game.model;
+        EXPECT_EQ(model.HintCost(false), c.hint) << c.moves;
+        EXPECT_EQ(model.HintCost(true), c.firstLetterHint) << c.moves;
+        EXPECT_EQ(model.FirstLetterOpen(), c.firstLetterOpen) << c.moves;
+        EXPECT_EQ(model.SuggestionCost(), c.suggestion) << c.moves;
+        const auto units = model.State().SuggestionCount;
+        game.Play("___ s");
+        EXPECT_EQ((model.State().SuggestionCount - units) * SuggestionUnitCharge, c.suggestion)
+            << c.moves;
+    }
+}
+
 // A line colours its letters, and locks them, only when all or none of them are in the hidden
 // word, and only while automatic colouring is on.
 TEST(GameAids, EvaluatedLinesColourThemselvesOnlyWhenAllOrNoneOfTheirLettersAreGood) {

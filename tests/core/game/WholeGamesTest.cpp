@@ -15,6 +15,7 @@ const std::string WonEarly = "|Great!  You found the hidden word ahead of time."
 const std::string Wrong = "|Sorry, this is not the correct solution. Please play on!";
 const std::string Abort = "|Do you really want to abort this game?";
 const std::string Reveal = "|The hidden word was 'GARDEN'.";
+const std::string NoOther = "|No other word fits this line. This suggestion costs nothing.";
 const std::string EightLines = "ten! dog! pan! abc! plan! tale! plane! petal!";
 const std::string EightDots = "0/2 0/2 0/2 0/1 1/1 1/1 0/3 0/2";
 
@@ -77,11 +78,17 @@ const WholeGame Games[] = {
     {"a non-word accepted costs 10000 and the clean bonus", "C y xyz! =garden",
      "|'XYZ' is not a valid English word.\nShould it be accepted nevertheless?" + WonEarly, "0/0",
      "1 1 GARDEN330000", Outcome::Won, "2 1 0 330000 0 0 "},
-    // PAN for "?A?" (1 unit), again (1), none for "QZX" (1), TEN for an empty line (1), the
-    // first on line 2 (2): 200 + 40000 + 225000 + 60000 + 90000 - 6 * 3000.
+    // PAN for "?A?" (1 unit), then ABC with its A elsewhere (1), none for "QZX" (1), TEN for
+    // an empty line (1), the first on line 2 (2): 200 + 40000 + 225000 + 60000 + 90000 - 18000.
     {"suggestions cost their units", "_a_ s s qzx s ___ s ! s =garden",
      "|No matching word found." + WonEarly, "0/2", "1 1 GARDEN397200", Outcome::Won,
      "2 1 0 397200 0 6 "},
+    // TEN, then PAN in its place (1 unit each): 1100 + 40000 + 225000 + 60000 + 90000 - 6000.
+    {"a second suggestion offers another word", "___ s s ! =garden", WonEarly, "1/1",
+     "1 1 GARDEN410100", Outcome::Won, "2 1 0 410100 0 2 "},
+    // A word typed in full that no other word replaces: 40000 + 225000 + 60000 + 100000.
+    {"a suggestion that finds nothing new costs nothing", "ten s =garden", NoOther + WonEarly, "",
+     "1 1 GARDEN425000", Outcome::Won, "1 1 0 425000 0 0 "},
     {"abandoned after a line: the dots still score", "ten! y N", Abort + Reveal, "",
      "1 0 GARDEN200", Outcome::Playing, "1 3 0 200 0 0 "},
     {"given up on leaving after a line", "ten! y Q", Abort + Reveal, "0/2", "1 0 GARDEN200",

@@ -49,5 +49,39 @@ TEST(ComputeScore, TimeBonusChargesAndLimits) {
     }
 }
 
+// The charge of one more aid is what the score loses by it.
+TEST(AidCharges, OneMoreHintOrSuggestion) {
+    const struct {
+        int hints;
+        bool firstLetterHinted, revealsFirstLetter;
+        Score charge;
+    } hints[] = {
+        {0, false, false, 20000}, {0, false, true, 40000}, {1, false, false, 32500},
+        {1, false, true, 52500},  {1, true, false, 32500}, {2, true, false, 32500},
+        {2, false, true, 52500},
+    };
+    // Won on line 9 with a non-word, so a hint takes nothing but its charge off 206000 points.
+    std::array<LineResult, LineCount> won{};
+    won[LastLine] = {6, 0};
+    for (const auto& h : hints) {
+        const ScoreInput before{.lines = won,
+                                .nonWordCount = 1,
+                                .hintCount = h.hints,
+                                .firstLetterHinted = h.firstLetterHinted};
+        auto after = before;
+        ++after.hintCount;
+        after.firstLetterHinted = h.firstLetterHinted || h.revealsFirstLetter;
+        EXPECT_EQ(NextHintCharge(h.hints, h.firstLetterHinted, h.revealsFirstLetter), h.charge)
+            << h.hints << " " << h.firstLetterHinted << " " << h.revealsFirstLetter;
+        EXPECT_EQ(ComputeScore(before) - ComputeScore(after), h.charge);
+    }
+    const struct {
+        int line, lastSuggestedLine, units;
+    } suggestions[] = {{0, -1, 1}, {3, -1, 4}, {3, 3, 1}, {3, 2, 4}, {7, 7, 1}, {7, 0, 8}};
+    for (const auto& s : suggestions) {
+        EXPECT_EQ(SuggestionUnits(s.line, s.lastSuggestedLine), s.units) << s.line;
+    }
+}
+
 } // namespace
 } // namespace lexel

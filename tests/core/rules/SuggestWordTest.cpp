@@ -37,6 +37,7 @@ TEST(SuggestWord, FirstBestMatchAfterTheStartWrappingRound) {
         const char *pattern, *red, *untried;
         int start;
         const char* expected;
+        const char* avoid = ""; // the word the line holds
     } cases[] = {
         // EAT, TEA and ATE score alike; BOX beats BOB.
         {{"EAT", "BOB", "TEA", "BOX", "ATE"}, {}, "???", "", AllUntried, 1, "EAT"},
@@ -59,11 +60,17 @@ TEST(SuggestWord, FirstBestMatchAfterTheStartWrappingRound) {
         {{"TEN", "EYE", "EEL"}, {}, "E?E", "", AllUntried, 3, "EYE"},
         {{"PANS", "PAN"}, {}, "?A?", "", AllUntried, 1, "PAN"}, // a pattern takes its length only
         {{}, {}, "???", "", AllUntried, 1, ""},
+        // The word the line holds is never offered again, in either scan.
+        {{"EAT", "BOB", "TEA", "BOX", "ATE"}, {}, "???", "", AllUntried, 1, "TEA", "EAT"},
+        {{"BOB", "ABE", "TEN"}, {}, "B??", "", AllUntried, 1, "ABE", "BOB"},
+        {{"TEN", "NET"}, {}, "TEN", "", AllUntried, 1, "NET", "TEN"},
+        {{"TEN", "BOB"}, {}, "TEN", "", AllUntried, 1, "", "TEN"},
     };
     for (const auto& c : cases) {
         const SuggestionTable table{c.words, c.except};
-        EXPECT_EQ(SuggestWord(table, c.pattern, c.red, c.untried, c.start), c.expected)
-            << c.pattern << " from " << c.start << " in " << testing::PrintToString(c.words);
+        EXPECT_EQ(SuggestWord(table, c.pattern, c.red, c.untried, c.start, c.avoid), c.expected)
+            << c.pattern << " from " << c.start << " in " << testing::PrintToString(c.words)
+            << " avoiding " << c.avoid;
     }
 }
 

@@ -375,7 +375,8 @@ private slots:
         }
     }
 
-    // An ended game offers its review, and a game of the day its result to share.
+    // An ended game offers its review, even once the next has begun, and a game of the day its
+    // result to share.
     void anEndedGameOffersItsReviewAndADailyGameItsResult() {
         test::MainWindowFixture f("E");
         f.clock.now = 1796731200; // 2026-12-08 12:00 UTC
@@ -385,6 +386,7 @@ private slots:
         f.boxes.answers.push_back(MessageAnswer::Yes); // to giving up the game just started
         Child<QAction>(w, "dailyGameAction")->trigger();
         QCOMPARE(w.windowTitle(), QStringLiteral("Morvane Lexel – Game of the Day 2026-12-08"));
+        QVERIFY(review->isEnabled()); // the game just given up
         Guess("abc");
         {
             test::ModalCloser closer; // the statistics after the win
@@ -402,6 +404,9 @@ private slots:
         });
         review->trigger();
         QVERIFY2(summary.startsWith(QStringLiteral("Line 1 (ABC): 2 → 2")), qPrintable(summary));
+        QVERIFY2(summary.endsWith(QStringLiteral("The guess that cut the most: line 1 (ABC), "
+                                                 "leaving 100% of the words before it")),
+                 qPrintable(summary));
     }
 };
 
