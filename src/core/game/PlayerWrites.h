@@ -12,7 +12,7 @@ namespace lexel {
 class MessageBoxes;
 
 // Runs `write`; true when it was written. When the database refuses it, the player is told
-// and false comes back. Errors other than the database's pass through.
+// and false comes back. A damaged file, and errors other than the database's, pass through.
 bool WriteOrTell(MessageBoxes& boxes, const std::function<void()>& write);
 
 } // namespace lexel

@@ -7,6 +7,12 @@
 #include <utility>
 
 namespace lexel::sql {
+
+bool Error::FileDamaged() const {
+    const int primary = code_ & 0xff; // an extended code keeps its primary one in the low byte
+    return primary == SQLITE_CORRUPT || primary == SQLITE_NOTADB;
+}
+
 namespace {
 
 [[noreturn]] void Throw(sqlite3* db, int rc) {

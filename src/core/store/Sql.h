@@ -20,6 +20,8 @@ class Error : public std::runtime_error {
 public:
     Error(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
     int code() const { return code_; }
+    // The file itself is damaged or no database: no later try can succeed.
+    bool FileDamaged() const;
 
 private:
     int code_;
