@@ -41,13 +41,15 @@ said=$("$work/root/usr/games/lexel" --version)
 [ "$said" = "Morvane Lexel $version" ] || fail "lexel --version says '$said', the package is $version"
 
 # Stack protector, fortified calls, read-only relocations bound at start, position independence.
-hardening-check "$work/root/usr/games/lexel" > "$work/hardening.log" 2>&1 ||
+# Not control-flow protection: Debian 12's C runtime objects lack it, so no program has it there.
+hardening-check --nocfprotection "$work/root/usr/games/lexel" > "$work/hardening.log" 2>&1 ||
     { cat "$work/hardening.log" >&2; fail "the program lacks Debian's hardening"; }
 
 # The debug file of the -dbgsym package is found by the build id the crash report names.
 id=$(readelf -n "$work/root/usr/games/lexel" | sed -n 's/.*Build ID: //p')
 [ -n "$id" ] || fail "the program has no build id"
-dpkg-deb -c "$dbgsym" | grep -q "/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug$" ||
+debug_files=$(dpkg-deb -c "$dbgsym")
+grep -q "/usr/lib/debug/.build-id/${id:0:2}/${id:2}.debug$" <<< "$debug_files" ||
     fail "$(basename "$dbgsym") has no debug file for build id $id"
 
 # Errors and warnings fail the check unless accepted here by tag name, each with its reason on
