@@ -16,11 +16,10 @@ fail() {
 # ---------------------------------------------------------------------------------------------
 # Inside Xvfb.
 # ---------------------------------------------------------------------------------------------
-pid=""
+pid="" wid=""
 start_game() {
     (cd "$game" && exec ./lexel) >"$game/log" 2>&1 &
     pid=$!
-    local wid
     wid=$(timeout 20 xdotool search --sync --onlyvisible --name "$TITLE" 2>/dev/null | head -n 1) ||
         fail "no window within 20 s: $(cat "$game/log")"
     timeout 5 xdotool windowfocus --sync "$wid" || fail "could not focus the window"
@@ -76,7 +75,7 @@ window_type() {
     local wid
     wid=$(timeout 10 xdotool search --sync --onlyvisible --name "$TITLE" 2>/dev/null | tail -n 1) ||
         fail "no window: $(cat "$game/log")"
-    if xprop -id "$wid" _NET_WM_WINDOW_TYPE | grep -q _DIALOG; then echo dialog; else echo main; fi
+    if grep -q _DIALOG <<<"$(xprop -id "$wid" _NET_WM_WINDOW_TYPE)"; then echo dialog; else echo main; fi
 }
 
 # The first start with a disk that fails as the language is chosen: the player is told and
@@ -112,6 +111,9 @@ inside() {
     for i in $(seq "$starts"); do
         printf '999999\nlexel\nvm\n' >"$game/Lexel.lock"
         start_game
+        # Read whole first: grep -q would end xprop early, which pipefail counts as failing.
+        [ "$i" != 1 ] || grep -q 'Icon (' <<<"$(xprop -id "$wid" _NET_WM_ICON)" ||
+            fail "the window has no icon for the desktop"
         exit_by_keys
         wait_end "start $i after a lock was left behind"
         expect_clean_end "$status"

@@ -2,13 +2,12 @@
 
 #include "core/startup/MessageBoxes.h"
 #include "ui/controls/Controls.h"
+#include "ui/controls/Emblem.h"
 
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
-#include <QPainter>
 #include <QPushButton>
-#include <algorithm>
 #include <string_view>
 
 namespace lexel {
@@ -51,46 +50,6 @@ QString AccessCode() {
     }
     return code;
 }
-
-// Three letter tiles and a black and a white result dot, drawn on a 100 x 100 grid that is
-// scaled to the widget, so the emblem stays sharp at any size.
-class Emblem : public QWidget {
-public:
-    using QWidget::QWidget;
-
-protected:
-    void paintEvent(QPaintEvent*) override {
-        QPainter painter(this);
-        painter.setRenderHint(QPainter::Antialiasing);
-        const int side = std::min(width(), height());
-        painter.setViewport((width() - side) / 2, (height() - side) / 2, side, side);
-        painter.setWindow(0, 0, 100, 100);
-        Tile(painter, QRectF(4, 4, 44, 44), QStringLiteral("L"));
-        Tile(painter, QRectF(52, 4, 44, 44), QStringLiteral("E"));
-        Tile(painter, QRectF(4, 52, 44, 44), QStringLiteral("X"));
-        Dot(painter, QPointF(63, 74), Qt::black);
-        Dot(painter, QPointF(85, 74), Qt::white);
-    }
-
-private:
-    static void Tile(QPainter& painter, const QRectF& box, const QString& letter) {
-        painter.setPen(QPen(QColor(40, 40, 90), 2));
-        painter.setBrush(QColor(250, 236, 200));
-        painter.drawRoundedRect(box, 6, 6);
-        QFont font = painter.font();
-        font.setBold(true);
-        font.setPixelSize(30);
-        painter.setFont(font);
-        painter.setPen(QColor(0, 0, 255));
-        painter.drawText(box, Qt::AlignCenter, letter);
-    }
-
-    static void Dot(QPainter& painter, const QPointF& centre, const QColor& fill) {
-        painter.setPen(QPen(Qt::black, 1.5));
-        painter.setBrush(fill);
-        painter.drawEllipse(centre, 8, 8);
-    }
-};
 
 } // namespace
 

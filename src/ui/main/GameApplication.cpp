@@ -1,10 +1,14 @@
 #include "GameApplication.h"
 
+#include "ui/controls/Emblem.h"
+
 #include <QDebug>
 
 namespace lexel {
 
-GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {}
+GameApplication::GameApplication(int& argc, char** argv) : QApplication(argc, argv) {
+    setWindowIcon(EmblemIcon()); // every window's, for the desktop's title bars and task lists
+}
 
 bool GameApplication::notify(QObject* receiver, QEvent* event) {
     try {
