@@ -26,17 +26,20 @@ namespace lexel {
 
 InterfaceLanguage ChooseLanguage(SettingsStore& store, MessageBoxes& boxes,
                                  LanguageSwitch& language) {
-    auto chosen = ReadLanguage(store);
-    if (chosen == InterfaceLanguage::Unchosen) {
+    const auto stored = ReadLanguage(store);
+    std::optional<InterfaceLanguage> picked;
+    if (stored == InterfaceLanguage::Unchosen) {
         LanguageDialog window(LanguageOfLocale(QLocale::system().name().toStdString()));
         if (window.exec() == QDialog::Accepted) {
-            chosen = window.Chosen();
-            language.Apply(chosen); // a failed write is told in the language chosen
-            WriteOrTell(boxes, [&] { SaveLanguage(store, chosen); });
+            picked = window.Chosen();
         }
     }
-    chosen = chosen == InterfaceLanguage::German ? chosen : InterfaceLanguage::English;
-    language.Apply(chosen);
+    const auto chosen =
+        picked.value_or(stored == InterfaceLanguage::German ? stored : InterfaceLanguage::English);
+    language.Apply(chosen); // first, so that a failed write is told in the language chosen
+    if (picked) {
+        WriteOrTell(boxes, [&] { SaveLanguage(store, *picked); });
+    }
     return chosen;
 }
 

@@ -22,12 +22,25 @@ using test::PlayedGame;
 
 constexpr std::int64_t Noon8Dec2026 = 1796731200; // 2026-12-08 12:00 UTC
 
-TEST(DailyWord, IsFixedByDateLevelAndDataWhateverTheirOrder) {
-    test::TempDir dir;
-    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
-    auto db = OpenLexelFile(dir / "Lexel.lxl");
+// The real word data, built once for the tests of the day's word.
+class DailyWords : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() {
+        dir = new test::TempDir;
+        CreateDatabase(LEXEL_DATA_DIR, *dir / "Lexel.lxl");
+        db = new sql::Database(OpenLexelFile(*dir / "Lexel.lxl"));
+    }
+    static void TearDownTestSuite() {
+        delete db;
+        delete dir;
+    }
+    static inline test::TempDir* dir = nullptr;
+    static inline sql::Database* db = nullptr;
     test::ScriptedRandom random{{0.5f}};
-    WordStore store(db, random);
+    WordStore store{*db, random};
+};
+
+TEST_F(DailyWords, IsFixedByDateLevelAndDataWhateverTheirOrder) {
     auto words = store.DrawableWords(Level::Advanced, true);
     const auto word = DailyWord(words, "2026-12-08", Level::Advanced);
     std::shuffle(words.begin(), words.end(), std::mt19937(7));
@@ -41,12 +54,7 @@ TEST(DailyWord, IsFixedByDateLevelAndDataWhateverTheirOrder) {
 
 // A level's words all come round before any comes again: no word twice in as many days as the
 // level has words, whichever day the run starts on (before the count's epoch too).
-TEST(DailyWord, RepeatsNoWordBeforeTheLevelIsUsedUp) {
-    test::TempDir dir;
-    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
-    auto db = OpenLexelFile(dir / "Lexel.lxl");
-    test::ScriptedRandom random{{0.5f}};
-    WordStore store(db, random);
+TEST_F(DailyWords, RepeatsNoWordBeforeTheLevelIsUsedUp) {
     const std::pair<Level, QDate> runs[] = {{Level::Beginner, QDate(2027, 1, 1)},
                                             {Level::Advanced, QDate(2023, 11, 5)},
                                             {Level::Expert, QDate(2026, 12, 31)},
