@@ -1,8 +1,8 @@
 // What a player relies on in the committed source lists and the database generated from them.
 
 #include "DatabaseGenerator.h"
+#include "core/base/AsciiCase.h"
 #include "core/rules/SuggestWord.h"
-#include "core/store/AsciiCase.h"
 #include "core/store/LexelFile.h"
 #include "core/store/SuggestionTable.h"
 #include "support/TempDir.h"

@@ -6,6 +6,8 @@
 // each kill.
 
 #include "SourceLists.h"
+#include "core/history/GameHistory.h"
+#include "core/history/RecordedGames.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"

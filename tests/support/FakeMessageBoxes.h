@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/startup/MessageBoxes.h"
+#include "core/ports/MessageBoxes.h"
 
 #include <deque>
 #include <ostream>

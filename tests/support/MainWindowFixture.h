@@ -6,6 +6,7 @@
 #include "FakeClock.h"
 #include "ScriptedRandom.h"
 #include "WindowFixture.h"
+#include "core/history/RecordedGames.h"
 #include "core/settings/Settings.h"
 #include "core/store/WordStore.h"
 #include "ui/main/MainWindow.h"
@@ -37,8 +38,8 @@ struct MainWindowFixture : WindowFixture {
 
     // Creates the window and runs its start-up steps, as the program does.
     MainWindow& Start() {
-        window = std::make_unique<MainWindow>(
-            GameServices{db, store, words, settings, boxes, help, random, clock, languageSwitch});
+        window = std::make_unique<MainWindow>(GameServices{store, words, records, settings, boxes,
+                                                           help, random, clock, languageSwitch});
         window->Start();
         window->show();
         Reactivate(window.get());
@@ -49,6 +50,7 @@ struct MainWindowFixture : WindowFixture {
     FakeClock clock;
     Settings settings = DefaultSettings();
     WordStore words{db, random};
+    RecordedGames records{store};
     std::unique_ptr<MainWindow> window;
 };
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/store/RandomSource.h"
+#include "core/base/RandomSource.h"
 
 #include <deque>
 

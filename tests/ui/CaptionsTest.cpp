@@ -3,7 +3,6 @@
 // game, the other windows as they open in that language.
 
 #include "core/game/GameMessages.h"
-#include "core/store/AnagramSet.h"
 #include "support/MainWindowFixture.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AnagramWindow.h"
@@ -198,8 +197,7 @@ private slots:
             LanguageDialog language;
             AboutDialog about([] { return std::string(); }, f.boxes);
             StatisticsDialog statistics(f.store, f.boxes, f.help, false);
-            AnagramSet anagrams({WordCode("danger")});
-            AnagramWindow anagram(anagrams, "garden");
+            AnagramWindow anagram({"danger"}, "garden");
             QuotationWindow quotation(Quote{});
             QWidget* const windows[] = {&main,       &options, &language, &about,
                                         &statistics, &anagram, &quotation};

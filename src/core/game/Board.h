@@ -4,8 +4,8 @@
 // cells, and the result of every evaluated line. The rules of the game decide when its lines
 // open, close and are evaluated; the board keeps what each cell may take.
 
+#include "core/base/LineResult.h"
 #include "core/rules/BoardGeometry.h"
-#include "core/rules/LineResult.h"
 
 #include <array>
 #include <optional>

@@ -3,12 +3,10 @@
 
 #include "GameMessages.h"
 #include "GameModel.h"
-#include "core/history/DailyResults.h"
-#include "core/history/GameHistory.h"
+#include "core/base/PlayerSettings.h"
+#include "core/ports/GameRecords.h"
+#include "core/ports/WordSource.h"
 #include "core/rules/DailyWord.h"
-#include "core/settings/HighScores.h"
-#include "core/settings/Settings.h"
-#include "core/store/WordStore.h"
 
 namespace lexel {
 namespace {
@@ -39,7 +37,7 @@ void GameModel::StartDailyGame() {
 }
 
 bool GameModel::AttemptedBefore(const std::string& dailyDate) const {
-    return !dailyDate.empty() && DailyResults(services_.db).Find(dailyDate, game_.level);
+    return !dailyDate.empty() && services_.records.DailyAttemptAt(dailyDate, game_.level);
 }
 
 DailyAttempt GameModel::AttemptOf(const HistoryRow& row) const {
@@ -64,8 +62,7 @@ QString GameModel::Dots() const {
 // The stored first attempt; the game as it stands when neither its count nor its end could be
 // written.
 QString GameModel::DailyResult() const {
-    const auto attempt = DailyResults(services_.db)
-                             .Find(game_.dailyDate, game_.level)
+    const auto attempt = services_.records.DailyAttemptAt(game_.dailyDate, game_.level)
                              .value_or(AttemptOf(Ending(game_.outcome, ComputeScore()).row));
     QString outcome;
     switch (attempt.outcome) {

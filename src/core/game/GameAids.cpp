@@ -2,10 +2,11 @@
 
 #include "GameMessages.h"
 #include "GameModel.h"
+#include "core/base/AsciiCase.h"
+#include "core/base/PlayerSettings.h"
+#include "core/ports/MessageBoxes.h"
+#include "core/ports/WordSource.h"
 #include "core/rules/SuggestWord.h"
-#include "core/settings/Settings.h"
-#include "core/startup/MessageBoxes.h"
-#include "core/store/AsciiCase.h"
 
 namespace lexel {
 
@@ -83,8 +84,9 @@ std::string GameModel::Suggestion(const std::string& pattern, const std::string&
             untried += static_cast<char>('A' + i);
         }
     }
-    return lexel::SuggestWord(suggestions_, services_.random, pattern, marking_.Marks().RedLetters,
-                              untried, avoid);
+    return lexel::SuggestWord(services_.words.Suggestions(static_cast<int>(pattern.size())),
+                              services_.random, pattern, marking_.Marks().RedLetters, untried,
+                              avoid);
 }
 
 Score GameModel::HintCost(bool firstLetter) const {

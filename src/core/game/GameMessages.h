@@ -3,7 +3,7 @@
 // What the game tells the player in its message boxes, in the player's language. "%1" stands
 // for the hidden word, the guess or the score.
 
-#include "core/rules/Level.h"
+#include "core/base/Level.h"
 
 #include <QString>
 

@@ -3,12 +3,13 @@
 #include "GameMessages.h"
 #include "PlayerWrites.h"
 #include "StorageMessages.h"
+#include "core/base/AsciiCase.h"
+#include "core/base/PlayerSettings.h"
+#include "core/base/StorageError.h"
+#include "core/ports/GameRecords.h"
+#include "core/ports/MessageBoxes.h"
+#include "core/ports/WordSource.h"
 #include "core/rules/GuessEvaluation.h"
-#include "core/settings/HighScores.h"
-#include "core/settings/Settings.h"
-#include "core/startup/MessageBoxes.h"
-#include "core/store/AsciiCase.h"
-#include "core/store/WordStore.h"
 
 #include <QtGlobal>
 
@@ -24,8 +25,7 @@ QString Text(const std::string& text) {
 } // namespace
 
 GameModel::GameModel(const GameModelServices& services, QObject* parent)
-    : QObject(parent), services_(services), timer_(services.clock), suggestions_(services.db),
-      possible_(services.words) {}
+    : QObject(parent), services_(services), timer_(services.clock), possible_(services.words) {}
 
 std::string GameModel::HiddenWordCapitals() const {
     return AsciiUpper(game_.HiddenWord);
@@ -245,8 +245,8 @@ bool GameModel::CountGame(int linesUsed) {
     if (soFar.daily) {
         soFar.daily = AttemptOf(soFar.row);
     }
-    game_.GameCounted = WriteOrTell(
-        services_.boxes, [&] { game_.historyRow = CountPlayedGame(services_.store, soFar); });
+    game_.GameCounted = WriteOrTell(services_.boxes,
+                                    [&] { game_.historyRow = services_.records.CountGame(soFar); });
     return game_.GameCounted;
 }
 
@@ -257,8 +257,8 @@ bool GameModel::RecordEnd(Outcome outcome, Score score) {
         return false;
     }
     try {
-        return RecordFinishedGame(services_.store, Ending(outcome, score));
-    } catch (const sql::Error& e) {
+        return services_.records.RecordEnd(Ending(outcome, score)).has_value();
+    } catch (const StorageError& e) {
         services_.boxes.Show(
             {MessageIcon::Critical, ResultNotSavedMessage(QString::fromUtf8(e.what()))});
         return false;
@@ -317,8 +317,8 @@ void GameModel::SaveRunningScore() {
     game_.GameRunning = false; // written once
     game_.outcome = Outcome::GivenUp;
     try { // no message box: nobody may be there to close it
-        RecordFinishedGame(services_.store, Ending(Outcome::GivenUp, ComputeScore()));
-    } catch (const sql::Error& e) {
+        services_.records.RecordEnd(Ending(Outcome::GivenUp, ComputeScore()));
+    } catch (const StorageError& e) {
         qWarning("Lexel: the score of the running game was not saved: %s", e.what());
     }
 }

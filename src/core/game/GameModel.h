@@ -11,30 +11,25 @@
 #include "core/rules/GameTimer.h"
 #include "core/rules/LetterMarking.h"
 #include "core/rules/Scoring.h"
-#include "core/store/SuggestionTable.h"
 
 #include <QObject>
 #include <vector>
 
 namespace lexel {
 
+class GameRecords;
 class MessageBoxes;
 class RandomSource;
-class SettingsStore;
-class WordStore;
+class WordSource;
 struct DailyAttempt;
 struct FinishedGame;
 struct HistoryRow;
 struct Settings;
-namespace sql {
-class Database;
-}
 
 // What a game works with; every piece outlives it.
 struct GameModelServices {
-    sql::Database& db;
-    SettingsStore& store;
-    WordStore& words;
+    WordSource& words;
+    GameRecords& records;
     const Settings& settings;
     MessageBoxes& boxes;
     RandomSource& random;
@@ -163,7 +158,6 @@ private:
     Board board_;
     LetterMarking marking_;
     GameTimer timer_;
-    SuggestionTables suggestions_;
     StillPossible possible_;
 };
 

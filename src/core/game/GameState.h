@@ -2,20 +2,14 @@
 
 // Where a game stands: its word, its level, its line and what the player has spent on it.
 
-#include "core/rules/Level.h"
+#include "core/base/Level.h"
+#include "core/base/Outcome.h"
 
 #include <cstdint>
 #include <optional>
 #include <string>
 
 namespace lexel {
-
-enum class Outcome {
-    Playing,
-    Won,     // on line 9 or ahead of time
-    Lost,    // line 9 was not the hidden word
-    GivenUp, // abandoned through New Game or leaving
-};
 
 struct GameState {
     std::string HiddenWord;     // six letters a-z

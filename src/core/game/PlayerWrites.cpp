@@ -1,8 +1,8 @@
 #include "PlayerWrites.h"
 
 #include "StorageMessages.h"
-#include "core/startup/MessageBoxes.h"
-#include "core/store/Sql.h"
+#include "core/base/StorageError.h"
+#include "core/ports/MessageBoxes.h"
 
 namespace lexel {
 
@@ -10,7 +10,7 @@ bool WriteOrTell(MessageBoxes& boxes, const std::function<void()>& write) {
     try {
         write();
         return true;
-    } catch (const sql::Error& e) {
+    } catch (const StorageError& e) {
         if (e.FileDamaged()) {
             throw; // no write to try again: the game cannot go on with this file
         }

@@ -1,7 +1,8 @@
 #include "StillPossible.h"
 
-#include "core/store/AsciiCase.h"
-#include "core/store/WordStore.h"
+#include "core/base/AsciiCase.h"
+#include "core/base/StorageError.h"
+#include "core/ports/WordSource.h"
 
 #include <QtGlobal>
 
@@ -37,7 +38,7 @@ const std::vector<std::string>* StillPossible::Words(Level level, bool only) {
     if (wordsOf_ != key) {
         try {
             words_ = store_.DrawableWords(level, only);
-        } catch (const sql::Error& e) {
+        } catch (const StorageError& e) {
             qWarning("Lexel: the words of the level could not be read: %s", e.what());
             wordsOf_.reset();
             return nullptr;

@@ -4,7 +4,7 @@
 // solutions refused in it, and how the lines of the last game that ended narrowed them down.
 
 #include "Board.h"
-#include "core/rules/Level.h"
+#include "core/base/Level.h"
 #include "core/rules/PossibleWords.h"
 
 #include <optional>
@@ -13,7 +13,7 @@
 
 namespace lexel {
 
-class WordStore;
+class WordSource;
 
 // What the board has shown: its evaluated lines and the solution letters fixed by a hint, by
 // Save Analysis or at the end.
@@ -21,7 +21,7 @@ Evidence EvidenceOf(const Board& board);
 
 class StillPossible {
 public:
-    explicit StillPossible(WordStore& words) : store_(words) {}
+    explicit StillPossible(WordSource& words) : store_(words) {}
 
     // A new game of `level`, with easier levels unless `only`. The draw takes its word from
     // these same words, so the hidden word always fits.
@@ -52,7 +52,7 @@ private:
         std::vector<RefusedWord> refused;
     };
 
-    WordStore& store_;
+    WordSource& store_;
     Game game_;
     std::optional<Game> ended_;
     std::optional<std::pair<Level, bool>> wordsOf_;

@@ -4,24 +4,13 @@
 // game's history row: as given up when the game is counted, then as it ended. A game of the day
 // whose date and level have a row is a replay, and Copy Result shares that row.
 
-#include "core/game/GameState.h"
-#include "core/rules/Scoring.h"
+#include "core/ports/GameRecords.h"
 #include "core/store/Sql.h"
 
 #include <optional>
 #include <string>
 
 namespace lexel {
-
-struct DailyAttempt {
-    std::string date{}; // the puzzle's date, "YYYY-MM-DD"
-    Level level = DefaultLevel;
-    Outcome outcome = Outcome::GivenUp;
-    int line = 0; // as in the history row
-    Score score = 0;
-    std::string dots{}; // a row of dot symbols per evaluated line, joined by newlines
-    bool operator==(const DailyAttempt&) const = default;
-};
 
 class DailyResults {
 public:

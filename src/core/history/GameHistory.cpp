@@ -2,7 +2,6 @@
 
 #include "core/store/LexelFile.h"
 
-#include <QDateTime>
 #include <algorithm>
 #include <utility>
 
@@ -34,13 +33,6 @@ Outcome OutcomeNamed(std::string_view name) {
         }
     }
     return Outcome::Playing;
-}
-
-std::string LocalTimeOf(std::int64_t secondsSinceEpoch) {
-    return QDateTime::fromSecsSinceEpoch(secondsSinceEpoch)
-        .toString(Qt::ISODate)
-        .left(19)
-        .toStdString();
 }
 
 std::int64_t GameHistory::Add(const HistoryRow& row) {

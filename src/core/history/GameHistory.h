@@ -5,9 +5,8 @@
 // in the transaction of its counters (RecordFinishedGame), and what the statistics window draws
 // from it.
 
-#include "core/game/GameState.h"
+#include "core/ports/GameRecords.h"
 #include "core/rules/BoardGeometry.h"
-#include "core/rules/Scoring.h"
 #include "core/store/Sql.h"
 
 #include <array>
@@ -16,23 +15,6 @@
 #include <vector>
 
 namespace lexel {
-
-struct HistoryRow {
-    std::string finishedAt; // local time, "2024-06-11T14:03:05"
-    Level level = DefaultLevel;
-    std::string word; // the hidden word
-    // Won or lost: the line the game ended on, 1 to 9 (a win before line 9 came through the
-    // solution line). Given up: the lines it had used, 0 to 8.
-    int line = 0;
-    Outcome outcome = Outcome::GivenUp; // Won, Lost or GivenUp
-    std::int64_t seconds = 0;
-    Score score = 0;
-    int hints = 0;
-    std::int64_t suggestionUnits = 0;
-    bool daily = false;      // a game of the day
-    std::string dailyDate{}; // its puzzle's date, "YYYY-MM-DD"; "" for others and older rows
-    bool operator==(const HistoryRow&) const = default;
-};
 
 // Won games by the line they were won on (lines[0] is line 1); `early` counts those won ahead
 // of time, through the solution line on lines 1 to 8.
@@ -56,9 +38,6 @@ inline constexpr int RecentGames = 50;
 // has none ("playing"), and the tables refuse it.
 std::string_view OutcomeName(Outcome outcome);
 Outcome OutcomeNamed(std::string_view name);
-
-// A clock's time as local time, as the history stores it: "2024-06-11T14:03:05".
-std::string LocalTimeOf(std::int64_t secondsSinceEpoch);
 
 class GameHistory {
 public:

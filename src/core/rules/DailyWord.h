@@ -7,7 +7,7 @@
 // Day n after 2024-01-01 (day 0; days before it count back from the end) hides the word at
 // index n modulo their count. FNV-1a, unlike std::hash, is the same on every build.
 
-#include "Level.h"
+#include "core/base/Level.h"
 
 #include <cstdint>
 #include <span>

@@ -1,7 +1,6 @@
 #include "GameTimer.h"
 
 #include <algorithm>
-#include <chrono>
 #include <cstdio>
 
 namespace lexel {
@@ -17,18 +16,6 @@ std::string TwoDigits(std::int32_t value) {
 }
 
 } // namespace
-
-std::int64_t SystemClock::Now() {
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::system_clock::now().time_since_epoch())
-        .count();
-}
-
-std::int64_t SystemClock::Steady() {
-    return std::chrono::duration_cast<std::chrono::seconds>(
-               std::chrono::steady_clock::now().time_since_epoch())
-        .count();
-}
 
 std::string FormatElapsed(std::int32_t seconds) {
     const auto rest = seconds % SecondsPerHour;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "LineResult.h"
+#include "core/base/LineResult.h"
 
 #include <string_view>
 

@@ -1,6 +1,6 @@
 #include "LetterMarking.h"
 
-#include "core/store/AsciiCase.h"
+#include "core/base/AsciiCase.h"
 
 namespace lexel {
 namespace {

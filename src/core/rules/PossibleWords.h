@@ -5,7 +5,7 @@
 // of the solutions refused as wrong.
 
 #include "BoardGeometry.h"
-#include "LineResult.h"
+#include "core/base/LineResult.h"
 
 #include <array>
 #include <span>

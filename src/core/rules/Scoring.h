@@ -1,8 +1,9 @@
 #pragma once
 
 #include "BoardGeometry.h"
-#include "Level.h"
-#include "LineResult.h"
+#include "core/base/Level.h"
+#include "core/base/LineResult.h"
+#include "core/base/Score.h"
 
 #include <array>
 #include <cstdint>
@@ -22,9 +23,6 @@ struct ScoreInput {
     int wrongSolutionCount = 0;
     std::int32_t elapsedSeconds = 0;
 };
-
-using Score = std::int64_t;
-inline constexpr Score MaxScore = 500000;
 
 // The score, from 0 to 500000: the dots collected, for a won game the level, a clean-game and
 // a time bonus, for an early solution a bonus per line left, less the charges for non-words,

@@ -169,9 +169,9 @@ std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
     return FirstBest(candidates, red, untried);
 }
 
-std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried, std::string_view avoid) {
-    const auto& table = tables.Table(static_cast<int>(pattern.size()));
+std::string SuggestWord(const SuggestionTable& table, RandomSource& random,
+                        std::string_view pattern, std::string_view red, std::string_view untried,
+                        std::string_view avoid) {
     return DrawAndSuggest(table, random, pattern, red, untried, avoid);
 }
 

@@ -4,9 +4,8 @@
 // it, avoids red letters and prefers untried, frequent and distinct letters. All words, patterns
 // and letter sets are in capitals.
 
-#include "core/store/RandomSource.h"
-#include "core/store/Sql.h"
-#include "core/store/SuggestionTable.h"
+#include "core/base/RandomSource.h"
+#include "core/base/WordTable.h"
 
 #include <cstdint>
 #include <string>
@@ -36,11 +35,9 @@ std::string SuggestWord(const SuggestionTable& table, std::string_view pattern,
                         std::string_view red, std::string_view untried, int start,
                         std::string_view avoid = {});
 
-// As above on the table of the pattern's length, read once and kept in `tables` (reading a
-// table takes longer than searching it), with the start drawn from `random`. An empty table
-// gives "" without a draw.
-std::string SuggestWord(SuggestionTables& tables, RandomSource& random, std::string_view pattern,
-                        std::string_view red, std::string_view untried,
+// As above, with the start drawn from `random`. An empty table gives "" without a draw.
+std::string SuggestWord(const SuggestionTable& table, RandomSource& random,
+                        std::string_view pattern, std::string_view red, std::string_view untried,
                         std::string_view avoid = {});
 
 } // namespace lexel

@@ -3,7 +3,7 @@
 #include "NumericText.h"
 #include "OptionDefaults.h"
 #include "SettingsStore.h"
-#include "core/store/AsciiCase.h"
+#include "core/base/AsciiCase.h"
 
 #include <algorithm>
 #include <cmath>
@@ -37,40 +37,18 @@ HighScoreEntry SplitHighScore(std::string_view entry) {
     return {std::string(entry.substr(0, WordLength)), std::string(entry.substr(WordLength))};
 }
 
-bool EnterHighScore(SettingsStore& store, std::string_view word, Score score) {
+std::optional<int> EnterHighScore(SettingsStore& store, std::string_view word, Score score) {
     sql::Transaction transaction(store.database());
     const auto rank = RankFor(store, score);
     if (!rank) {
-        return false;
+        return std::nullopt;
     }
     for (int r = HighScoreRanks; r > *rank; --r) {
         store.WriteOption(HighScoreKey(r), store.ReadOption(HighScoreKey(r - 1)));
     }
     store.WriteOption(HighScoreKey(*rank), AsciiUpper(word) + std::to_string(score));
     transaction.Commit();
-    return true;
-}
-
-bool RecordFinishedGame(SettingsStore& store, const FinishedGame& game) {
-    sql::Transaction transaction(store.database());
-    const bool entered = EnterHighScore(store, game.row.word, game.row.score);
-    if (game.countAsPlayed) {
-        store.IncrementCounter("GamesPlayed");
-    }
-    if (game.row.outcome == Outcome::Won) {
-        store.IncrementCounter("GamesWon");
-    }
-    GameHistory history(store.database());
-    if (game.historyId) {
-        history.Put(*game.historyId, game.row);
-    } else {
-        history.Add(game.row);
-    }
-    if (game.daily) {
-        DailyResults(store.database()).Put(*game.daily);
-    }
-    transaction.Commit();
-    return entered;
+    return rank;
 }
 
 std::array<HighScoreEntry, HighScoreRanks> ReadHighScores(SettingsStore& store) {
@@ -83,28 +61,6 @@ std::array<HighScoreEntry, HighScoreRanks> ReadHighScores(SettingsStore& store) 
 
 GameCounts ReadGameCounts(SettingsStore& store) {
     return {store.ReadOption("GamesPlayed"), store.ReadOption("GamesWon")};
-}
-
-std::int64_t CountPlayedGame(SettingsStore& store, const FinishedGame& soFar) {
-    sql::Transaction transaction(store.database());
-    store.IncrementCounter("GamesPlayed");
-    const auto id = GameHistory(store.database()).Add(soFar.row);
-    if (soFar.daily) {
-        DailyResults(store.database()).Put(*soFar.daily);
-    }
-    transaction.Commit();
-    return id;
-}
-
-void ResetStatistics(SettingsStore& store, bool runningGameCounted) {
-    sql::Transaction transaction(store.database());
-    const auto kept = GameHistory(store.database()).Clear(runningGameCounted);
-    store.WriteOption("GamesPlayed", std::to_string(kept));
-    store.WriteOption("GamesWon", "0");
-    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        store.WriteOption(HighScoreKey(rank), EmptyHighScore);
-    }
-    transaction.Commit();
 }
 
 std::optional<long long> WonPercentage(long long won, long long played) {

@@ -2,7 +2,7 @@
 
 // The quotations of table Quotes, one of which is shown when the program ends outside a game.
 
-#include "core/store/RandomSource.h"
+#include "core/base/RandomSource.h"
 #include "core/store/Sql.h"
 
 #include <optional>

@@ -1,8 +1,9 @@
 #pragma once
 
-// The settings record: read once at start-up, changed by the options dialog.
+// The settings record as the Options rows hold it: read once at start-up, written by the
+// options dialog.
 
-#include "core/rules/Level.h"
+#include "core/base/PlayerSettings.h"
 
 #include <string>
 #include <string_view>
@@ -10,21 +11,6 @@
 namespace lexel {
 
 class SettingsStore;
-
-enum class InterfaceLanguage { Unchosen, English, German };
-
-struct Settings {
-    InterfaceLanguage language = InterfaceLanguage::Unchosen; // asked for at the first start
-    Level level = DefaultLevel;                               // of the hidden word
-    bool onlyThisLevel = false;     // hidden words only of that level, not of easier ones too
-    bool cheating = false;          // guesses that are no words are accepted
-    bool autoColor = true;          // letters are coloured automatically
-    bool showTime = true;           // the used time is shown
-    bool showPossibleWords = false; // the count of words that still fit the board is shown
-    bool markSymbols = false;       // marked letters carry a shape for their colour too
-
-    bool operator==(const Settings&) const = default;
-};
 
 // Stored booleans are "Y"/"N"; only exactly "N" reads as off.
 bool IsOn(const std::string& stored);

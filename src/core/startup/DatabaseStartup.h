@@ -1,7 +1,7 @@
 #pragma once
 
-#include "MessageBoxes.h"
 #include "StartupMessages.h"
+#include "core/ports/MessageBoxes.h"
 #include "core/store/LexelFile.h"
 
 #include <filesystem>

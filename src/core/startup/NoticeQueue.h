@@ -3,7 +3,7 @@
 // Messages noted before any window can be shown, and shown later in the order they came.
 // Only notices: a question cannot wait for its answer.
 
-#include "MessageBoxes.h"
+#include "core/ports/MessageBoxes.h"
 
 #include <cassert>
 #include <vector>

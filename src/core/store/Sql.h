@@ -4,6 +4,8 @@
 // statements with bound parameters, and transactions. Errors are thrown as sql::Error carrying
 // the engine's own message.
 
+#include "core/base/StorageError.h"
+
 #include <cstdint>
 #include <filesystem>
 #include <optional>
@@ -16,12 +18,12 @@ struct sqlite3_stmt;
 
 namespace lexel::sql {
 
-class Error : public std::runtime_error {
+class Error : public StorageError {
 public:
-    Error(int code, const std::string& message) : std::runtime_error(message), code_(code) {}
+    Error(int code, const std::string& message) : StorageError(message), code_(code) {}
     int code() const { return code_; }
     // The file itself is damaged or no database: no later try can succeed.
-    bool FileDamaged() const;
+    bool FileDamaged() const override;
 
 private:
     int code_;

@@ -1,7 +1,7 @@
 #include "SuggestionTable.h"
 
-#include "AsciiCase.h"
 #include "WordCode.h"
+#include "core/base/AsciiCase.h"
 
 namespace lexel {
 namespace {
@@ -37,10 +37,6 @@ ExceptKeys ReadExceptKeys(sql::Database& db) {
 }
 
 } // namespace
-
-bool SuggestionTable::IsExcepted(std::string_view word) const {
-    return except.find(word) != except.end();
-}
 
 SuggestionTable ReadSuggestionTable(sql::Database& db, int length) {
     if (length < ShortestTableWord || length > LongestTableWord) {

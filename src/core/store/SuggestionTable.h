@@ -4,6 +4,7 @@
 // table's stored order, and the exception list of words never to be suggested.
 
 #include "Sql.h"
+#include "core/base/WordTable.h"
 
 #include <array>
 #include <cstddef>
@@ -15,28 +16,6 @@
 #include <vector>
 
 namespace lexel {
-
-// The lengths that have a word table.
-inline constexpr int ShortestTableWord = 3;
-inline constexpr int LongestTableWord = 6;
-
-// Hashes text of any kind, so the exception list is searched without copying the word.
-struct TextHash {
-    using is_transparent = void;
-    std::size_t operator()(std::string_view text) const {
-        return std::hash<std::string_view>{}(text);
-    }
-};
-
-using ExceptKeys = std::unordered_set<std::string, TextHash, std::equal_to<>>;
-
-struct SuggestionTable {
-    std::vector<std::string> words; // capitals, in stored order
-    ExceptKeys except;              // capitals
-
-    // `word` (capitals) is on the exception list.
-    bool IsExcepted(std::string_view word) const;
-};
 
 // Reads the table "w" + `length` and the "Except" keys, one query each. A length without a word
 // table (anything but 3 to 6) gives no words.

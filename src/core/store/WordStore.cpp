@@ -28,7 +28,8 @@ std::optional<int> LevelOfText(std::string_view level) {
 
 } // namespace
 
-WordStore::WordStore(sql::Database& db, RandomSource& random) : db_(db), random_(random) {}
+WordStore::WordStore(sql::Database& db, RandomSource& random)
+    : db_(db), random_(random), suggestions_(db) {}
 
 bool WordStore::IsKnownWord(std::string_view word) {
     if (word.size() < 3 || word.size() > 6 || !IsLowerWord(word)) {
@@ -159,6 +160,16 @@ bool WordStore::FindAnagrams(std::string_view word) {
     }
     anagrams_.emplace(std::move(codes));
     return true;
+}
+
+std::vector<std::string> WordStore::Anagrams(std::string_view word) {
+    std::vector<std::string> words;
+    if (FindAnagrams(word)) {
+        for (anagrams_->MoveFirst(); !anagrams_->AtEnd(); anagrams_->MoveNext()) {
+            words.push_back(anagrams_->Word());
+        }
+    }
+    return words;
 }
 
 } // namespace lexel

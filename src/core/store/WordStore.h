@@ -4,9 +4,11 @@
 // which other words share the hidden word's letters.
 
 #include "AnagramSet.h"
-#include "RandomSource.h"
 #include "Sql.h"
-#include "core/rules/Level.h"
+#include "SuggestionTable.h"
+#include "core/base/Level.h"
+#include "core/base/RandomSource.h"
+#include "core/ports/WordSource.h"
 
 #include <array>
 #include <optional>
@@ -16,23 +18,26 @@
 
 namespace lexel {
 
-class WordStore {
+class WordStore final : public WordSource {
 public:
     // `db` and `random` must outlive the store.
     WordStore(sql::Database& db, RandomSource& random);
 
     // `word` (lower case, 3 to 6 letters) is in the word table of its length.
-    bool IsKnownWord(std::string_view word);
+    bool IsKnownWord(std::string_view word) override;
 
     // A six-letter lower-case word for a new game of `level`. For the first
     // five draws only that level is taken; then easier levels too unless `only` is set. A word
     // already hidden in this run is skipped until draw 10000. When no word can ever qualify
     // (a level without words, or no level at all), the nearest level that has words is used.
-    std::string PickHiddenWord(Level level, bool only);
+    std::string PickHiddenWord(Level level, bool only) override;
 
     // Every word a game of `level` may hide, in key order: that level's, and the easier levels'
     // unless `only` is set (the same nearest-level rule as the draw).
-    std::vector<std::string> DrawableWords(Level level, bool only);
+    std::vector<std::string> DrawableWords(Level level, bool only) override;
+
+    // The words of `length`, read once and kept: reading a table takes longer than searching it.
+    const SuggestionTable& Suggestions(int length) override { return suggestions_.Table(length); }
 
     // `CodeToWord(code, 6)` has not been hidden in this run.
     bool IsFreshWord(WordCodeValue code) const;
@@ -41,6 +46,7 @@ public:
     // Replaces the anagram set by the other words made of `word`'s letters; false (and no set)
     // when there are none.
     bool FindAnagrams(std::string_view word);
+    std::vector<std::string> Anagrams(std::string_view word) override;
     AnagramSet* Anagrams() { return anagrams_ ? &*anagrams_ : nullptr; }
 
 private:
@@ -59,6 +65,7 @@ private:
     std::optional<sql::Statement> candidateAt_;
     std::vector<std::string> usedWords_;
     std::optional<AnagramSet> anagrams_;
+    SuggestionTables suggestions_;
 };
 
 } // namespace lexel

@@ -4,6 +4,8 @@
 // character goes to the game model as the field's new content, and the focus travels through
 // the line being edited and the solution line as the player expects.
 
+#include "ui/controls/LetterFieldEvents.h"
+
 #include <QObject>
 #include <QPoint>
 #include <vector>
@@ -15,7 +17,7 @@ class GameModel;
 class LetterField;
 enum class Direction;
 
-class BoardInput : public QObject {
+class BoardInput : public QObject, public LetterFieldEvents {
     Q_OBJECT
 
 public:
@@ -40,12 +42,15 @@ public:
     bool SolutionHasFocus() const { return solutionFocused_; }
 
     // The field events.
-    bool KeyDown(LetterField& field, int key);
-    void KeyPress(LetterField& field, QChar typed);
-    void ContentArrived(LetterField& field, const QString& content);
-    void GotFocus(LetterField& field);
-    void LostFocus(LetterField& field);
-    void RightButtonDown(LetterField& field, QPoint globalPosition);
+    bool KeyDown(LetterField& field, int key) override;
+    void KeyPress(LetterField& field, QChar typed) override;
+    void ContentArrived(LetterField& field, const QString& content) override;
+    void GotFocus(LetterField& field) override;
+    void LostFocus(LetterField& field) override;
+    void RightButtonDown(LetterField& field, QPoint globalPosition) override;
+    void LetterMenuKey(QChar letter, QPoint globalPosition) override {
+        emit letterMenuRequested(letter, globalPosition);
+    }
 
 signals:
     void solutionFocusChanged(bool focused);

@@ -1,5 +1,6 @@
 #include "BoardView.h"
 
+#include "BoardInput.h"
 #include "BoardPalette.h"
 #include "core/game/GameModel.h"
 #include "ui/controls/LetterField.h"

@@ -1,13 +1,13 @@
 #include "LetterField.h"
 
-#include "ui/board/BoardInput.h"
+#include "LetterFieldEvents.h"
 
 #include <QKeyEvent>
 #include <QSignalBlocker>
 
 namespace lexel {
 
-LetterField::LetterField(BoardInput& input, Kind kind, int index, QWidget* parent)
+LetterField::LetterField(LetterFieldEvents& input, Kind kind, int index, QWidget* parent)
     : QLineEdit(parent), input_(input), kind_(kind), index_(index) {
     setAlignment(Qt::AlignCenter);
     // Only the game's own popup menus may open on a right click.
@@ -40,7 +40,7 @@ void LetterField::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_Menu ||
         (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
         if (text().size() == 1) {
-            emit input_.letterMenuRequested(text()[0], mapToGlobal(rect().center()));
+            input_.LetterMenuKey(text()[0], mapToGlobal(rect().center()));
         }
         return;
     }

@@ -1,14 +1,14 @@
 #pragma once
 
-// One one-letter field of the board. It hands its key, focus, mouse and content events to the
-// board's input, which tells the game what the field should hold and moves the focus; the field
-// shows what the game holds.
+// One one-letter field of the board. It hands its key, focus, mouse and content events on (to
+// the board's input), which tells the game what the field should hold and moves the focus; the
+// field shows what the game holds.
 
 #include <QLineEdit>
 
 namespace lexel {
 
-class BoardInput;
+class LetterFieldEvents;
 
 class LetterField : public QLineEdit {
     Q_OBJECT
@@ -16,7 +16,7 @@ class LetterField : public QLineEdit {
 public:
     enum class Kind { Guess, Solution };
 
-    LetterField(BoardInput& input, Kind kind, int index, QWidget* parent);
+    LetterField(LetterFieldEvents& input, Kind kind, int index, QWidget* parent);
 
     Kind kind() const { return kind_; }
     int index() const { return index_; }
@@ -42,7 +42,7 @@ protected:
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
-    BoardInput& input_;
+    LetterFieldEvents& input_;
     Kind kind_;
     int index_;
 };

@@ -1,7 +1,7 @@
 #include "LineResultView.h"
 
 #include "Twips.h"
-#include "core/rules/LineResult.h"
+#include "core/base/LineResult.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

@@ -1,6 +1,6 @@
 #include "AboutDialog.h"
 
-#include "core/startup/MessageBoxes.h"
+#include "core/ports/MessageBoxes.h"
 #include "ui/controls/Controls.h"
 #include "ui/controls/Emblem.h"
 

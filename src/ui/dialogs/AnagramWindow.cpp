@@ -1,6 +1,5 @@
 #include "AnagramWindow.h"
 
-#include "core/store/AnagramSet.h"
 #include "ui/controls/Controls.h"
 
 #include <QLabel>
@@ -43,8 +42,9 @@ QString Capitals(const std::string& word) {
 
 } // namespace
 
-AnagramWindow::AnagramWindow(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent)
-    : QDialog(parent), anagrams_(anagrams) {
+AnagramWindow::AnagramWindow(std::vector<std::string> anagrams, const std::string& hiddenWord,
+                             QWidget* parent)
+    : QDialog(parent), anagrams_(std::move(anagrams)) {
     setObjectName(QStringLiteral("AnagramWindow"));
     setModal(true);
     setFont(LayoutFont());
@@ -88,7 +88,6 @@ void AnagramWindow::Start(const std::string& hiddenWord) {
     for (int i = 0; i < Letters; ++i) {
         wordCells_[i]->setText(word.mid(i, 1));
     }
-    anagrams_.MoveFirst();
     rowsDone_ = 0;
     setCursor(Qt::WaitCursor);
     tickTimer_->start(Scaled(TickInterval));
@@ -111,7 +110,7 @@ int AnagramWindow::Scaled(int ms) const {
 
 // The grid has six rows; further anagrams are left out.
 int AnagramWindow::Rows() const {
-    return std::min(anagrams_.RecordCount(), MaxRows);
+    return std::min(static_cast<int>(anagrams_.size()), MaxRows);
 }
 
 void AnagramWindow::Tick() {
@@ -132,7 +131,7 @@ void AnagramWindow::Tick() {
 // less than the timer's interval.
 void AnagramWindow::PlanRow() {
     Grow();
-    current_ = Capitals(anagrams_.Word());
+    current_ = Capitals(anagrams_.at(static_cast<std::size_t>(rowsDone_)));
     for (int i = 0; i < Letters; ++i) {
         const int pause = i > 0 ? LetterPause : (rowsDone_ > 0 ? ShortPause : 0);
         beats_.push_back({pause, [this, i] { MoveLetter(i); }});
@@ -181,7 +180,6 @@ void AnagramWindow::MoveLetter(int i) {
 
 void AnagramWindow::RowDone() {
     ++rowsDone_;
-    anagrams_.MoveNext();
 }
 
 void AnagramWindow::RunFront() {

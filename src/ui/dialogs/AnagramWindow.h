@@ -10,21 +10,20 @@
 #include <deque>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QLabel;
 class QTimer;
 
 namespace lexel {
 
-class AnagramSet;
-
 class AnagramWindow : public QDialog {
     Q_OBJECT
 
 public:
-    // `anagrams` must hold at least one record and outlive the window; it is read from its
-    // first record on.
-    AnagramWindow(AnagramSet& anagrams, const std::string& hiddenWord, QWidget* parent = nullptr);
+    // `anagrams` (lower case) holds at least one word; the first six are shown.
+    AnagramWindow(std::vector<std::string> anagrams, const std::string& hiddenWord,
+                  QWidget* parent = nullptr);
 
     // Runs the animation's next step now instead of at its time: ends the pause that is
     // running, or, between ticks, brings the next tick. Returns whether the tick has
@@ -58,7 +57,7 @@ private:
     int Scaled(int ms) const;
     int Rows() const;
 
-    AnagramSet& anagrams_;
+    std::vector<std::string> anagrams_;
     int rowsDone_ = 0;       // anagrams shown so far
     QString current_;        // the anagram being built, its placed letters replaced by "?"
     std::deque<Beat> beats_; // the rest of the current tick

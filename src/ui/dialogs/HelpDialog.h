@@ -1,6 +1,6 @@
 #pragma once
 
-#include "core/startup/Help.h"
+#include "core/ports/Help.h"
 
 #include <QDialog>
 

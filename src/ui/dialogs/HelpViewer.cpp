@@ -1,7 +1,7 @@
 #include "HelpViewer.h"
 
 #include "LanguageSwitch.h"
-#include "core/startup/MessageBoxes.h"
+#include "core/ports/MessageBoxes.h"
 #include "ui/controls/Twips.h"
 
 #include <QApplication>

@@ -3,7 +3,7 @@
 // The help: one compiled page file per language beside the program, shown in a small modal
 // window at a topic, with links between the topics.
 
-#include "core/startup/Help.h"
+#include "core/ports/Help.h"
 
 #include <QDialog>
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "ReviewDialog.h"
 
 #include "PossibleWordsChart.h"
-#include "core/store/AsciiCase.h"
+#include "core/base/AsciiCase.h"
 #include "ui/controls/Controls.h"
 
 #include <QLabel>

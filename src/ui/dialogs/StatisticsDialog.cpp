@@ -3,10 +3,11 @@
 #include "HistoryPage.h"
 #include "core/game/PlayerWrites.h"
 #include "core/history/GameHistory.h"
+#include "core/history/RecordedGames.h"
+#include "core/ports/MessageBoxes.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/NumericText.h"
 #include "core/settings/SettingsStore.h"
-#include "core/startup/MessageBoxes.h"
 #include "ui/controls/Controls.h"
 
 #include <QGroupBox>

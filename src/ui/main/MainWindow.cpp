@@ -33,8 +33,8 @@ constexpr int TickMs = 200;
 
 MainWindow::MainWindow(const GameServices& services, QWidget* parent)
     : QMainWindow(parent), services_(services),
-      model_({services.db, services.store, services.words, services.settings, services.boxes,
-              services.random, services.clock}) {
+      model_({services.words, services.records, services.settings, services.boxes, services.random,
+              services.clock}) {
     setObjectName(QStringLiteral("MainWindow"));
     setFont(LayoutFont());
     auto* client = new QWidget(this);

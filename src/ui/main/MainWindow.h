@@ -5,7 +5,7 @@
 // to it. It holds no state of the game.
 
 #include "core/game/GameModel.h"
-#include "core/startup/Help.h"
+#include "core/ports/Help.h"
 
 #include <QMainWindow>
 #include <functional>
@@ -29,14 +29,15 @@ class RandomSource;
 class SettingsStore;
 class PossibleWordsLine;
 class TimerBox;
-class WordStore;
+class WordSource;
+class GameRecords;
 struct Settings;
 
 // What the main window works with; every piece outlives the window.
 struct GameServices {
-    sql::Database& db;
     SettingsStore& store;
-    WordStore& words;
+    WordSource& words;
+    GameRecords& records;
     Settings& settings;
     MessageBoxes& boxes;
     Help& help;

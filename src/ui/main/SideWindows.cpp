@@ -1,8 +1,9 @@
 #include "SideWindows.h"
 
+#include "core/base/AsciiCase.h"
+#include "core/ports/WordSource.h"
 #include "core/settings/Quotes.h"
-#include "core/store/AsciiCase.h"
-#include "core/store/WordStore.h"
+#include "core/settings/SettingsStore.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AnagramWindow.h"
 #include "ui/dialogs/QuotationWindow.h"
@@ -34,17 +35,14 @@ void SideWindows::ShowWin(const std::string& word, bool entered, Score score) {
         window.HighLight(QString::fromStdString(AsciiUpper(word)), QString::number(score));
         window.exec();
     }
-    if (!services_.words.FindAnagrams(word)) {
-        return;
-    }
-    if (auto* anagrams = services_.words.Anagrams()) {
-        AnagramWindow window(*anagrams, word, parent_);
+    if (auto anagrams = services_.words.Anagrams(word); !anagrams.empty()) {
+        AnagramWindow window(std::move(anagrams), word, parent_);
         window.exec();
     }
 }
 
 void SideWindows::ShowQuotation() {
-    if (const auto quote = PickQuote(services_.db, services_.random)) {
+    if (const auto quote = PickQuote(services_.store.database(), services_.random)) {
         QuotationWindow window(*quote, parent_);
         window.exec();
     }

@@ -9,7 +9,7 @@
 #include "core/settings/SettingsStore.h"
 #include "core/startup/CrashReport.h"
 #include "core/startup/DatabaseStartup.h"
-#include "core/store/WordStore.h"
+#include "core/startup/FileServices.h"
 #include "ui/controls/QtMessageBoxes.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/LanguageDialog.h"
@@ -146,10 +146,11 @@ int RunWithFiles(GameApplication& app, GameFiles& files, QtMessageBoxes& boxes) 
         boxes.Show({MessageIcon::Information, CrashReportMessage(*report)});
     }
     HelpFiles help(files.places.helpDirectory, language, boxes);
-    WordStore words(db, random);
+    FileServices data(store, random);
     SystemClock clock;
-    return RunWindow(app, {db, store, words, settings, boxes, help, random, clock, language}, boxes,
-                     early, [&] { ReleaseFiles(db, files); });
+    return RunWindow(
+        app, {store, data.words, data.records, settings, boxes, help, random, clock, language},
+        boxes, early, [&] { ReleaseFiles(db, files); });
 }
 
 } // namespace

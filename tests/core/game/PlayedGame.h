@@ -2,11 +2,11 @@
 
 // A game of the sample file played through the model by a short script of moves.
 
+#include "core/base/AsciiCase.h"
 #include "core/game/GameModel.h"
-#include "core/settings/HighScores.h"
+#include "core/history/RecordedGames.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
-#include "core/store/AsciiCase.h"
 #include "core/store/WordStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
@@ -139,7 +139,8 @@ struct PlayedGame {
     FakeClock clock;
     Settings settings = DefaultSettings();
     WordStore words{db, random};
-    GameModel model{{db, store, words, settings, boxes, random, clock}};
+    RecordedGames records{store};
+    GameModel model{{words, records, settings, boxes, random, clock}};
 };
 
 } // namespace lexel::test

@@ -1,5 +1,7 @@
 #include "core/settings/HighScores.h"
 
+#include "core/history/GameHistory.h"
+#include "core/history/RecordedGames.h"
 #include "core/settings/SettingsStore.h"
 #include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"

@@ -6,6 +6,7 @@
 #include "support/TempDir.h"
 #include "support/TemporaryLocale.h"
 
+#include <cstring>
 #include <gtest/gtest.h>
 
 namespace lexel {
@@ -45,7 +46,9 @@ TEST_F(SuggestionTableTest, TheDrawPicksTheStartAndDogIsNeverSuggested) {
                  {"???", "", "TEN"},      {"D??", "", ""},    {"?O?", "", ""},
                  {"???", "ACENPT", "ABC"}}; // DOG would score best
     for (const auto& c : cases) {
-        EXPECT_EQ(SuggestWord(tables, random, c.pattern, c.red, ""), c.expected)
+        EXPECT_EQ(SuggestWord(tables.Table(static_cast<int>(std::strlen(c.pattern))), random,
+                              c.pattern, c.red, ""),
+                  c.expected)
             << "draw " << random.draws;
     }
     EXPECT_EQ(random.draws, 7);

@@ -1,0 +1,24 @@
+#pragma once
+
+// The player's choices: read once at start-up, changed by the options dialog.
+
+#include "Level.h"
+
+namespace lexel {
+
+enum class InterfaceLanguage { Unchosen, English, German };
+
+struct Settings {
+    InterfaceLanguage language = InterfaceLanguage::Unchosen; // asked for at the first start
+    Level level = DefaultLevel;                               // of the hidden word
+    bool onlyThisLevel = false;     // hidden words only of that level, not of easier ones too
+    bool cheating = false;          // guesses that are no words are accepted
+    bool autoColor = true;          // letters are coloured automatically
+    bool showTime = true;           // the used time is shown
+    bool showPossibleWords = false; // the count of words that still fit the board is shown
+    bool markSymbols = false;       // marked letters carry a shape for their colour too
+
+    bool operator==(const Settings&) const = default;
+};
+
+} // namespace lexel
