@@ -1,6 +1,7 @@
 #include "SourceLists.h"
 
 #include "core/settings/OptionDefaults.h"
+#include "core/store/Sql.h"
 #include "core/store/WordCode.h"
 
 #include <algorithm>

@@ -3,8 +3,6 @@
 // The committed source lists of data/ and their way into a Lexel file: the raw word tables,
 // the exception list, the quotations and the initial Options rows.
 
-#include "core/store/Sql.h"
-
 #include <array>
 #include <filesystem>
 #include <stdexcept>
@@ -12,6 +10,10 @@
 #include <vector>
 
 namespace lexel {
+
+namespace sql {
+class Database;
+}
 
 class SourceError : public std::runtime_error {
 public:

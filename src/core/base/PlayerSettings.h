@@ -21,4 +21,9 @@ struct Settings {
     bool operator==(const Settings&) const = default;
 };
 
+// What the Defaults button of the options dialog offers.
+inline Settings DefaultSettings() {
+    return Settings{.language = InterfaceLanguage::English};
+}
+
 } // namespace lexel

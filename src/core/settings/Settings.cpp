@@ -37,10 +37,6 @@ const char* LanguageText(InterfaceLanguage language) {
 
 } // namespace
 
-Settings DefaultSettings() {
-    return Settings{.language = InterfaceLanguage::English};
-}
-
 InterfaceLanguage LanguageOfLocale(std::string_view localeName) {
     const bool german = localeName == "de" || localeName.starts_with("de_") ||
                         localeName.starts_with("de.") || localeName.starts_with("de@");

@@ -16,9 +16,6 @@ class SettingsStore;
 bool IsOn(const std::string& stored);
 const char* YesNo(bool on);
 
-// What the Defaults button of the options dialog offers.
-Settings DefaultSettings();
-
 Settings ReadSettings(SettingsStore& store);
 
 // Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,

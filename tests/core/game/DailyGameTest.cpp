@@ -1,18 +1,13 @@
-// The game of the day: the same word for the same date, level and word data, and a shared
-// result without letters.
+// The game of the day through the model: played and scored like any game, one counted attempt
+// per date and level, and a shared result without letters.
 
-#include "DatabaseGenerator.h"
 #include "PlayedGame.h"
-#include "core/history/GameHistory.h"
 #include "core/rules/DailyWord.h"
-#include "core/store/LexelFile.h"
 
 #include <QDate>
 #include <QDateTime>
 #include <gtest/gtest.h>
 #include <memory>
-#include <random>
-#include <set>
 #include <sstream>
 
 namespace lexel {
@@ -21,55 +16,6 @@ namespace {
 using test::PlayedGame;
 
 constexpr std::int64_t Noon8Dec2026 = 1796731200; // 2026-12-08 12:00 UTC
-
-// The real word data, built once for the tests of the day's word.
-class DailyWords : public ::testing::Test {
-protected:
-    static void SetUpTestSuite() {
-        dir = new test::TempDir;
-        CreateDatabase(LEXEL_DATA_DIR, *dir / "Lexel.lxl");
-        db = new sql::Database(OpenLexelFile(*dir / "Lexel.lxl"));
-    }
-    static void TearDownTestSuite() {
-        delete db;
-        delete dir;
-    }
-    static inline test::TempDir* dir = nullptr;
-    static inline sql::Database* db = nullptr;
-    test::ScriptedRandom random{{0.5f}};
-    WordStore store{*db, random};
-};
-
-TEST_F(DailyWords, IsFixedByDateLevelAndDataWhateverTheirOrder) {
-    auto words = store.DrawableWords(Level::Advanced, true);
-    const auto word = DailyWord(words, "2026-12-08", Level::Advanced);
-    std::shuffle(words.begin(), words.end(), std::mt19937(7));
-    EXPECT_EQ(DailyWord(words, "2026-12-08", Level::Advanced), word);
-    // Pinned, as worked out apart from the game in Python from raw6.txt: the class-2 words
-    // sorted by (FNV-1a-64 of "2/" + word, word), the one at 1072 (days from 2024-01-01) modulo
-    // their count. A change of the rule or of the level's words shows here.
-    EXPECT_EQ(word, "gadget");
-    EXPECT_NE(DailyWord(store.DrawableWords(Level::Guru, true), "2026-12-08", Level::Guru), word);
-}
-
-// A level's words all come round before any comes again: no word twice in as many days as the
-// level has words, whichever day the run starts on (before the count's epoch too).
-TEST_F(DailyWords, RepeatsNoWordBeforeTheLevelIsUsedUp) {
-    const std::pair<Level, QDate> runs[] = {{Level::Beginner, QDate(2027, 1, 1)},
-                                            {Level::Advanced, QDate(2023, 11, 5)},
-                                            {Level::Expert, QDate(2026, 12, 31)},
-                                            {Level::Guru, QDate(2031, 2, 28)}};
-    for (const auto& [level, first] : runs) {
-        SCOPED_TRACE(LevelNumber(level));
-        const auto words = store.DrawableWords(level, true);
-        ASSERT_GT(words.size(), 600u);
-        std::set<std::string> seen;
-        for (QDate day = first; seen.size() < words.size(); day = day.addDays(1)) {
-            const auto date = day.toString(Qt::ISODate).toStdString();
-            ASSERT_TRUE(seen.insert(DailyWord(words, date, level)).second) << date;
-        }
-    }
-}
 
 TEST(DailyGame, IsPlayedAndScoredLikeAnyGameAndSharedWithoutLetters) {
     PlayedGame game; // the sample's level 2 holds garden and bobbin
@@ -94,8 +40,8 @@ TEST(DailyGame, IsPlayedAndScoredLikeAnyGameAndSharedWithoutLetters) {
               QStringLiteral("Morvane Lexel 2026-12-08, Advanced: solved on line 3, %1")
                       .arg(game.model.ComputeScore()) +
                   rows);
-    EXPECT_EQ(game.Stored("GamesWon"), "1");
-    const auto daily = GameHistory(game.db).Rows().back();
+    EXPECT_EQ(game.records.won, 1);
+    const auto daily = game.records.rows.rbegin()->second;
     EXPECT_TRUE(daily.daily);
     EXPECT_EQ(daily.finishedAt.substr(0, 10), "2026-12-08");
 
@@ -103,7 +49,7 @@ TEST(DailyGame, IsPlayedAndScoredLikeAnyGameAndSharedWithoutLetters) {
     EXPECT_TRUE(state.dailyDate.empty());
     game.Play("abc! =" + state.HiddenWord);
     EXPECT_FALSE(game.model.CanCopyResult());
-    EXPECT_FALSE(GameHistory(game.db).Rows().back().daily);
+    EXPECT_FALSE(game.records.rows.rbegin()->second.daily);
 }
 
 // One counted attempt per date and level, whatever its end: a replay is played for nothing and
@@ -133,19 +79,16 @@ const Attempt Attempts[] = {
 TEST(DailyGame, OneCountedAttemptPerDateAndLevel) {
     for (const auto& attempt : Attempts) {
         SCOPED_TRACE(attempt.name);
-        test::TempDir dir;
-        const auto file = dir / "Lexel.lxl";
-        test::CreateSampleFile(file);
+        test::MemoryRecords records;
         std::istringstream parts(attempt.moves);
         std::unique_ptr<PlayedGame> game;
         for (std::string moves; std::getline(parts, moves, '|');) {
-            game.reset(); // the file is the running program's alone
-            game = std::make_unique<PlayedGame>(file);
+            game = std::make_unique<PlayedGame>(records);
             game->clock.now = Noon8Dec2026;
             game->Play("y D " + moves); // the ordinary game of the start given up
         }
         EXPECT_EQ(game->Counters(), attempt.counters);
-        EXPECT_EQ(GameHistory(game->db).Rows().size(), attempt.historyRows);
+        EXPECT_EQ(records.rows.size(), attempt.historyRows);
         EXPECT_EQ(game->model.IsReplay(), attempt.replay);
         EXPECT_EQ(game->model.DailyResult().section(u'\n', 0, 0), attempt.copied);
     }
@@ -156,7 +99,7 @@ TEST(DailyGame, AGameOverMidnightIsTheDayItStarted) {
     PlayedGame game;
     game.clock.now = QDateTime(QDate(2026, 12, 8), QTime(23, 59, 46)).toSecsSinceEpoch();
     game.Play("y D abc! +30 y Q");
-    const auto row = GameHistory(game.db).Rows().back();
+    const auto row = game.records.rows.rbegin()->second;
     EXPECT_EQ(row.finishedAt.substr(0, 10), "2026-12-09");
     EXPECT_EQ(row.dailyDate, "2026-12-08");
     game.Play("D");

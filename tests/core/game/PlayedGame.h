@@ -1,29 +1,30 @@
 #pragma once
 
-// A game of the sample file played through the model by a short script of moves.
+// A game of the sample words played through the model by a short script of moves, its words
+// and records kept in memory.
 
 #include "core/base/AsciiCase.h"
+#include "core/base/PlayerSettings.h"
 #include "core/game/GameModel.h"
-#include "core/history/RecordedGames.h"
-#include "core/settings/Settings.h"
-#include "core/settings/SettingsStore.h"
-#include "core/store/WordStore.h"
 #include "support/FakeClock.h"
 #include "support/FakeMessageBoxes.h"
-#include "support/SampleLexelFile.h"
+#include "support/MemoryRecords.h"
+#include "support/MemoryWords.h"
+#include "support/SampleLists.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
 
 #include <sstream>
 #include <string>
 
 namespace lexel::test {
 
-// A game of the sample file: "garden" (level 2, that level only), English texts.
+// A game of the sample words: "garden" (level 2, that level only), English texts.
 struct PlayedGame {
-    PlayedGame() { Start(); }
-    // The program started again on `file`, which a game before it wrote.
-    explicit PlayedGame(const std::filesystem::path& file) : db(OpenLexelFile(file)) { Start(); }
+    PlayedGame() : PlayedGame(ownRecords) {}
+    // The program started again over `kept`, which a game before it wrote.
+    explicit PlayedGame(MemoryRecords& kept) : records(kept) { Start(); }
+    PlayedGame(const PlayedGame&) = delete;
+    PlayedGame& operator=(const PlayedGame&) = delete;
 
     void Start() {
         settings.level = Level::Advanced;
@@ -45,7 +46,7 @@ struct PlayedGame {
     //   C       the Cheating option turned on
     //   N       New Game
     //   D       Game of the Day
-    //   F       the disk full from now on: every write of an option fails
+    //   F       the disk full from now on: every write fails
     //   R       Statistics > Reset, as the statistics window does it
     //   Q       leaving the game (the question asked when the window closes)
     //   L       the program ending with the game running (its score is saved)
@@ -70,10 +71,9 @@ struct PlayedGame {
         } else if (move == "D") {
             model.NewDailyGame();
         } else if (move == "F") {
-            db.Execute("CREATE TRIGGER Full BEFORE INSERT ON Options BEGIN "
-                       "SELECT RAISE(ABORT, 'database or disk is full'); END;");
+            records.full = true;
         } else if (move == "R") {
-            ResetStatistics(store, model.RunningGameRecorded());
+            records.Reset(model.RunningGameRecorded());
         } else if (move == "Q") {
             model.AbortGame();
         } else if (move == "L") {
@@ -123,23 +123,16 @@ struct PlayedGame {
         return texts;
     }
 
-    // Games played, games won and the best entry of the table, as stored.
-    std::string Stored(const std::string& key) { return StoredOption(db, key); }
+    // Games played, games won and the best entry of the table.
+    std::string Counters() const { return records.Counters(); }
 
-    std::string Counters() {
-        return StoredOption(db, "GamesPlayed") + " " + StoredOption(db, "GamesWon") + " " +
-               StoredOption(db, "HighScore1");
-    }
-
-    TempDir dir;
-    sql::Database db = OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
+    MemoryRecords ownRecords;
+    MemoryRecords& records;
+    MemoryWords words{SampleLists()};
     FakeMessageBoxes boxes;
     ScriptedRandom random{{0.3f}}; // key 2 of the sample: garden
     FakeClock clock;
     Settings settings = DefaultSettings();
-    WordStore words{db, random};
-    RecordedGames records{store};
     GameModel model{{words, records, settings, boxes, random, clock}};
 };
 

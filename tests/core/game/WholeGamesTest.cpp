@@ -3,7 +3,6 @@
 // come out.
 
 #include "PlayedGame.h"
-#include "core/history/GameHistory.h"
 
 #include <gtest/gtest.h>
 
@@ -32,9 +31,9 @@ struct WholeGame {
     const char* history = "";
 };
 
-std::string HistoryOf(sql::Database& db) {
+std::string HistoryOf(const test::MemoryRecords& records) {
     std::string text;
-    for (const auto& r : GameHistory(db).Rows()) {
+    for (const auto& [id, r] : records.rows) {
         for (const auto value : {std::int64_t{r.line}, std::int64_t{static_cast<int>(r.outcome)},
                                  r.seconds, r.score, std::int64_t{r.hints}, r.suggestionUnits}) {
             text += std::to_string(value) + " ";
@@ -115,7 +114,7 @@ TEST(GameModel, WholeGames) {
         EXPECT_EQ(game.Dots(), expected.dots);
         EXPECT_EQ(game.Counters(), expected.counters);
         EXPECT_EQ(game.model.State().outcome, expected.outcome);
-        EXPECT_EQ(HistoryOf(game.db), expected.history);
+        EXPECT_EQ(HistoryOf(game.records), expected.history);
     }
 }
 

@@ -3,9 +3,10 @@
 
 #include "core/history/GameHistory.h"
 
-#include "core/game/PlayedGame.h"
 #include "core/history/DailyResults.h"
 #include "core/store/LexelFile.h"
+#include "support/SampleLexelFile.h"
+#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 
