@@ -3,6 +3,7 @@
 // The settings record: read once at start-up, changed by the options dialog.
 
 #include "core/rules/Level.h"
+#include "core/settings/Zoom.h"
 
 #include <string>
 #include <string_view>
@@ -22,6 +23,7 @@ struct Settings {
     bool showTime = true;           // the used time is shown
     bool showPossibleWords = false; // the count of words that still fit the board is shown
     bool markSymbols = false;       // marked letters carry a shape for their colour too
+    int zoom = DefaultZoom;         // of every window, in percent
 
     bool operator==(const Settings&) const = default;
 };
@@ -36,7 +38,7 @@ Settings DefaultSettings();
 Settings ReadSettings(SettingsStore& store);
 
 // Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,
-// Language, PossibleWords, Symbols, in one transaction.
+// Language, PossibleWords, Symbols, Zoom, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 // The language the first start offers first: German for a German system locale ("de",
