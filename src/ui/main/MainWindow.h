@@ -29,6 +29,7 @@ class RandomSource;
 class SettingsStore;
 class PossibleWordsLine;
 class TimerBox;
+class WindowZoom;
 class WordStore;
 struct Settings;
 
@@ -63,9 +64,11 @@ public:
     const BoardView& Board() const { return *view_; }
     BoardInput& Input() { return *input_; }
     HelpTopic HelpContext() const { return helpContext_; }
+    WindowZoom& Zoom() { return *zoom_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateBoard(QWidget* client);
@@ -99,6 +102,7 @@ private:
     HelpTopic helpContext_ = HelpTopic::Game;
     bool closing_ = false;
 
+    WindowZoom* zoom_ = nullptr;
     std::unique_ptr<GameMenus> menus_;
     CommandBar* commands_ = nullptr;
     TimerBox* timer_ = nullptr;
