@@ -119,7 +119,9 @@ void WindowZoom::Choose(int percent) {
 
 // The steps go from the zoom in use, which is lower than the chosen one on a small screen.
 void WindowZoom::StepIn() {
-    Choose(ZoomIn(UsedZoom()));
+    if (UsedZoom() == settings_.zoom) { // else the screen allows no more already
+        Choose(ZoomIn(settings_.zoom));
+    }
 }
 
 void WindowZoom::StepOut() {
