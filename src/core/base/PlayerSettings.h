@@ -6,6 +6,9 @@
 
 namespace lexel {
 
+// The zoom of the layout as the game was drawn for, in percent.
+inline constexpr int DefaultZoom = 100;
+
 enum class InterfaceLanguage { Unchosen, English, German };
 
 struct Settings {
@@ -17,6 +20,7 @@ struct Settings {
     bool showTime = true;           // the used time is shown
     bool showPossibleWords = false; // the count of words that still fit the board is shown
     bool markSymbols = false;       // marked letters carry a shape for their colour too
+    int zoom = DefaultZoom;         // of every window, in percent
 
     bool operator==(const Settings&) const = default;
 };

@@ -5,7 +5,7 @@
 namespace lexel {
 namespace {
 
-constexpr std::array<OptionRow, 20> Defaults{{
+constexpr std::array<OptionRow, 21> Defaults{{
     {"Language", ""},
     {"Class", "2"},
     {"Only", "N"},
@@ -27,6 +27,7 @@ constexpr std::array<OptionRow, 20> Defaults{{
     // Rows added since the first files: an older file gets them when they are read.
     {"PossibleWords", "N"},
     {"Symbols", "N"},
+    {"Zoom", "100"},
 }};
 
 } // namespace

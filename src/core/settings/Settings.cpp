@@ -1,6 +1,7 @@
 #include "Settings.h"
 
 #include "SettingsStore.h"
+#include "Zoom.h"
 
 namespace lexel {
 
@@ -64,6 +65,7 @@ Settings ReadSettings(SettingsStore& store) {
     settings.showTime = IsOn(store.ReadOption("Timer"));
     settings.showPossibleWords = IsOn(store.ReadOption("PossibleWords"));
     settings.markSymbols = IsOn(store.ReadOption("Symbols"));
+    settings.zoom = ZoomOf(store.ReadOption(ZoomKey));
     return settings;
 }
 
@@ -78,6 +80,7 @@ void SaveSettings(SettingsStore& store, const Settings& settings) {
     SaveLanguage(store, settings.language);
     store.WriteOption("PossibleWords", YesNo(settings.showPossibleWords));
     store.WriteOption("Symbols", YesNo(settings.markSymbols));
+    store.WriteOption(ZoomKey, std::to_string(settings.zoom));
     transaction.Commit();
 }
 

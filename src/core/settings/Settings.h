@@ -4,6 +4,7 @@
 // options dialog.
 
 #include "core/base/PlayerSettings.h"
+#include "core/settings/Zoom.h"
 
 #include <string>
 #include <string_view>
@@ -19,7 +20,7 @@ const char* YesNo(bool on);
 Settings ReadSettings(SettingsStore& store);
 
 // Writes every settings row, changed or not, in the order Class, Only, Cheating, Colors, Timer,
-// Language, PossibleWords, Symbols, in one transaction.
+// Language, PossibleWords, Symbols, Zoom, in one transaction.
 void SaveSettings(SettingsStore& store, const Settings& settings);
 
 // The language the first start offers first: German for a German system locale ("de",

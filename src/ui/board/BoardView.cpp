@@ -3,6 +3,7 @@
 #include "BoardInput.h"
 #include "BoardPalette.h"
 #include "core/game/GameModel.h"
+#include "ui/controls/LayoutScale.h"
 #include "ui/controls/LetterField.h"
 #include "ui/controls/MarkSymbol.h"
 #include "ui/controls/Twips.h"
@@ -22,8 +23,7 @@ constexpr int GridTop = 300;
 constexpr int SolutionTop = 180;
 
 QFont LetterFont() {
-    QFont font = LayoutFont();
-    font.setPointSizeF(11.0);
+    QFont font = LayoutFont(11.0);
     font.setBold(true);
     return font;
 }
@@ -32,7 +32,7 @@ QFont LetterFont() {
 template <typename Label = QLabel> Label* LabelOver(QWidget* field, const QString& name) {
     auto* label = new Label(field->parentWidget());
     label->setObjectName(name);
-    label->setGeometry(field->geometry());
+    PlaceInTwips(label, PlacedTwips(field));
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
     label->setFont(field->font());
@@ -67,8 +67,8 @@ BoardView::BoardView(const GameModel& model, BoardInput& input, QWidget* guessFr
             field->setObjectName(QStringLiteral("guessField_%1").arg(k));
             field->setFont(LetterFont());
             const int column = WindowOffset(line) + k - FirstField(line);
-            field->setGeometry(
-                TwipsRect(GridLeft + Pitch * column, GridTop + Pitch * line, FieldSize, FieldSize));
+            PlaceInTwips(field,
+                         {GridLeft + Pitch * column, GridTop + Pitch * line, FieldSize, FieldSize});
             guessFields_[Index(k)] = field;
             guessLetters_[Index(k)] =
                 LabelOver<MarkedLabel>(field, QStringLiteral("guessLetter_%1").arg(k));
@@ -78,7 +78,7 @@ BoardView::BoardView(const GameModel& model, BoardInput& input, QWidget* guessFr
         auto* field = new LetterField(input, LetterField::Kind::Solution, i, solutionFrame);
         field->setObjectName(QStringLiteral("solutionField_%1").arg(i));
         field->setFont(LetterFont());
-        field->setGeometry(TwipsRect(GridLeft + Pitch * i, SolutionTop, FieldSize, FieldSize));
+        PlaceInTwips(field, {GridLeft + Pitch * i, SolutionTop, FieldSize, FieldSize});
         solutionFields_[Index(i)] = field;
         revealed_[Index(i)] = LabelOver(field, QStringLiteral("revealedLetter_%1").arg(i));
         SetLabelColor(revealed_[Index(i)], RevealedGreen);

@@ -3,6 +3,7 @@
 // The windows' controls, placed in twips under the name by which tests, shortcuts and screen
 // readers find them.
 
+#include "LayoutScale.h"
 #include "Twips.h"
 
 #include <QString>
@@ -16,7 +17,7 @@ namespace lexel {
 template <typename Control> Control* Place(QWidget* parent, const QString& name, QRect twips) {
     auto* control = new Control(parent);
     control->setObjectName(name);
-    control->setGeometry(TwipsRect(twips.x(), twips.y(), twips.width(), twips.height()));
+    PlaceInTwips(control, twips);
     return control;
 }
 

@@ -65,7 +65,9 @@ void LineResultView::paintEvent(QPaintEvent*) {
     painter.setBrush(Qt::black);
     PaintDots(painter, QRectF(0, 0, side, side), black_);
     painter.setBrush(Qt::white);
-    const qreal whiteLeft = Twips(WhiteDotsLeft) - Twips(BlackDotsLeft);
+    // The white square's offset as a share of the width, so the dots follow the scale.
+    const qreal whiteLeft = width() * static_cast<qreal>(WhiteDotsLeft - BlackDotsLeft) /
+                            (WhiteDotsLeft + DotsSquare - BlackDotsLeft);
     PaintDots(painter, QRectF(whiteLeft, 0, side, side), white_);
 }
 

@@ -16,6 +16,7 @@ constexpr double StandardDpi = 96.0;
 constexpr const char* ReferenceCaption =
     "Automatically set the background color to red or green where appropriate";
 constexpr double ReferenceWidth = 360.0;
+double layoutZoom = 1.0; // one user-interface thread
 
 double LogicalDpi() {
     const auto* screen = QGuiApplication::primaryScreen();
@@ -23,26 +24,48 @@ double LogicalDpi() {
 }
 
 double FontScale() {
-    static const double scale = std::max(
-        1.0, QFontMetricsF(LayoutFont()).horizontalAdvance(QString::fromLatin1(ReferenceCaption)) /
-                 ReferenceWidth);
+    static const double scale =
+        std::max(1.0, QFontMetricsF(LayoutFont(LayoutTextPoints, 1.0))
+                              .horizontalAdvance(QString::fromLatin1(ReferenceCaption)) /
+                          ReferenceWidth);
     return scale;
 }
 
 } // namespace
 
+void SetLayoutZoom(double scale) {
+    layoutZoom = scale;
+}
+
+double LayoutZoom() {
+    return layoutZoom;
+}
+
+int Twips(int twips, double scale) {
+    return static_cast<int>(std::lround(twips * LogicalDpi() / TwipsPerInch * FontScale() * scale));
+}
+
 int Twips(int twips) {
-    return static_cast<int>(std::lround(twips * LogicalDpi() / TwipsPerInch * FontScale()));
+    return Twips(twips, layoutZoom);
+}
+
+QRect TwipsRect(QRect twips, double scale) {
+    return {Twips(twips.x(), scale), Twips(twips.y(), scale), Twips(twips.width(), scale),
+            Twips(twips.height(), scale)};
 }
 
 QRect TwipsRect(int left, int top, int width, int height) {
-    return {Twips(left), Twips(top), Twips(width), Twips(height)};
+    return TwipsRect(QRect(left, top, width, height), layoutZoom);
 }
 
-QFont LayoutFont() {
+QFont LayoutFont(double points, double scale) {
     QFont font = QGuiApplication::font();
-    font.setPointSizeF(8.0);
+    font.setPointSizeF(points * scale);
     return font;
+}
+
+QFont LayoutFont(double points) {
+    return LayoutFont(points, layoutZoom);
 }
 
 } // namespace lexel

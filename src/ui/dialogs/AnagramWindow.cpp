@@ -29,8 +29,7 @@ const QColor WordBlue(0, 0, 255);
 
 QLabel* Cell(QWidget* parent, const QString& name, int left, int top) {
     auto* cell = PlaceLabel(parent, name, {left, top, CellSize, CellSize}, Qt::AlignCenter);
-    QFont font = LayoutFont();
-    font.setPointSizeF(12);
+    QFont font = LayoutFont(12.0);
     font.setBold(true);
     cell->setFont(font);
     return cell;

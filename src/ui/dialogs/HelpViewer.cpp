@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QPushButton>
 #include <QResource>
+#include <QScreen>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -24,9 +25,15 @@ HelpViewer::HelpViewer(const QString& language, HelpTopic topic, QWidget* parent
     setObjectName(QStringLiteral("HelpViewer"));
     setModal(true);
     setWindowTitle(tr("Morvane Lexel Help"));
-    resize(Twips(9000), Twips(7500));
+    // At a large zoom the help would be larger than the screen; it can be resized after all.
+    const QSize wanted(Twips(9000), Twips(7500));
+    const auto* screen = QGuiApplication::primaryScreen();
+    resize(screen ? wanted.boundedTo(screen->availableGeometry().size() * 9 / 10) : wanted);
     browser_ = new QTextBrowser(this);
     browser_->setObjectName(QStringLiteral("helpText"));
+    QFont text = browser_->font(); // the desktop's reading size, at the player's zoom
+    text.setPointSizeF(text.pointSizeF() * LayoutZoom());
+    browser_->setFont(text);
     browser_->setOpenExternalLinks(false);
     browser_->setOpenLinks(true);
     browser_->setSource(QUrl(QStringLiteral("qrc") + PagePath(language, topic)));

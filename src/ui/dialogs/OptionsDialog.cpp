@@ -159,7 +159,8 @@ Settings OptionsDialog::ChosenSettings() const {
                     .autoColor = coloringCheck_->isChecked(),
                     .showTime = timerCheck_->isChecked(),
                     .showPossibleWords = possibleWordsCheck_->isChecked(),
-                    .markSymbols = symbolsCheck_->isChecked()};
+                    .markSymbols = symbolsCheck_->isChecked(),
+                    .zoom = settings_.zoom}; // set in the View menu
 }
 
 void OptionsDialog::Apply() {

@@ -24,8 +24,7 @@ constexpr int FrameAllowance = 60; // pixels of a window frame and title bar
 constexpr int TextHeight = 1860;   // the text area as built
 
 QFont SizedFont(double points, bool bold) {
-    QFont font = LayoutFont();
-    font.setPointSizeF(points);
+    QFont font = LayoutFont(points);
     font.setBold(bold);
     return font;
 }

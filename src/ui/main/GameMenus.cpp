@@ -65,6 +65,15 @@ GameMenus::GameMenus(QMainWindow* window)
       edit(window->menuBar()->addMenu(QString())),
       resetToGray(Action(edit, "resetToGrayAction", {Qt::CTRL | Qt::Key_G})),
       saveAnalysis(Action(edit, "saveAnalysisAction", {Qt::CTRL | Qt::Key_Y})),
+      view(window->menuBar()->addMenu(QString())),
+      // Ctrl+= is Ctrl++ without Shift on keyboards where + is shifted, as in web browsers.
+      zoomIn(Action(view, "zoomInAction",
+                    Keys(Qt::CTRL | Qt::Key_Plus, QKeySequence::ZoomIn)
+                        << (Qt::CTRL | Qt::Key_Equal))),
+      zoomOut(Action(view, "zoomOutAction", Keys(Qt::CTRL | Qt::Key_Minus, QKeySequence::ZoomOut))),
+      normalSize(Action(view, "normalSizeAction", {Qt::CTRL | Qt::Key_0})),
+      fullScreen((view->addSeparator(),
+                  Action(view, "fullScreenAction", Keys(Qt::Key_F11, QKeySequence::FullScreen)))),
       help(window->menuBar()->addMenu(QString())),
       // F1 shows the help of where the focus is, as every window's F1 does.
       contents(Action(help, "contentsAction", Keys(Qt::Key_F1, QKeySequence::HelpContents))),
@@ -76,7 +85,9 @@ GameMenus::GameMenus(QMainWindow* window)
       suggestPopupAction(Action(suggestPopup, "suggestPopupAction")) {
     game->setObjectName(QStringLiteral("gameMenu"));
     edit->setObjectName(QStringLiteral("editMenu"));
+    view->setObjectName(QStringLiteral("viewMenu"));
     help->setObjectName(QStringLiteral("helpMenu"));
+    fullScreen->setCheckable(true);
     // The aids' tooltips tell their cost.
     game->setToolTipsVisible(true);
     hintPopup->setToolTipsVisible(true);
@@ -99,6 +110,11 @@ void GameMenus::Translate() {
     edit->setTitle(tr("&Edit"));
     resetToGray->setText(tr("Reset To &Gray"));
     saveAnalysis->setText(tr("Save Anal&ysis"));
+    view->setTitle(tr("&View"));
+    zoomIn->setText(tr("Zoom &In"));
+    zoomOut->setText(tr("Zoom &Out"));
+    normalSize->setText(tr("&Normal Size"));
+    fullScreen->setText(tr("&Full Screen"));
     help->setTitle(tr("&Help"));
     contents->setText(tr("&Contents"));
     about->setText(tr("&About Lexel..."));

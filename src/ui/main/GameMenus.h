@@ -1,6 +1,6 @@
 #pragma once
 
-// The main window's menus: Game, Edit and Help in the menu bar, and the popup menus of the
+// The main window's menus: Game, Edit, View and Help in the menu bar, and the popup menus of the
 // board (a letter's colours, a hint, a suggestion). Each item has a stable object name that
 // tests and shortcuts find.
 
@@ -47,6 +47,11 @@ public:
     QMenu* edit;
     QAction* resetToGray;
     QAction* saveAnalysis;
+    QMenu* view;
+    QAction* zoomIn;
+    QAction* zoomOut;
+    QAction* normalSize;
+    QAction* fullScreen; // checked while the window is shown full screen
     QMenu* help;
     QAction* contents;
     QAction* about;

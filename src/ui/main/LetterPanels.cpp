@@ -21,8 +21,8 @@ QRect PanelPlace(int index) {
     for (int row = 0; row < 5; ++row) {
         if (const char* at = std::strchr(PanelRows[row], letter)) {
             const int column = static_cast<int>(at - PanelRows[row]);
-            return TwipsRect(FirstColumn + ButtonPitch * column, FirstRow + ButtonPitch * row,
-                             ButtonSize, ButtonSize);
+            return {FirstColumn + ButtonPitch * column, FirstRow + ButtonPitch * row, ButtonSize,
+                    ButtonSize};
         }
     }
     return {};
@@ -41,7 +41,7 @@ LetterPanels::LetterPanels(QWidget* client, QObject* parent) : QObject(parent) {
         usedButtons_[At(i)] = new LetterButtonView(Panel::Used, i, used_);
         unusedButtons_[At(i)] = new LetterButtonView(Panel::Unused, i, unused_);
         for (auto* button : {usedButtons_[At(i)], unusedButtons_[At(i)]}) {
-            button->setGeometry(PanelPlace(i));
+            PlaceInTwips(button, PanelPlace(i));
             connect(button, &LetterButtonView::pressed, this,
                     [this, button](Qt::MouseButton mouse, QPoint at) {
                         emit pressed(button->panel(), button->index(), mouse, at);

@@ -8,6 +8,7 @@
 #include "PossibleWordsLine.h"
 #include "SideWindows.h"
 #include "TimerBox.h"
+#include "WindowZoom.h"
 #include "core/settings/Settings.h"
 #include "ui/board/BoardInput.h"
 #include "ui/board/BoardView.h"
@@ -19,7 +20,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QGuiApplication>
-#include <QLayout>
 #include <QMenu>
 #include <QPushButton>
 #include <QTimer>
@@ -36,12 +36,10 @@ MainWindow::MainWindow(const GameServices& services, QWidget* parent)
       model_({services.words, services.records, services.settings, services.boxes, services.random,
               services.clock}) {
     setObjectName(QStringLiteral("MainWindow"));
-    setFont(LayoutFont());
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("client"));
-    client->setFixedSize(Twips(MainClientWidth), Twips(MainClientHeight));
-    setCentralWidget(client);
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    zoom_ = new WindowZoom(*this, *client, services.settings, services.store, services.boxes);
+    setFont(LayoutFont());
     menus_ = std::make_unique<GameMenus>(this);
     commands_ = new CommandBar(client, this);
     CreateBoard(client);
@@ -56,6 +54,7 @@ MainWindow::MainWindow(const GameServices& services, QWidget* parent)
     connect(&model_, &GameModel::gameWon, this, &MainWindow::GameWon);
     Translate();
     DrawBoard();
+    zoom_->Apply();
 }
 
 // The fields lose the focus while the window's children are destroyed; by then the window
@@ -116,6 +115,10 @@ void MainWindow::ConnectCommands() {
     onMenu(m.highScores, &MainWindow::ShowHighScores);
     onMenu(m.review, [this] { SideWindows(services_, this).ShowReview(model_); });
     onMenu(m.exit, &MainWindow::close);
+    onMenu(m.zoomIn, [this] { zoom_->StepIn(); });
+    onMenu(m.zoomOut, [this] { zoom_->StepOut(); });
+    onMenu(m.normalSize, [this] { zoom_->ResetZoom(); });
+    onMenu(m.fullScreen, [this] { zoom_->ToggleFullScreen(); });
     onMenu(m.contents, &MainWindow::ShowHelp);
     onMenu(m.about, &MainWindow::ShowAbout);
     connect(input_, &BoardInput::solutionFocusChanged, this, &MainWindow::UpdateCommands);
@@ -190,6 +193,7 @@ void MainWindow::ShowDisplayOptions() {
     view_->SetSymbols(services_.settings.markSymbols);
     panels_->SetSymbols(services_.settings.markSymbols);
     possibleWords_->setVisible(services_.settings.showPossibleWords);
+    zoom_->SetLayoutHeight(possibleWords_->LayoutHeight());
     if (possibleWords_->isVisible()) {
         possibleWords_->Show(model_.PossibleWordCount());
     }
@@ -279,6 +283,14 @@ void MainWindow::ShowHighScores() {
 
 void MainWindow::ShowAbout() {
     SideWindows(services_, this).ShowAbout([this] { return model_.State().HiddenWord; });
+}
+
+// The menu's tick follows the window into and out of full screen, however it got there.
+void MainWindow::changeEvent(QEvent* event) {
+    if (event->type() == QEvent::WindowStateChange && menus_) {
+        menus_->fullScreen->setChecked(isFullScreen());
+    }
+    QMainWindow::changeEvent(event);
 }
 
 void MainWindow::closeEvent(QCloseEvent* event) {

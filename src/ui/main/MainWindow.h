@@ -31,6 +31,7 @@ class PossibleWordsLine;
 class TimerBox;
 class WordSource;
 class GameRecords;
+class WindowZoom;
 struct Settings;
 
 // What the main window works with; every piece outlives the window.
@@ -64,9 +65,11 @@ public:
     const BoardView& Board() const { return *view_; }
     BoardInput& Input() { return *input_; }
     HelpTopic HelpContext() const { return helpContext_; }
+    WindowZoom& Zoom() { return *zoom_; }
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void CreateBoard(QWidget* client);
@@ -100,6 +103,7 @@ private:
     HelpTopic helpContext_ = HelpTopic::Game;
     bool closing_ = false;
 
+    WindowZoom* zoom_ = nullptr;
     std::unique_ptr<GameMenus> menus_;
     CommandBar* commands_ = nullptr;
     TimerBox* timer_ = nullptr;

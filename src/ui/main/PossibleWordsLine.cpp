@@ -7,8 +7,7 @@
 
 namespace lexel {
 
-PossibleWordsLine::PossibleWordsLine(QWidget* client, QObject* parent)
-    : QObject(parent), client_(client) {
+PossibleWordsLine::PossibleWordsLine(QWidget* client, QObject* parent) : QObject(parent) {
     label_ = PlaceLabel(client, QStringLiteral("possibleWordsLabel"),
                         {120, MainClientHeight, MainClientWidth - 240, PossibleWordsHeight},
                         Qt::AlignLeft | Qt::AlignVCenter);
@@ -27,8 +26,10 @@ void PossibleWordsLine::Show(std::optional<int> count) {
 void PossibleWordsLine::setVisible(bool visible) {
     visible_ = visible;
     label_->setVisible(visible);
-    const int height = MainClientHeight + (visible ? PossibleWordsHeight : 0);
-    client_->setFixedSize(Twips(MainClientWidth), Twips(height));
+}
+
+int PossibleWordsLine::LayoutHeight() const {
+    return MainClientHeight + (visible_ ? PossibleWordsHeight : 0);
 }
 
 } // namespace lexel

@@ -20,9 +20,10 @@ public:
     void Show(std::optional<int> count);
     void setVisible(bool visible);
     bool isVisible() const { return visible_; }
+    // The main window's layout in twips, with the line or without it.
+    int LayoutHeight() const;
 
 private:
-    QWidget* client_;
     QLabel* label_ = nullptr;
     std::optional<int> count_;
     bool visible_ = false;

@@ -87,6 +87,23 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
         languages += std::to_string(static_cast<int>(ReadSettings(store).language));
     }
     EXPECT_EQ(languages, "1200");
+    std::string zooms;
+    for (const char* stored : {"150", "junk", "900", ""}) {
+        store.WriteOption("Zoom", stored);
+        zooms += std::to_string(ReadSettings(store).zoom) + " ";
+    }
+    EXPECT_EQ(zooms, "150 100 300 100 ");
+}
+
+// A file from before the zoom gets its row at 100 %; a saved zoom reads back as saved.
+TEST_F(SettingsStoreTest, TheZoomIsAHundredUntilSavedAndThenReadsAsSaved) {
+    db.Execute("DELETE FROM Options WHERE Name = 'Zoom'");
+    EXPECT_EQ(ReadSettings(store).zoom, 100);
+    EXPECT_EQ(test::StoredOption(db, "Zoom"), "100");
+    Settings saved = DefaultSettings();
+    saved.zoom = 175;
+    SaveSettings(store, saved);
+    EXPECT_EQ(ReadSettings(store), saved);
 }
 
 TEST(NumericValue, ReadsLeadingNumbersLikeStoredText) {

@@ -1,7 +1,8 @@
 // The main window as the player meets it: where the focus goes while typing, which commands are
 // offered, that keys, clicks, menus and the analysis aids reach the game, and that the game's
 // changes, the extras switched on and the symbols on marked letters reach the screen and a screen
-// reader. The rules of a game are tested on the model; the captions with the other windows'.
+// reader, and that the board scales with the window and the zoom. The rules of a game are tested on
+// the model; the captions with the other windows'.
 
 #include "core/rules/BoardGeometry.h"
 #include "support/MainWindowFixture.h"
@@ -11,6 +12,8 @@
 #include "ui/controls/LetterButtonView.h"
 #include "ui/controls/LetterField.h"
 #include "ui/controls/MarkSymbol.h"
+#include "ui/controls/Twips.h"
+#include "ui/main/MainLayout.h"
 
 #include <QClipboard>
 #include <QLabel>
@@ -407,6 +410,40 @@ private slots:
         QVERIFY2(summary.endsWith(QStringLiteral("The guess that cut the most: line 1 (ABC), "
                                                  "leaving 100% of the words before it")),
                  qPrintable(summary));
+    }
+
+    // At 100 % the window's board is the layout at the screen's dpi, to the pixel. A window made
+    // larger draws the whole board larger in its middle, its letters too; the zoom keys size
+    // the window and are kept, and Ctrl+0 gives the 100 % board back exactly.
+    void theBoardScalesWithTheWindowAndTheZoom() {
+        test::MainWindowFixture f("E");
+        auto& w = f.Start();
+        auto* client = Child<QWidget>(w, "client");
+        auto* field = Field(w, FirstField(2));
+        const QRect field100 = field->geometry();
+        const double points100 = field->font().pointSizeF();
+        QCOMPARE(client->size(), QSize(Twips(MainClientWidth, 1.0), Twips(MainClientHeight, 1.0)));
+        QCOMPARE(client->pos(), QPoint(0, 0));
+        QCOMPARE(test::LayoutFault(w), QString());
+
+        w.resize(w.width() * 2 + 100, w.height() * 2);
+        QTRY_VERIFY(client->width() > 2 * Twips(MainClientWidth, 1.0) - 4);
+        const int sideRoom = client->parentWidget()->width() - client->width();
+        QVERIFY(qAbs(client->x() - sideRoom / 2) <= 1 && sideRoom > 50);
+        const double scale = double(client->width()) / Twips(MainClientWidth, 1.0);
+        QVERIFY(qAbs(field->width() - scale * field100.width()) <= 2);
+        QVERIFY(qAbs(field->x() - scale * field100.x()) <= 2);
+        QVERIFY(qAbs(field->font().pointSizeF() - scale * points100) < 0.1);
+        QVERIFY(client->parentWidget()->rect().contains(client->geometry()));
+
+        Child<QAction>(w, "zoomInAction")->trigger();
+        QCOMPARE(f.Stored("Zoom"), std::string("110"));
+        QTRY_COMPARE(client->size(),
+                     QSize(Twips(MainClientWidth, 1.1), Twips(MainClientHeight, 1.1)));
+        Child<QAction>(w, "normalSizeAction")->trigger();
+        QCOMPARE(f.Stored("Zoom"), std::string("100"));
+        QTRY_COMPARE(field->geometry(), field100);
+        QCOMPARE(field->font().pointSizeF(), points100);
     }
 };
 
