@@ -93,52 +93,52 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::CoachView</name>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="22"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="21"/>
         <source>a lucky game.</source>
         <translation>ein glückliches Spiel.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="24"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="23"/>
         <source>an unlucky game.</source>
         <translation>ein unglückliches Spiel.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="28"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="27"/>
         <source>about what was to be expected.</source>
         <translation>etwa so viele wie zu erwarten.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="37"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="36"/>
         <source>The coach cannot read the word lists.</source>
         <translation>Der Trainer kann die Wortlisten nicht lesen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="41"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="40"/>
         <source>The coach is weighing every word…</source>
         <translation>Der Trainer wägt jedes Wort ab …</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="56"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="55"/>
         <source>The coach has no line to weigh.</source>
         <translation>Der Trainer hat keine Zeile abzuwägen.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="58"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="57"/>
         <source>The coach&apos;s best guess for each line:</source>
         <translation>Der beste Rateversuch jeder Zeile laut Trainer:</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="59"/>
         <source>Line %1 (%2): left %3 of %4, %5 on average; best %6: %7 on average</source>
         <translation>Zeile %1 (%2): ließ %3 von %4, im Mittel %5; am besten %6: im Mittel %7</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="70"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="69"/>
         <source>Your guess was as good as the best on %1 of %2 lines.</source>
         <translation>Ihr Rateversuch war in %1 von %2 Zeilen so gut wie der beste.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/CoachView.cpp" line="73"/>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="72"/>
         <source>Your guesses left %1 words where %2 were to be expected: %3</source>
         <translation>Ihre Rateversuche ließen %1 Wörter, erwartet waren %2: %3</translation>
     </message>
@@ -745,71 +745,77 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>The guess that cut the most: line %1 (%2), leaving %3 of the words before it</source>
         <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2); er ließ %3 der Wörter übrig, die vor ihm möglich waren</translation>
     </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewNumbers.cpp" line="8"/>
+        <source>en</source>
+        <comment>the language whose way of writing numbers the review uses</comment>
+        <translation>de</translation>
+    </message>
 </context>
 <context>
     <name>lexel::ScorePartsView</name>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="36"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="37"/>
         <source>The score as the sum of its parts:</source>
         <translation>Die Punkte als Summe ihrer Teile:</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="47"/>
         <source>Score</source>
         <translation>Punkte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="56"/>
         <source>Dots</source>
         <translation>Punkte der Zeilen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="57"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="58"/>
         <source>Level</source>
         <translation>Spielstufe</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="59"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="60"/>
         <source>Won game</source>
         <translation>Gewonnenes Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="61"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="62"/>
         <source>Clean play (no hint, no non-word)</source>
         <translation>Sauberes Spiel (kein Tipp, kein ungültiges Wort)</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="63"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="64"/>
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="65"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="66"/>
         <source>Early solve</source>
         <translation>Vorzeitige Lösung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="67"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="68"/>
         <source>Hints</source>
         <translation>Tipps</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="69"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="70"/>
         <source>Suggestion units</source>
         <translation>Einheiten für Wortvorschläge</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="71"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="72"/>
         <source>Wrong solutions</source>
         <translation>Falsche Lösungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="73"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="74"/>
         <source>Accepted non-words</source>
         <translation>Angenommene ungültige Wörter</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="75"/>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="76"/>
         <source>Limit (0 to %1)</source>
         <translation>Grenze (0 bis %1)</translation>
     </message>

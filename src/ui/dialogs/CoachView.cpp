@@ -1,9 +1,8 @@
 #include "CoachView.h"
 
 #include "CoachRunner.h"
+#include "ReviewNumbers.h"
 #include "core/store/AsciiCase.h"
-
-#include <QLocale>
 
 namespace lexel {
 namespace {
@@ -13,7 +12,7 @@ QString Capitals(const std::string& word) {
 }
 
 QString Average(double words) {
-    return QLocale().toString(words, 'f', 1);
+    return ReviewLocale().toString(words, 'f', 1);
 }
 
 QString LuckText(Luck luck) {

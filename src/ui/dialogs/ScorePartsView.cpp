@@ -1,8 +1,9 @@
 #include "ScorePartsView.h"
 
+#include "ReviewNumbers.h"
+
 #include <QGridLayout>
 #include <QLabel>
-#include <QLocale>
 
 namespace lexel {
 namespace {
@@ -17,7 +18,7 @@ QLabel* AddRow(QGridLayout* grid, const QString& name, const QString& key, Score
     const int row = grid->rowCount();
     auto* label = new QLabel(name);
     label->setTextFormat(Qt::PlainText);
-    auto* value = new QLabel(QLocale().toString(static_cast<qlonglong>(points)));
+    auto* value = new QLabel(ReviewLocale().toString(static_cast<qlonglong>(points)));
     value->setObjectName(QStringLiteral("score") + key);
     value->setTextFormat(Qt::PlainText);
     value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
@@ -72,7 +73,7 @@ QString ScorePartsView::PartName(ScorePart part) {
     case ScorePart::NonWords:
         return tr("Accepted non-words");
     case ScorePart::Limit:
-        return tr("Limit (0 to %1)").arg(QLocale().toString(static_cast<qlonglong>(MaxScore)));
+        return tr("Limit (0 to %1)").arg(ReviewLocale().toString(static_cast<qlonglong>(MaxScore)));
     }
     return {};
 }

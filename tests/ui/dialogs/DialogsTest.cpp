@@ -12,6 +12,7 @@
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/QuotationWindow.h"
 #include "ui/dialogs/ReviewDialog.h"
+#include "ui/dialogs/ReviewNumbers.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/main/Startup.h"
 
@@ -106,8 +107,9 @@ private slots:
                 QSignalSpy filled(Child<CoachView>(window, "reviewCoach"), &CoachView::finished);
                 Show(window);
                 QTRY_COMPARE_WITH_TIMEOUT(filled.count(), 1, 5000);
-                QCOMPARE(Text(window, "scoreTotal"), QLocale().toString(ComputeScore(win)));
-                QCOMPARE(Text(window, "scoreEarlySolve"), QLocale().toString(90000));
+                QCOMPARE(Text(window, "scoreTotal"), ReviewLocale().toString(ComputeScore(win)));
+                QCOMPARE(Text(window, "scoreEarlySolve"),
+                         QString::fromLatin1(language == "E" ? "90,000" : "90.000"));
                 QVERIFY(window.findChild<QLabel*>("scoreLimit") == nullptr);
                 const auto coach = Text(window, "reviewCoach");
                 QVERIFY2(coach.contains(QStringLiteral(" (ABC): ")) &&
