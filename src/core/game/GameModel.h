@@ -126,6 +126,11 @@ public:
     std::optional<int> PossibleWordCount() { return possible_.Count(board_); }
     // How each evaluated line of the last game that ended narrowed those words down.
     std::vector<LineCut> PossibleWordCuts() { return possible_.EndedCuts(); }
+    // The last game that ended, for the coach: its lines, what was known before each and the
+    // words a line may hold; none when a word list cannot be read.
+    std::optional<CoachGame> EndedCoachGame();
+    // What the score of the last game that ended was made of, when it was won.
+    const std::optional<ScoreInput>& EndedWin() const { return endedWin_; }
 
 signals:
     void boardChanged();
@@ -152,6 +157,7 @@ private:
     void StartClock();
     void StopGame();
     void ShowSolution();
+    ScoreInput ScoreInputNow() const;
 
     GameModelServices services_;
     GameState game_;
@@ -159,6 +165,7 @@ private:
     LetterMarking marking_;
     GameTimer timer_;
     StillPossible possible_;
+    std::optional<ScoreInput> endedWin_;
 };
 
 } // namespace lexel

@@ -25,12 +25,16 @@ Evidence EvidenceOf(const Board& board) {
 }
 
 void StillPossible::NewGame(Level level, bool only) {
-    game_ = {level, only, {}, {}};
+    game_ = {level, only, {}, {}, {}, {}};
     lastCount_.reset();
 }
 
 void StillPossible::Refuse(int line, const std::string& word) {
     game_.refused.push_back({line, word});
+}
+
+void StillPossible::LineEvaluating(const Board& board) {
+    game_.knownBefore.push_back(EvidenceOf(board).known);
 }
 
 const std::vector<std::string>* StillPossible::Words(Level level, bool only) {
@@ -68,6 +72,12 @@ void StillPossible::GameEnded(const Board& board) {
     ended_->lines = EvidenceOf(board).lines;
 }
 
+void StillPossible::EndedWordWas(const std::string& word) {
+    if (ended_) {
+        ended_->word = word;
+    }
+}
+
 std::vector<LineCut> StillPossible::EndedCuts() {
     if (!ended_) {
         return {};
@@ -75,6 +85,23 @@ std::vector<LineCut> StillPossible::EndedCuts() {
     const auto* words = Words(ended_->level, ended_->only);
     return words == nullptr ? std::vector<LineCut>{}
                             : CutsByLine(*words, ended_->lines, ended_->refused);
+}
+
+// A letter the player fixed by Save Analysis that is not the hidden word's was never known.
+std::optional<CoachGame> StillPossible::EndedCoachGame() {
+    const auto* words = ended_ ? Words(ended_->level, ended_->only) : nullptr;
+    if (words == nullptr) {
+        return std::nullopt;
+    }
+    CoachGame coach{*words, {}, ended_->lines, ended_->knownBefore, ended_->refused};
+    for (auto& known : coach.knownBefore) {
+        for (std::size_t i = 0; i < known.size(); ++i) {
+            if (i < ended_->word.size() && known[i] != ended_->word[i]) {
+                known[i] = 0;
+            }
+        }
+    }
+    return coach;
 }
 
 } // namespace lexel

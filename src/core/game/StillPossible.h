@@ -5,6 +5,7 @@
 
 #include "Board.h"
 #include "core/base/Level.h"
+#include "core/rules/Coach.h"
 #include "core/rules/PossibleWords.h"
 
 #include <optional>
@@ -29,16 +30,24 @@ public:
 
     // `word` (lower case) was proposed as the solution while `line` was edited, and refused.
     void Refuse(int line, const std::string& word);
+    // The line being edited is about to be evaluated on `board`: the letters fixed by then are
+    // what the coach may assume before it.
+    void LineEvaluating(const Board& board);
     // How many words fit the board and the refused solutions; none when the word list cannot
     // be read.
     std::optional<int> Count(const Board& board);
 
     // The game ended with `board`: it is kept for the review, whatever game comes next.
     void GameEnded(const Board& board);
+    // The hidden word of the game that just ended, lower case.
+    void EndedWordWas(const std::string& word);
     bool HasEndedGame() const { return ended_.has_value(); }
     // How each evaluated line of the last game that ended narrowed the words down; empty when
     // the list cannot be read.
     std::vector<LineCut> EndedCuts();
+    // The last game that ended for the coach, without the words a line may hold; none when
+    // the list cannot be read.
+    std::optional<CoachGame> EndedCoachGame();
 
 private:
     // The words of `level`; read the first time they are needed, so a game nobody asks about
@@ -50,6 +59,8 @@ private:
         bool only = false;
         std::vector<ShownLine> lines;
         std::vector<RefusedWord> refused;
+        std::vector<KnownLetters> knownBefore; // per evaluated line
+        std::string word;                      // told at the end
     };
 
     WordSource& store_;

@@ -1,9 +1,12 @@
 #include "ReviewDialog.h"
 
+#include "CoachView.h"
 #include "PossibleWordsChart.h"
+#include "ScorePartsView.h"
 #include "core/base/AsciiCase.h"
 #include "ui/controls/Controls.h"
 
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
@@ -23,7 +26,9 @@ QString Share(const LineCut& cut) {
 
 } // namespace
 
-ReviewDialog::ReviewDialog(std::vector<LineCut> cuts, QWidget* parent) : QDialog(parent) {
+ReviewDialog::ReviewDialog(std::vector<LineCut> cuts, const std::optional<ScoreInput>& win,
+                           std::optional<CoachGame> coach, QWidget* parent)
+    : QDialog(parent) {
     setObjectName(QStringLiteral("ReviewDialog"));
     setFont(LayoutFont());
     setWindowTitle(tr("Morvane Lexel Review"));
@@ -34,7 +39,19 @@ ReviewDialog::ReviewDialog(std::vector<LineCut> cuts, QWidget* parent) : QDialog
     if (!cuts.empty()) {
         layout->addWidget(new PossibleWordsChart(std::move(cuts), this));
     }
-    layout->addWidget(summary);
+    // Side by side, so the window stays lower than a small screen.
+    auto* columns = new QHBoxLayout;
+    auto* left = new QVBoxLayout;
+    left->addWidget(summary);
+    if (win) {
+        left->addSpacing(summary->fontMetrics().height());
+        left->addWidget(new ScorePartsView(*win, this));
+    }
+    left->addStretch();
+    columns->addLayout(left);
+    columns->addSpacing(2 * summary->fontMetrics().height());
+    columns->addWidget(new CoachView(std::move(coach), this), 0, Qt::AlignTop);
+    layout->addLayout(columns);
     auto* close = new QPushButton(tr("&Close"), this);
     close->setObjectName(QStringLiteral("closeButton"));
     close->setDefault(true);

@@ -49,7 +49,8 @@ void SideWindows::ShowQuotation() {
 }
 
 void SideWindows::ShowReview(GameModel& model) {
-    ReviewDialog window(model.PossibleWordCuts(), parent_);
+    ReviewDialog window(model.PossibleWordCuts(), model.EndedWin(), model.EndedCoachGame(),
+                        parent_);
     window.exec();
 }
 

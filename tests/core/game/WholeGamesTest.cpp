@@ -3,6 +3,7 @@
 // come out.
 
 #include "PlayedGame.h"
+#include "core/rules/ScoreParts.h"
 
 #include <gtest/gtest.h>
 
@@ -115,6 +116,13 @@ TEST(GameModel, WholeGames) {
         EXPECT_EQ(game.Counters(), expected.counters);
         EXPECT_EQ(game.model.State().outcome, expected.outcome);
         EXPECT_EQ(HistoryOf(game.records), expected.history);
+        // No game here reaches a limit, so the parts alone must add up to the score.
+        const auto& win = game.model.EndedWin();
+        EXPECT_EQ(win.has_value(), expected.outcome == Outcome::Won);
+        if (win) {
+            EXPECT_EQ(PointsOf(ScoreParts(*win), ScorePart::Limit), 0);
+            EXPECT_EQ(SumOf(ScoreParts(*win)), game.model.ComputeScore());
+        }
     }
 }
 

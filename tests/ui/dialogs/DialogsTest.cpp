@@ -6,9 +6,12 @@
 #include "support/WindowFixture.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/CoachView.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsDialog.h"
 #include "ui/dialogs/QuotationWindow.h"
+#include "ui/dialogs/ReviewDialog.h"
+#include "ui/dialogs/ReviewNumbers.h"
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/main/Startup.h"
 
@@ -54,12 +57,65 @@ struct Anagrams : test::WindowFixture {
     AnagramWindow window;
 };
 
+// A game for the coach over `count` made-up words of a five-letter alphabet, with every word of
+// three letters to weigh on line 1; garden and bobbin first.
+CoachGame MadeUpGame(int count) {
+    CoachGame game;
+    game.words = {"garden", "bobbin"};
+    for (int i = 0; static_cast<int>(game.words.size()) < count; ++i) {
+        std::string word;
+        for (int k = i, n = 0; n < 6; ++n, k /= 5) {
+            word += "aeinr"[k % 5];
+        }
+        game.words.push_back(word);
+    }
+    game.guesses[0] = {"abc", "pan", "ten"};
+    for (int i = 0; count > 2 && i < 26 * 26 * 26; ++i) {
+        game.guesses[0].push_back(
+            {char('a' + i / 676), char('a' + i / 26 % 26), char('a' + i % 26)});
+    }
+    game.lines = {{0, "abc", {0, 1}}};
+    game.knownBefore.assign(1, KnownLetters{});
+    return game;
+}
+
 } // namespace
 
 class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
+    // After a win the review adds up the score's parts; the coach fills in later, and closing
+    // the review while it works stops it.
+    void theReviewAddsUpTheScoreAndFillsInTheCoach() {
+        for (const std::string language : {"E", "D"}) {
+            test::WindowFixture f(language);
+            const ScoreInput win{.lines = {{{0, 1}}},
+                                 .solvedEarly = true,
+                                 .currentLine = 1,
+                                 .hintCount = 1,
+                                 .elapsedSeconds = 90};
+            {
+                ReviewDialog window({}, win, MadeUpGame(2), nullptr);
+                QSignalSpy filled(Child<CoachView>(window, "reviewCoach"), &CoachView::finished);
+                Show(window);
+                QTRY_COMPARE_WITH_TIMEOUT(filled.count(), 1, 5000);
+                QCOMPARE(Text(window, "scoreTotal"), ReviewLocale().toString(ComputeScore(win)));
+                QCOMPARE(Text(window, "scoreEarlySolve"),
+                         QString::fromLatin1(language == "E" ? "90,000" : "90.000"));
+                QVERIFY(window.findChild<QLabel*>("scoreLimit") == nullptr);
+                const auto coach = Text(window, "reviewCoach");
+                QVERIFY2(coach.contains(QStringLiteral(" (ABC): ")) &&
+                             coach.contains(QStringLiteral(" PAN: ")),
+                         qPrintable(coach));
+            }
+            ReviewDialog window({}, std::nullopt, MadeUpGame(3000), nullptr);
+            Show(window);
+            QVERIFY(window.findChild<QWidget*>("scoreParts") == nullptr);
+            QVERIFY(!Child<CoachView>(window, "reviewCoach")->IsDone());
+        } // closed while the coach weighs 17576 guesses against 3000 words
+    }
+
     // The code, typed as a player would on the button (it has the focus), shows the hidden word:
     // in capitals only, each code afresh; a wrong key blocks it until Backspace. The keys
     // still reach the box, so Esc closes it.
