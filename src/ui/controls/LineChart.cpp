@@ -83,7 +83,8 @@ void LineChart::paintEvent(QPaintEvent*) {
     }
     const int plotHeight = height() - 3 * line - line / 2 - 2;
     const auto ticks = AxisTicks(largest, std::max(1, plotHeight / (LinesPerTick * line)));
-    const QRect plot = PaintAxes(painter, line, ticks);
+    // Without a value above 0 the axis bears only its 0.
+    const QRect plot = PaintAxes(painter, line, largest > 0 ? ticks : decltype(ticks){0});
     PaintSeries(painter, plot, ticks.back());
 }
 

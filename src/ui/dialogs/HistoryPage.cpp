@@ -29,8 +29,8 @@ HistoryPage::HistoryPage(GameHistory& history, QWidget* parent) : QWidget(parent
 }
 
 void HistoryPage::ShowStreaks(const Streaks& streaks) {
-    currentStreak_->setText(tr("Current winning streak: %1").arg(streaks.current));
-    bestStreak_->setText(tr("Best winning streak: %1").arg(streaks.best));
+    currentStreak_->setText(tr("Current winning streak: %1").arg(Chart::Grouped(streaks.current)));
+    bestStreak_->setText(tr("Best winning streak: %1").arg(Chart::Grouped(streaks.best)));
 }
 
 // The wins ahead of time are also counted in the bars of their lines, so they stand apart in a
