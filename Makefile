@@ -59,6 +59,7 @@ bench: setup
 	cmake -S . -B $(RELEASE) -DCMAKE_BUILD_TYPE=Release
 	cmake --build $(RELEASE) -j $(JOBS)
 	cd $(RELEASE) && ./bench/lexel-bench
+	cd $(RELEASE) && ./bench/lexel-history-bench
 	bench/startup-time $(RELEASE)
 
 format:

@@ -91,6 +91,15 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
     </message>
 </context>
 <context>
+    <name>lexel::Chart</name>
+    <message>
+        <location filename="../src/ui/controls/Chart.cpp" line="31" />
+        <source>en</source>
+        <extracomment>The language whose digit grouping the charts use: en or de</extracomment>
+        <translation>de</translation>
+    </message>
+</context>
+<context>
     <name>lexel::CoachView</name>
     <message>
         <location filename="../src/ui/dialogs/CoachView.cpp" line="21" />
@@ -453,79 +462,79 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::HistoryPage</name>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="32" />
         <source>Current winning streak: %1</source>
         <translation>Aktuelle Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="31" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="33" />
         <source>Best winning streak: %1</source>
         <translation>Längste Siegesserie: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="41" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44" />
         <source>line %1: %2</source>
         <translation>Zeile %1: %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="44" />
-        <source>early</source>
-        <extracomment>The bar of games won through the solution line before line 9</extracomment>
-        <translation>vorzeitig</translation>
-    </message>
-    <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="45" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46" />
         <source>won ahead of time: %1</source>
         <translation>vorzeitig gewonnen: %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="46" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="48" />
+        <source>Of these, won ahead of time: %1</source>
+        <extracomment>Under the chart of games won by line; these games are counted in its bars too</extracomment>
+        <translation>Davon vorzeitig gewonnen: %1</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="49" />
         <source>Games won by line</source>
         <translation>Gewonnene Spiele nach Zeile</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="55" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58" />
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="56" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="59" />
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="57" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="60" />
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="58" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="61" />
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="68" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="73" />
         <source>%1: no games</source>
         <translation>%1: keine Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="72" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="77" />
         <source>Score of the last %1 games</source>
         <translation>Punkte der letzten %1 Spiele</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="80" />
         <source>earlier</source>
         <extracomment>Under the two ends of the score chart's axis of games</extracomment>
         <translation>früher</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="75" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="80" />
         <source>latest</source>
         <translation>zuletzt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="79" />
+        <location filename="../src/ui/dialogs/HistoryPage.cpp" line="84" />
         <source>Oldest first. %1</source>
         <translation>Älteste Spiele zuerst. %1</translation>
     </message>

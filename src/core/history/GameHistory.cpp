@@ -102,27 +102,11 @@ std::vector<HistoryRow> GameHistory::Rows() {
 }
 
 LineWins GameHistory::WinsByLine() {
-    LineWins wins;
-    auto select = db_.Prepare("SELECT Line, COUNT(*) FROM GameHistory WHERE Outcome = ? "
-                              "AND Line BETWEEN 1 AND ? GROUP BY Line");
-    select.Bind(1, OutcomeName(Outcome::Won)).Bind(2, LineCount);
-    while (select.Step()) {
-        const auto line = select.Int(0);
-        wins.lines[static_cast<std::size_t>(line - 1)] = select.Int(1);
-        wins.early += line < LineCount ? select.Int(1) : 0;
-    }
-    return wins;
+    return Totals().wins;
 }
 
 Streaks GameHistory::WinningStreaks() {
-    Streaks streaks;
-    auto select = db_.Prepare("SELECT Outcome = ? FROM GameHistory ORDER BY Id");
-    select.Bind(1, OutcomeName(Outcome::Won));
-    while (select.Step()) {
-        streaks.current = select.Int(0) != 0 ? streaks.current + 1 : 0;
-        streaks.best = std::max(streaks.best, streaks.current);
-    }
-    return streaks;
+    return Totals().streaks;
 }
 
 std::vector<Score> GameHistory::RecentScores(Level level) {

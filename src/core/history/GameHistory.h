@@ -31,6 +31,14 @@ struct Streaks {
     bool operator==(const Streaks&) const = default;
 };
 
+// What the statistics window shows of the whole history, read together because the streaks
+// are checked against the count of won games.
+struct HistoryTotals {
+    LineWins wins;
+    Streaks streaks;
+    bool operator==(const HistoryTotals&) const = default;
+};
+
 // How many games per level the score chart shows.
 inline constexpr int RecentGames = 50;
 
@@ -58,9 +66,14 @@ public:
     Streaks WinningStreaks();
     // The scores of the last RecentGames games at `level`, oldest first.
     std::vector<Score> RecentScores(Level level);
+    // The wins by line and the streaks, aggregated by the database over its indexes
+    // (HistoryTotals.cpp), so that a long history opens as fast as a short one.
+    HistoryTotals Totals();
 
 private:
     sql::Statement Write(std::string_view sql, const HistoryRow& row);
+    std::array<std::int64_t, LineCount + 1> WonByLine();
+    Streaks StreaksByScan();
 
     sql::Database& db_;
 };

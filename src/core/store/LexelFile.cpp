@@ -115,7 +115,10 @@ sql::Database OpenLexelFile(const std::filesystem::path& file) {
     const bool journalBefore = IsPresent(journal);
     try {
         auto db = OpenKeyed(file, sql::Database::Mode::OpenExisting);
-        db.Execute("PRAGMA locking_mode = EXCLUSIVE; PRAGMA journal_mode = DELETE;");
+        // A page cache large enough for the history's indexes: the statistics window then
+        // decrypts their pages once per run, not at every opening. It grows only as used.
+        db.Execute("PRAGMA locking_mode = EXCLUSIVE; PRAGMA journal_mode = DELETE; "
+                   "PRAGMA cache_size = -65536;");
         if (db.IsReadOnly()) {
             throw sql::Error(0, "attempt to write a readonly database");
         }

@@ -59,16 +59,23 @@ CREATE TABLE IF NOT EXISTS DailyResults (
     PRIMARY KEY (DailyDate, Level));
 )sql";
 
+// What the statistics window asks of the history: wins by outcome and line, the recent games of
+// a level. Both end in the row's id, so the window reads index entries, in the games' order.
+constexpr std::string_view HistoryIndexes = R"sql(
+CREATE INDEX IF NOT EXISTS GameHistory_Outcome ON GameHistory (Outcome, Line);
+CREATE INDEX IF NOT EXISTS GameHistory_Level ON GameHistory (Level);
+)sql";
+
 constexpr std::string_view HistoryProbe =
     "SELECT Id, FinishedAt, Level, Word, Line, Outcome, Seconds, Score, Hints, SuggestionUnits, "
     "Daily, DailyDate FROM GameHistory";
 constexpr std::string_view DailyProbe =
     "SELECT DailyDate, Level, Outcome, Line, Score, Dots FROM DailyResults";
 
-bool Missing(sql::Database& db, std::string_view table) {
-    auto query = db.Prepare("SELECT NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type = 'table' "
+bool Missing(sql::Database& db, std::string_view name, std::string_view type = "table") {
+    auto query = db.Prepare("SELECT NOT EXISTS (SELECT 1 FROM sqlite_master WHERE type = ? "
                             "AND name = ?)");
-    query.Bind(1, table);
+    query.Bind(1, type).Bind(2, name);
     return query.Step() && query.Int(0) != 0;
 }
 
@@ -116,6 +123,10 @@ bool AddHistoryTables(sql::Database& db) {
     }
     if (Missing(db, "DailyResults")) {
         db.Execute(DailyTable);
+        added = true;
+    }
+    if (Missing(db, "GameHistory_Outcome", "index") || Missing(db, "GameHistory_Level", "index")) {
+        db.Execute(HistoryIndexes);
         added = true;
     }
     db.Prepare(HistoryProbe);

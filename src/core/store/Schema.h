@@ -8,8 +8,9 @@ namespace lexel {
 void CreateSchema(sql::Database& db);
 
 // Brings the game history of a file made before it up to date: the history table, its
-// DailyDate column and the table of the day's results, each added when missing; then checks
-// their columns (throwing sql::Error like CheckSchema). True when it added anything.
+// DailyDate column, the table of the day's results and the history's indexes, each added when
+// missing; then checks their columns (throwing sql::Error like CheckSchema). True when it added
+// anything.
 bool AddHistoryTables(sql::Database& db);
 
 // Throws sql::Error with the engine's message ("no such table: w6s", "no such column: Alpha")

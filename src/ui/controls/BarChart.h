@@ -2,9 +2,9 @@
 
 // A bar chart drawn by the program in the palette's colours, so it stays crisp at any scale
 // and readable on a dark desktop: a title, then one bar per value with the value above it and
-// its label below, all on one scale from 0. A bar set apart (a total of others, say) stands
-// after a gap, outlined and lighter. A screen reader meets it as one chart, described by
-// whoever fills it.
+// its label below, all on one scale from 0. A value wider than its bar's slot is written
+// smaller rather than cut. A screen reader meets it as one chart, described by whoever fills
+// it.
 
 #include "Chart.h"
 
@@ -21,7 +21,6 @@ public:
     struct Bar {
         QString label;
         qint64 value = 0;
-        bool apart = false;
     };
 
     explicit BarChart(QWidget* parent = nullptr);
@@ -32,7 +31,8 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
-    void PaintBar(QPainter& painter, const Bar& bar, const QRect& column, int slot);
+    QFont ValueFont(int slot) const;
+    void PaintBar(QPainter& painter, const Bar& bar, const QRect& column, const QFont& valueFont);
 
     std::vector<Bar> bars_;
 };

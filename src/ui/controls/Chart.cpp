@@ -1,6 +1,7 @@
 #include "Chart.h"
 
 #include <QAccessibleWidget>
+#include <QLocale>
 #include <QPainter>
 
 namespace lexel {
@@ -23,6 +24,11 @@ Chart::Chart(QWidget* parent) : QWidget(parent) {
 void Chart::SetTitle(const QString& title) {
     title_ = title;
     update();
+}
+
+QString Chart::Grouped(qint64 value) {
+    //: The language whose digit grouping the charts use: en or de
+    return QLocale(tr("en")).toString(value);
 }
 
 int Chart::PaintTitle(QPainter& painter) const {

@@ -18,6 +18,10 @@ public:
     explicit Chart(QWidget* parent = nullptr);
     void SetTitle(const QString& title);
 
+    // `value` with its digits grouped as the interface language writes them: 111,111 or
+    // 111.111.
+    static QString Grouped(qint64 value);
+
 protected:
     // Paints the title, if any, in the top line; returns the height it took.
     int PaintTitle(QPainter& painter) const;

@@ -7,6 +7,7 @@
 
 #include <QLabel>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 
 namespace lexel {
@@ -17,22 +18,24 @@ HistoryPage::HistoryPage(GameHistory& history, QWidget* parent) : QWidget(parent
     currentStreak_ =
         PlaceLabel(this, QStringLiteral("currentStreakLine"), {120, 120, 3780, 255}, left);
     bestStreak_ = PlaceLabel(this, QStringLiteral("bestStreakLine"), {120, 375, 3780, 255}, left);
-    winsByLine_ = Place<BarChart>(this, QStringLiteral("winsByLineChart"), {120, 690, 3780, 1320});
+    winsByLine_ = Place<BarChart>(this, QStringLiteral("winsByLineChart"), {120, 660, 3780, 1200});
+    earlyWins_ = PlaceLabel(this, QStringLiteral("earlyWinsLine"), {120, 1860, 3780, 240}, left);
     recentScores_ =
-        Place<LineChart>(this, QStringLiteral("recentScoresChart"), {120, 2070, 4920, 1740});
-    ShowStreaks(history);
-    ShowWinsByLine(history);
+        Place<LineChart>(this, QStringLiteral("recentScoresChart"), {120, 2130, 4920, 1680});
+    const auto totals = history.Totals();
+    ShowStreaks(totals.streaks);
+    ShowWinsByLine(totals.wins);
     ShowRecentScores(history);
 }
 
-void HistoryPage::ShowStreaks(GameHistory& history) {
-    const auto streaks = history.WinningStreaks();
-    currentStreak_->setText(tr("Current winning streak: %1").arg(streaks.current));
-    bestStreak_->setText(tr("Best winning streak: %1").arg(streaks.best));
+void HistoryPage::ShowStreaks(const Streaks& streaks) {
+    currentStreak_->setText(tr("Current winning streak: %1").arg(Chart::Grouped(streaks.current)));
+    bestStreak_->setText(tr("Best winning streak: %1").arg(Chart::Grouped(streaks.best)));
 }
 
-void HistoryPage::ShowWinsByLine(GameHistory& history) {
-    const auto wins = history.WinsByLine();
+// The wins ahead of time are also counted in the bars of their lines, so they stand apart in a
+// line of text under the chart, not as a bar on its scale.
+void HistoryPage::ShowWinsByLine(const LineWins& wins) {
     std::vector<BarChart::Bar> bars;
     QStringList spoken;
     for (int line = 1; line <= static_cast<int>(wins.lines.size()); ++line) {
@@ -40,9 +43,9 @@ void HistoryPage::ShowWinsByLine(GameHistory& history) {
         bars.push_back({QString::number(line), count});
         spoken << tr("line %1: %2").arg(line).arg(count);
     }
-    //: The bar of games won through the solution line before line 9
-    bars.push_back({tr("early"), wins.early, true});
     spoken << tr("won ahead of time: %1").arg(wins.early);
+    //: Under the chart of games won by line; these games are counted in its bars too
+    earlyWins_->setText(tr("Of these, won ahead of time: %1").arg(Chart::Grouped(wins.early)));
     const QString title = tr("Games won by line");
     winsByLine_->SetTitle(title);
     winsByLine_->SetBars(std::move(bars));
@@ -58,8 +61,10 @@ void HistoryPage::ShowRecentScores(GameHistory& history) {
                                                 {Level::Guru, tr("Guru")}};
     std::vector<LineChart::Series> series;
     QStringList spoken;
+    int places = 1; // the axis spans the games of the level played most
     for (const auto& [level, name] : levels) {
         const auto scores = history.RecentScores(level);
+        places = std::max(places, static_cast<int>(scores.size()));
         QStringList texts;
         for (const auto score : scores) {
             texts << QString::number(score);
@@ -72,7 +77,7 @@ void HistoryPage::ShowRecentScores(GameHistory& history) {
     const QString title = tr("Score of the last %1 games").arg(RecentGames);
     recentScores_->SetTitle(title);
     //: Under the two ends of the score chart's axis of games
-    recentScores_->SetAxis(RecentGames, tr("earlier"), tr("latest"));
+    recentScores_->SetAxis(places, tr("earlier"), tr("latest"));
     recentScores_->SetSeries(std::move(series));
     recentScores_->setAccessibleName(title);
     recentScores_->setAccessibleDescription(

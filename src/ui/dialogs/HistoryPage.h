@@ -1,8 +1,8 @@
 #pragma once
 
 // The statistics window's History page: the current and the best winning streak, a chart of
-// the games won by line and one of the scores of the last games at each level, as the game
-// history holds them when the window opens.
+// the games won by line with the wins ahead of time under it, and one of the scores of the last
+// games at each level, as the game history holds them when the window opens.
 
 #include <QWidget>
 
@@ -13,6 +13,8 @@ namespace lexel {
 class BarChart;
 class GameHistory;
 class LineChart;
+struct LineWins;
+struct Streaks;
 
 class HistoryPage : public QWidget {
     Q_OBJECT
@@ -21,13 +23,14 @@ public:
     explicit HistoryPage(GameHistory& history, QWidget* parent = nullptr);
 
 private:
-    void ShowStreaks(GameHistory& history);
-    void ShowWinsByLine(GameHistory& history);
+    void ShowStreaks(const Streaks& streaks);
+    void ShowWinsByLine(const LineWins& wins);
     void ShowRecentScores(GameHistory& history);
 
     QLabel* currentStreak_ = nullptr;
     QLabel* bestStreak_ = nullptr;
     BarChart* winsByLine_ = nullptr;
+    QLabel* earlyWins_ = nullptr;
     LineChart* recentScores_ = nullptr;
 };
 

@@ -44,6 +44,52 @@ TEST(GameHistory, StreaksAndWinsByLine) {
     }
 }
 
+// The totals the database aggregates over its indexes are those a count over the rows gives,
+// also where the ids have a gap: a reset during a game, whose row is then written back.
+TEST(GameHistory, TotalsAsTheRowsCountThem) {
+    // The games before a reset (which keeps the newest row when asked), the id a running
+    // game's row is written back at after it (0: none), and the games after.
+    const std::tuple<const char*, const char*, bool, std::int64_t, const char*> cases[] = {
+        {"in one run", "", false, 0, "3 L 9 9 1 G 2 2 2 L 5"},
+        {"after a reset keeping the newest", "9 9 9 L 4 4", true, 0, "4 9 G 7"},
+        {"a game written back beyond a gap", "9 9 9 9 9 9 G", true, 40, "9 9 L 9"},
+        {"a game written back into an emptied history", "9 9 G", false, 40, "9 9 G 9 9"},
+    };
+    for (const auto& [name, before, keepNewest, writtenBack, after] : cases) {
+        SCOPED_TRACE(name);
+        test::TempDir dir;
+        auto db = test::OpenSampleFile(dir / "Lexel.lxl");
+        GameHistory history(db);
+        const auto add = [&](const char* games) {
+            std::istringstream in(games);
+            for (std::string game; in >> game;) {
+                const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
+                history.Add(
+                    Garden(won ? game[0] - '0' : 9,
+                           won ? Outcome::Won : (game == "L" ? Outcome::Lost : Outcome::GivenUp),
+                           60, 1000));
+            }
+        };
+        add(before);
+        history.Clear(keepNewest);
+        if (writtenBack != 0) {
+            history.Put(writtenBack, Garden(3, Outcome::Won, 60, 1000));
+        }
+        add(after);
+        HistoryTotals counted;
+        for (const auto& row : history.Rows()) {
+            const bool won = row.outcome == Outcome::Won;
+            counted.streaks.current = won ? counted.streaks.current + 1 : 0;
+            counted.streaks.best = std::max(counted.streaks.best, counted.streaks.current);
+            if (won) {
+                ++counted.wins.lines[static_cast<std::size_t>(row.line - 1)];
+                counted.wins.early += row.line < LineCount ? 1 : 0;
+            }
+        }
+        EXPECT_EQ(history.Totals(), counted);
+    }
+}
+
 // Oldest first, at most the last 50 of the level asked for.
 TEST(GameHistory, RecentScoresPerLevel) {
     test::TempDir dir;
@@ -79,6 +125,7 @@ TEST(GameHistory, AnOlderFileGetsWhatItLacks) {
                                        "DailyResults;"),
          1, true},
         {"no day's results", "DROP TABLE DailyResults;", 0, true},
+        {"no indexes", "DROP INDEX GameHistory_Outcome; DROP INDEX GameHistory_Level;", 0, true},
         {"a history it cannot use", "DROP TABLE GameHistory; CREATE TABLE GameHistory (Id)", 0,
          false},
     };
@@ -94,6 +141,9 @@ TEST(GameHistory, AnOlderFileGetsWhatItLacks) {
         }
         OpenLexelFile(file); // closed at once: what it added must have been committed
         auto db = OpenLexelFile(file);
+        EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM sqlite_master WHERE type = 'index' "
+                                    "AND tbl_name = 'GameHistory'"),
+                  2);
         auto row = Garden(9, Outcome::Won, 1, 2);
         row.dailyDate = "2026-12-08";
         GameHistory(db).Add(row);

@@ -377,8 +377,8 @@ private slots:
 
     // The games-won line reads the stored counts as they are; each rank shows its stored word and
     // score as plain text; HighLight marks the first row that matches exactly. The History page
-    // reads the stored rows: streaks, wins by line and the recent scores, as a screen reader
-    // hears the charts.
+    // reads the stored rows: streaks, wins by line with the wins ahead of time apart, and the
+    // recent scores, as a screen reader hears the charts.
     void theHighScoresAndTheHistoryAsStored() {
         test::WindowFixture f("E");
         f.store.WriteOption("GamesWon", "lots");
@@ -411,9 +411,9 @@ private slots:
                                      "4 PLANET 500", "5 ?????? 0"}));
         QCOMPARE(test::LayoutFault(*Child<QWidget>(window, "highScoresPage")), QString());
         QCOMPARE(QStringList({Text(window, "gamesWonLine"), Text(window, "currentStreakLine"),
-                              Text(window, "bestStreakLine")}),
+                              Text(window, "bestStreakLine"), Text(window, "earlyWinsLine")}),
                  QStringList({"You have won lots out of %2 times.", "Current winning streak: 0",
-                              "Best winning streak: 2"}));
+                              "Best winning streak: 2", "Of these, won ahead of time: 1"}));
         QCOMPARE(Child<QWidget>(window, "winsByLineChart")->accessibleDescription(),
                  QStringLiteral("Games won by line: line 1: 0, line 2: 0, line 3: 1, line 4: 0, "
                                 "line 5: 0, line 6: 0, line 7: 0, line 8: 0, line 9: 2, won ahead "
