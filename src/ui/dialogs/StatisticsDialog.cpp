@@ -14,6 +14,8 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 namespace lexel {
 namespace {
@@ -26,6 +28,11 @@ constexpr int RowHeight = 255;
 constexpr int ButtonLeft = 4020;
 
 const QColor HighLightBlue(0, 0, 255);
+
+// tr() picks a plural form by an int; a stored count beyond it reads as many.
+int PluralCount(std::int64_t count) {
+    return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
+}
 
 QLabel* Label(QWidget* parent, const QString& name, QRect twips, Qt::Alignment alignment) {
     return PlaceLabel(parent, name, twips, alignment | Qt::AlignVCenter);
@@ -117,8 +124,9 @@ QString StatisticsDialog::GamesWonLine() {
     const auto percentage = WonPercentage(WholeValue(won), WholeValue(played));
     const QString suffix =
         percentage ? QStringLiteral(" (%1%).").arg(*percentage) : QStringLiteral(".");
+    // The counters stand as stored; the number of games played picks the form of "times".
     //: %1 games won, %2 games played, %3 " (38%)." or "."
-    return tr("You have won %1 out of %2 times%3")
+    return tr("You have won %1 out of %2 times%3", nullptr, PluralCount(WholeValue(played)))
         .arg(QString::fromStdString(won), QString::fromStdString(played), suffix);
 }
 
