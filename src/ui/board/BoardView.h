@@ -35,6 +35,8 @@ public:
     MarkedLabel* GuessLetter(int cell) const { return guessLetters_.at(Index(cell)); }
     LetterField* SolutionField(int position) const { return solutionFields_.at(Index(position)); }
     QLabel* RevealedLetter(int position) const { return revealed_.at(Index(position)); }
+    const std::array<MarkedLabel*, 36>& GuessLetters() const { return guessLetters_; }
+    const std::array<QLabel*, 6>& RevealedLetters() const { return revealed_; }
 
     // Shows the model's cells: which fields take input, which letters stand on labels.
     void Draw();

@@ -10,6 +10,7 @@
 #include "TimerBox.h"
 #include "core/settings/Settings.h"
 #include "ui/board/BoardInput.h"
+#include "ui/board/BoardReading.h"
 #include "ui/board/BoardView.h"
 #include "ui/board/DotColumn.h"
 #include "ui/controls/Controls.h"
@@ -78,6 +79,7 @@ void MainWindow::CreateBoard(QWidget* client) {
     dots_ = new DotColumn(client, this);
     panels_ = new LetterPanels(client, this);
     possibleWords_ = new PossibleWordsLine(client, this);
+    new BoardReading(model_, *view_, *dots_, *input_, this);
 }
 
 void MainWindow::ConnectCommands() {
