@@ -124,12 +124,12 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::DotColumn</name>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="55"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="57"/>
         <source>Line %1: not evaluated</source>
         <translation>Zeile %1: nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="51"/>
+        <location filename="../src/ui/board/DotColumn.cpp" line="53"/>
         <source>Line %1: %2 black, %3 white</source>
         <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
     </message>
@@ -376,6 +376,24 @@ Soll es trotzdem akzeptiert werden?</translation>
     </message>
 </context>
 <context>
+    <name>lexel::HighScoreTable</name>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40"/>
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40"/>
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40"/>
+        <source>Score</source>
+        <translation>Punkte</translation>
+    </message>
+</context>
+<context>
     <name>lexel::HistoryPage</name>
     <message>
         <location filename="../src/ui/dialogs/HistoryPage.cpp" line="30"/>
@@ -483,18 +501,18 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="230"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="232"/>
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="251"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="253"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="231"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="233"/>
         <source> (replay)</source>
         <translation> (Wiederholung)</translation>
     </message>
@@ -653,7 +671,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsLine</name>
     <message>
-        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="24"/>
+        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="25"/>
         <source>Possible words: %1</source>
         <translation>Mögliche Wörter: %1</translation>
     </message>
@@ -699,37 +717,37 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="112"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="95"/>
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="113"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="96"/>
         <source>High Scores</source>
         <translation>High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="114"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="97"/>
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="115"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="98"/>
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="117"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="100"/>
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="118"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="101"/>
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
     <message numerus="yes">
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="129"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="113"/>
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 &quot; (38%).&quot; or &quot;.&quot;</extracomment>
         <translation>
@@ -738,7 +756,7 @@ Soll es trotzdem akzeptiert werden?</translation>
         </translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="157"/>
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="127"/>
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>

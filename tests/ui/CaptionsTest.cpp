@@ -14,6 +14,7 @@
 
 #include <QAction>
 #include <QTabWidget>
+#include <QTableWidget>
 
 using namespace lexel;
 
@@ -137,6 +138,7 @@ const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"StatisticsDialog", "tab1:statisticsPages", "History", "Verlauf"},
     {"StatisticsDialog", "gamesWonLine", "You have won 3 out of 8 times (38%).",
      "3 von 8 Spielen gewonnen (38%)."},
+    {"StatisticsDialog", "header2:highScoreTable", "Score", "Punkte"},
     {"StatisticsDialog", "closeButton", "&Close", "&Schließen"},
     {"StatisticsDialog", "resetButton", "&Reset", "&Löschen"},
     {"StatisticsDialog", "helpButton", "&Help", "&Hilfe"},
@@ -158,6 +160,11 @@ QString Read(QWidget& window, const QString& control) {
             keys << key.toString(QKeySequence::PortableText);
         }
         return keys.join(QStringLiteral(", "));
+    }
+    if (control.startsWith(u"header")) {
+        return qobject_cast<QTableWidget*>(object)
+            ->horizontalHeaderItem(control.mid(6, 1).toInt())
+            ->text();
     }
     if (control.startsWith(u"tab")) {
         return qobject_cast<QTabWidget*>(object)->tabText(control.mid(3, 1).toInt());
