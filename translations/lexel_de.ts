@@ -68,23 +68,29 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="184"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="196"/>
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="190"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="200"/>
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="231"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="207"/>
+        <source>%1: %2</source>
+        <extracomment>a letter on the board read by keyboard: its place, then the letter and its colour</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="250"/>
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="222"/>
+        <location filename="../src/ui/board/BoardView.cpp" line="242"/>
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -506,7 +512,7 @@ Soll es trotzdem akzeptiert werden?</translation>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="253"/>
+        <location filename="../src/ui/main/MainWindow.cpp" line="255"/>
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>

@@ -63,6 +63,9 @@ protected:
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
     void SetNews(const QString& news);
+    static QString PlaceName(int cell);
+    static QString SolutionPlaceName(int position);
+    static void DescribeLabel(QLabel* label, const QString& place, const QString& description);
     std::vector<QWidget*> Fields() const;
     void DrawGuessCell(int cell);
     void DrawSolutionCell(int position);

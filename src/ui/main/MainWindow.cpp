@@ -236,11 +236,12 @@ void MainWindow::ShowTitle() {
 void MainWindow::Evaluate() {
     const int line = model_.State().currentLine;
     model_.TryGuess();
-    if (model_.Cells().Result(line)) {
-        view_->Announce(dots_->Outcome(line));
-    }
     if (model_.State().GameRunning && model_.State().currentLine != line) {
         input_->FocusNextGuessLine();
+    }
+    // After the focus moved: a screen reader speaks a description change of the focused field.
+    if (model_.Cells().Result(line)) {
+        view_->Announce(dots_->Outcome(line));
     }
 }
 
@@ -249,11 +250,11 @@ void MainWindow::TakeHint() {
     const int hints = model_.State().HintCount;
     model_.TakeHint(position);
     if (model_.State().HintCount != hints) {
+        input_->FocusAfterHint(position);
         //: what a screen reader says of a hint: the place and the letter revealed there
         view_->Announce(tr("Solution, letter %1 is %2")
                             .arg(position + 1)
                             .arg(QChar::fromLatin1(model_.Cells().Solution(position).content)));
-        input_->FocusAfterHint(position);
     }
 }
 
