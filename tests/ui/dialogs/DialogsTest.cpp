@@ -363,12 +363,8 @@ private slots:
         for (int row = -1; row < 5; ++row) {
             QStringList cells;
             for (int column = 0; column < table->columnCount(); ++column) {
-                auto* cell =
-                    row < 0
-                        ? table->cellAt(0, column)->tableCellInterface()->columnHeaderCells().value(
-                              0)
-                        : table->cellAt(row, column);
-                cells << cell->text(QAccessible::Name);
+                cells << (row < 0 ? table->columnDescription(column)
+                                  : table->cellAt(row, column)->text(QAccessible::Name));
             }
             const auto* word = Child<QTableWidget>(window, "highScoreTable")->item(row, 1);
             shown << cells.join(u' ') + (word && word->font().bold() ? "*" : "");
