@@ -68,23 +68,29 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::BoardView</name>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="185" />
+        <location filename="../src/ui/board/BoardView.cpp" line="197" />
         <source>Line %1, letter %2</source>
         <translation>Zeile %1, Buchstabe %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="191" />
+        <location filename="../src/ui/board/BoardView.cpp" line="201" />
         <source>Solution, letter %1</source>
         <translation>Lösungszeile, Buchstabe %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="232" />
+        <location filename="../src/ui/board/BoardView.cpp" line="208" />
+        <source>%1: %2</source>
+        <extracomment>a letter on the board read by keyboard: its place, then the letter and its colour</extracomment>
+        <translation>%1: %2</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/board/BoardView.cpp" line="251" />
         <source>%1, revealed</source>
         <extracomment>%1 is a letter of the hidden word shown by a hint or at the end of the game</extracomment>
         <translation>%1, aufgedeckt</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/BoardView.cpp" line="223" />
+        <location filename="../src/ui/board/BoardView.cpp" line="243" />
         <source>%1, %2</source>
         <extracomment>an evaluated letter of the board: the letter, then its colour</extracomment>
         <translation>%1, %2</translation>
@@ -186,12 +192,12 @@ Wortlisten aus SCOWL von Kevin Atkinson; wie oft Wörter gesagt werden aus SUBTL
 <context>
     <name>lexel::DotColumn</name>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="55" />
+        <location filename="../src/ui/board/DotColumn.cpp" line="57" />
         <source>Line %1: not evaluated</source>
         <translation>Zeile %1: nicht ausgewertet</translation>
     </message>
     <message>
-        <location filename="../src/ui/board/DotColumn.cpp" line="51" />
+        <location filename="../src/ui/board/DotColumn.cpp" line="53" />
         <source>Line %1: %2 black, %3 white</source>
         <translation>Zeile %1: %2 schwarz, %3 weiß</translation>
     </message>
@@ -373,70 +379,73 @@ Soll es trotzdem akzeptiert werden?</translation>
         <source>Great!  You found the hidden word ahead of time.</source>
         <translation>Toll!  Das gesuchte Wort wurde vorzeitig gefunden.</translation>
     </message>
-    <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="49" />
-        <source>You scored %1 points.</source>
-        <extracomment>%1 is the score; the German text has no words before it</extracomment>
-        <translation>%1 Punkte wurden erzielt.</translation>
+    <message numerus="yes">
+        <location filename="../src/core/game/GameMessages.cpp" line="50" />
+        <source>You scored %n points.</source>
+        <extracomment>%n is the score; the German text has no words before it</extracomment>
+        <translation>
+            <numerusform>%n Punkt wurde erzielt.</numerusform>
+            <numerusform>%n Punkte wurden erzielt.</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="53" />
+        <location filename="../src/core/game/GameMessages.cpp" line="54" />
         <source>Sorry, this is not the correct solution. Please play on!</source>
         <translation>Diese Lösung ist leider falsch. Bitte weiterspielen!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="58" />
+        <location filename="../src/core/game/GameMessages.cpp" line="59" />
         <source>Sorry, this is not the correct solution. The hidden word was '%1'.  Better luck next time!</source>
         <translation>Diese Lösung ist leider falsch. Das geheime Wort war '%1'.  Viel Glück beim nächsten Spiel!</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="66" />
+        <location filename="../src/core/game/GameMessages.cpp" line="67" />
         <source>No matching word found.</source>
         <translation>Kein passendes Wort gefunden.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="70" />
+        <location filename="../src/core/game/GameMessages.cpp" line="71" />
         <source>No other word fits this line. This suggestion costs nothing.</source>
         <translation>Kein anderes Wort passt in diese Zeile. Dieser Vorschlag kostet nichts.</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="77" />
+        <location filename="../src/core/game/GameMessages.cpp" line="78" />
         <source>Morvane Lexel %1, %2: %3, %4</source>
         <extracomment>%1 the date, %2 the level's name, %3 the outcome, %4 the score</extracomment>
         <translation>Morvane Lexel %1, %2: %3, %4</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="87" />
+        <location filename="../src/core/game/GameMessages.cpp" line="88" />
         <source>Beginner</source>
         <translation>Anfänger</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="89" />
+        <location filename="../src/core/game/GameMessages.cpp" line="90" />
         <source>Advanced</source>
         <translation>Fortgeschrittener</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="91" />
+        <location filename="../src/core/game/GameMessages.cpp" line="92" />
         <source>Expert</source>
         <translation>Experte</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="95" />
+        <location filename="../src/core/game/GameMessages.cpp" line="96" />
         <source>Guru</source>
         <translation>Guru</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="99" />
+        <location filename="../src/core/game/GameMessages.cpp" line="100" />
         <source>solved on line %1</source>
         <translation>gelöst in Zeile %1</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="103" />
+        <location filename="../src/core/game/GameMessages.cpp" line="104" />
         <source>not solved</source>
         <translation>nicht gelöst</translation>
     </message>
     <message>
-        <location filename="../src/core/game/GameMessages.cpp" line="107" />
+        <location filename="../src/core/game/GameMessages.cpp" line="108" />
         <source>given up</source>
         <translation>aufgegeben</translation>
     </message>
@@ -457,6 +466,24 @@ Soll es trotzdem akzeptiert werden?</translation>
         <location filename="../src/ui/dialogs/HelpViewer.cpp" line="78" />
         <source>The help file Lexel_%1.rcc could not be opened.</source>
         <translation>Die Hilfedatei Lexel_%1.rcc konnte nicht geöffnet werden.</translation>
+    </message>
+</context>
+<context>
+    <name>lexel::HighScoreTable</name>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40" />
+        <source>Rank</source>
+        <translation>Rang</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40" />
+        <source>Word</source>
+        <translation>Wort</translation>
+    </message>
+    <message>
+        <location filename="../src/ui/dialogs/HighScoreTable.cpp" line="40" />
+        <source>Score</source>
+        <translation>Punkte</translation>
     </message>
 </context>
 <context>
@@ -567,18 +594,18 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::MainWindow</name>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="234" />
+        <location filename="../src/ui/main/MainWindow.cpp" line="236" />
         <source>Morvane Lexel – Game of the Day %1</source>
         <translation>Morvane Lexel – Spiel des Tages %1</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="255" />
+        <location filename="../src/ui/main/MainWindow.cpp" line="259" />
         <source>Solution, letter %1 is %2</source>
         <extracomment>what a screen reader says of a hint: the place and the letter revealed there</extracomment>
         <translation>Lösungszeile, Buchstabe %1 ist %2</translation>
     </message>
     <message>
-        <location filename="../src/ui/main/MainWindow.cpp" line="235" />
+        <location filename="../src/ui/main/MainWindow.cpp" line="237" />
         <source> (replay)</source>
         <translation> (Wiederholung)</translation>
     </message>
@@ -737,7 +764,7 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::PossibleWordsLine</name>
     <message>
-        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="23" />
+        <location filename="../src/ui/main/PossibleWordsLine.cpp" line="24" />
         <source>Possible words: %1</source>
         <translation>Mögliche Wörter: %1</translation>
     </message>
@@ -857,43 +884,46 @@ Soll es trotzdem akzeptiert werden?</translation>
 <context>
     <name>lexel::StatisticsDialog</name>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="106" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="96" />
         <source>Morvane Lexel High Scores</source>
         <translation>Morvane Lexel High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="107" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="97" />
         <source>High Scores</source>
         <translation>High Scores</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="108" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="98" />
         <source>History</source>
         <translation>Verlauf</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="109" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="99" />
         <source>&amp;Close</source>
         <translation>&amp;Schließen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="111" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="101" />
         <source>&amp;Reset</source>
         <translation>&amp;Löschen</translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="112" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="102" />
         <source>&amp;Help</source>
         <translation>&amp;Hilfe</translation>
     </message>
-    <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="122" />
+    <message numerus="yes">
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="114" />
         <source>You have won %1 out of %2 times%3</source>
         <extracomment>%1 games won, %2 games played, %3 " (38%)." or "."</extracomment>
-        <translation>%1 von %2 Spielen gewonnen%3</translation>
+        <translation>
+            <numerusform>%1 von %2 Spiel gewonnen%3</numerusform>
+            <numerusform>%1 von %2 Spielen gewonnen%3</numerusform>
+        </translation>
     </message>
     <message>
-        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="150" />
+        <location filename="../src/ui/dialogs/StatisticsDialog.cpp" line="128" />
         <source>Do you really want to reset the high score information?</source>
         <translation>High Scores wirklich löschen?</translation>
     </message>

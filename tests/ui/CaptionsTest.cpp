@@ -13,6 +13,7 @@
 
 #include <QAction>
 #include <QTabWidget>
+#include <QTableWidget>
 
 using namespace lexel;
 
@@ -145,6 +146,7 @@ const std::tuple<const char*, const char*, const char*, const char*> Texts[] = {
     {"StatisticsDialog", "tab1:statisticsPages", "History", "Verlauf"},
     {"StatisticsDialog", "gamesWonLine", "You have won 3 out of 8 times (38%).",
      "3 von 8 Spielen gewonnen (38%)."},
+    {"StatisticsDialog", "header2:highScoreTable", "Score", "Punkte"},
     {"StatisticsDialog", "closeButton", "&Close", "&Schließen"},
     {"StatisticsDialog", "resetButton", "&Reset", "&Löschen"},
     {"StatisticsDialog", "helpButton", "&Help", "&Hilfe"},
@@ -166,6 +168,11 @@ QString Read(QWidget& window, const QString& control) {
             keys << key.toString(QKeySequence::PortableText);
         }
         return keys.join(QStringLiteral(", "));
+    }
+    if (control.startsWith(u"header")) {
+        return qobject_cast<QTableWidget*>(object)
+            ->horizontalHeaderItem(control.mid(6, 1).toInt())
+            ->text();
     }
     if (control.startsWith(u"tab")) {
         return qobject_cast<QTabWidget*>(object)->tabText(control.mid(3, 1).toInt());
@@ -216,6 +223,29 @@ private slots:
                 QCOMPARE(Read(**shown, QLatin1String(control)),
                          QString::fromUtf8(inGerman ? german : english));
             }
+        }
+    }
+
+    // A text that counts takes the form its number asks for, in either language; none is
+    // written for one only, so 21 reads as many.
+    void countedTextsInBothLanguages() {
+        const std::tuple<const char*, int, const char*, const char*> counted[] = {
+            {"E", 0, "You have won 0 out of 0 times.", "You scored 0 points."},
+            {"E", 1, "You have won 0 out of 1 time (0%).", "You scored 1 point."},
+            {"E", 2, "You have won 0 out of 2 times (0%).", "You scored 2 points."},
+            {"E", 21, "You have won 0 out of 21 times (0%).", "You scored 21 points."},
+            {"D", 0, "0 von 0 Spielen gewonnen.", "0 Punkte wurden erzielt."},
+            {"D", 1, "0 von 1 Spiel gewonnen (0%).", "1 Punkt wurde erzielt."},
+            {"D", 2, "0 von 2 Spielen gewonnen (0%).", "2 Punkte wurden erzielt."},
+            {"D", 21, "0 von 21 Spielen gewonnen (0%).", "21 Punkte wurden erzielt."},
+        };
+        for (const auto& [language, n, gamesWon, score] : counted) {
+            test::WindowFixture f(language);
+            f.store.WriteOption("GamesPlayed", std::to_string(n));
+            StatisticsDialog statistics(f.store, f.boxes, f.help, false);
+            QCOMPARE(Read(statistics, QStringLiteral("gamesWonLine")) + u'|' +
+                         GameMessages::ScoreLine(n),
+                     QString::fromUtf8(gamesWon) + u'|' + QString::fromUtf8(score));
         }
     }
 

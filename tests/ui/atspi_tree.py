@@ -1,10 +1,13 @@
-"""Reads the running game over the desktop's accessibility bus, as a screen reader does, and
-prints one line per finding: the letter buttons' role and actions, the objects that tell the
-outcome of line 1, and the focused object with the description a screen reader speaks with it."""
+"""Plays line 1 of the running game and reads it over the desktop's accessibility bus, as a
+screen reader does, printing one line per finding: each description change the game sends (the
+event a screen reader speaks at once), the letter buttons' role and actions, the objects that
+tell the outcome of line 1, and the focused object with its description."""
+import subprocess
 import sys
 import time
 
 import pyatspi
+from gi.repository import GLib
 
 
 def find_game():
@@ -32,7 +35,24 @@ def actions(node):
     return [action.getName(i) for i in range(action.nActions)]
 
 
-tree = list(objects(find_game()))
+def heard(event):
+    if event.source is not None and event.source.name.startswith("Line "):
+        print(f"event: '{event.source.name}' '{event.source.description}'")
+
+
+def play():
+    subprocess.run(["xdotool", "type", "--delay", "30", "sea"], check=True)
+    subprocess.run(["xdotool", "key", "Return"], check=True)
+    GLib.timeout_add(1500, pyatspi.Registry.stop)
+    return False
+
+
+game = find_game()
+pyatspi.Registry.registerEventListener(heard, "object:property-change:accessible-description")
+GLib.timeout_add(200, play)
+pyatspi.Registry.start()
+
+tree = list(objects(game))
 for node in tree:
     if node.name in ("D", "E"):
         print(f"letter {node.name}: {node.getRoleName()} {actions(node)}")

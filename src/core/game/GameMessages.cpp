@@ -45,8 +45,9 @@ QString WonEarly() {
 }
 
 QString ScoreLine(long long score) {
-    //: %1 is the score; the German text has no words before it
-    return QCoreApplication::translate("lexel::GameMessages", "You scored %1 points.").arg(score);
+    const int points = static_cast<int>(score); // at most 500000
+    //: %n is the score; the German text has no words before it
+    return QCoreApplication::translate("lexel::GameMessages", "You scored %n points.", 0, points);
 }
 
 QString WrongSolution() {

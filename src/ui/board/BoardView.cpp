@@ -179,18 +179,38 @@ void BoardView::SetSymbols(bool on) {
 // A label has the name of the field it covers: a screen reader finds the letter where the
 // field was.
 void BoardView::Translate() {
-    for (int line = 0; line < LineCount; ++line) {
-        for (int k = FirstField(line); k <= LastField(line); ++k) {
-            const QString name =
-                tr("Line %1, letter %2").arg(line + 1).arg(k - FirstField(line) + 1);
-            GuessField(k)->setAccessibleName(name);
-            GuessLetter(k)->setAccessibleName(name);
-        }
+    for (int k = 0; k < FieldCount; ++k) {
+        GuessField(k)->setAccessibleName(PlaceName(k));
+        GuessLetter(k)->setAccessibleName(PlaceName(k));
     }
     for (int i = 0; i < HiddenWordLength; ++i) {
-        const QString name = tr("Solution, letter %1").arg(i + 1);
-        SolutionField(i)->setAccessibleName(name);
-        RevealedLetter(i)->setAccessibleName(name);
+        SolutionField(i)->setAccessibleName(SolutionPlaceName(i));
+        RevealedLetter(i)->setAccessibleName(SolutionPlaceName(i));
+    }
+}
+
+QString BoardView::PlaceName(int cell) {
+    int line = 0;
+    while (cell > LastField(line)) {
+        ++line;
+    }
+    return tr("Line %1, letter %2").arg(line + 1).arg(cell - FirstField(line) + 1);
+}
+
+QString BoardView::SolutionPlaceName(int position) {
+    return tr("Solution, letter %1").arg(position + 1);
+}
+
+// A screen reader speaks a focused label's name, not its description: the name of a letter on a
+// label tells the letter too.
+void BoardView::DescribeLabel(QLabel* label, const QString& place, const QString& description) {
+    //: a letter on the board read by keyboard: its place, then the letter and its colour
+    const auto name = description.isEmpty() ? place : tr("%1: %2").arg(place, description);
+    if (label->accessibleName() != name) {
+        label->setAccessibleName(name);
+    }
+    if (label->accessibleDescription() != description) {
+        label->setAccessibleDescription(description);
     }
 }
 
@@ -222,17 +242,14 @@ void BoardView::Describe(const QStringList& colorNames) {
                 //: an evaluated letter of the board: the letter, then its colour
                 : tr("%1, %2").arg(QChar::fromLatin1(letter.caption),
                                    colorNames.value(static_cast<int>(letter.color)));
-        if (GuessLetter(k)->accessibleDescription() != description) {
-            GuessLetter(k)->setAccessibleDescription(description);
-        }
+        DescribeLabel(GuessLetter(k), PlaceName(k), description);
     }
-    for (auto* label : revealed_) {
+    for (int i = 0; i < HiddenWordLength; ++i) {
+        auto* label = RevealedLetter(i);
         //: %1 is a letter of the hidden word shown by a hint or at the end of the game
         const auto description =
             label->text().isEmpty() ? QString() : tr("%1, revealed").arg(label->text());
-        if (label->accessibleDescription() != description) {
-            label->setAccessibleDescription(description);
-        }
+        DescribeLabel(label, SolutionPlaceName(i), description);
     }
 }
 

@@ -35,6 +35,8 @@ public:
     MarkedLabel* GuessLetter(int cell) const { return guessLetters_.at(Index(cell)); }
     LetterField* SolutionField(int position) const { return solutionFields_.at(Index(position)); }
     QLabel* RevealedLetter(int position) const { return revealed_.at(Index(position)); }
+    const std::array<MarkedLabel*, 36>& GuessLetters() const { return guessLetters_; }
+    const std::array<QLabel*, 6>& RevealedLetters() const { return revealed_; }
 
     // Shows the model's cells: which fields take input, which letters stand on labels.
     void Draw();
@@ -61,6 +63,9 @@ protected:
 private:
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }
     void SetNews(const QString& news);
+    static QString PlaceName(int cell);
+    static QString SolutionPlaceName(int position);
+    static void DescribeLabel(QLabel* label, const QString& place, const QString& description);
     std::vector<QWidget*> Fields() const;
     void DrawGuessCell(int cell);
     void DrawSolutionCell(int position);

@@ -34,6 +34,8 @@ void DotColumn::Draw(const Board& board) {
         } else if (!result && view->evaluated()) {
             view->ShowEmpty();
         }
+        // Tab reads the dots of the evaluated lines only.
+        view->setFocusPolicy(result ? Qt::TabFocus : Qt::NoFocus);
     }
     Describe();
 }

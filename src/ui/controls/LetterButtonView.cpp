@@ -3,6 +3,7 @@
 #include "MarkSymbol.h"
 
 #include <QAccessibleWidget>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -60,7 +61,7 @@ LetterButtonView::LetterButtonView(Panel panel, int index, QWidget* parent)
         QStringLiteral("%1_%2")
             .arg(panel == Panel::Used ? QLatin1String("usedLetter") : QLatin1String("unusedLetter"))
             .arg(index));
-    setFocusPolicy(Qt::NoFocus);
+    setFocusPolicy(Qt::TabFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
     // The letter is painted, not a text of the widget: a screen reader learns it from here.
     setAccessibleName(QString(letter()));
@@ -130,6 +131,18 @@ void LetterButtonView::mousePressEvent(QMouseEvent* event) {
 
 void LetterButtonView::mouseReleaseEvent(QMouseEvent* event) {
     emit released(event->button());
+}
+
+// The keys of a right and a left click.
+void LetterButtonView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_Menu ||
+        (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier)) {
+        emit pressed(Qt::RightButton, mapToGlobal(rect().center()));
+    } else if (event->key() == Qt::Key_Space && event->modifiers() == Qt::NoModifier) {
+        Press();
+    } else {
+        QWidget::keyPressEvent(event);
+    }
 }
 
 } // namespace lexel

@@ -2,7 +2,8 @@
 
 // A letter button of the "Used Letters" and "Unused Letters" panels: a square drawn raised or
 // sunken in its marking colour, with its letter on it. Drawn by the program, so it stays sharp
-// at any scale. It never takes the focus: the input field keeps it, and a click types there.
+// at any scale. A click leaves the focus in the input field and types there; Tab reaches the
+// button, Space then types its letter and the menu key opens its colour menu.
 
 #include "core/rules/LetterMarking.h"
 
@@ -35,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
     Panel panel_;

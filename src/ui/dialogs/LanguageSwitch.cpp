@@ -20,25 +20,37 @@ void LanguageSwitch::LoadGerman() {
 }
 
 LanguageSwitch::~LanguageSwitch() {
-    Apply(InterfaceLanguage::English);
+    QCoreApplication::removeTranslator(german_.get());
+    QCoreApplication::removeTranslator(germanQt_.get());
+    QCoreApplication::removeTranslator(english_.get());
 }
 
+// English needs its file too: the forms for one of the texts that count.
 void LanguageSwitch::Apply(InterfaceLanguage language) {
     const bool german = language == InterfaceLanguage::German;
-    if (german == installed_) {
+    if (applied_ && german == installed_) {
         return;
+    }
+    if (!english_) {
+        english_ = std::make_unique<QTranslator>();
+        if (!english_->load(QStringLiteral(":/i18n/lexel_en.qm"))) {
+            qWarning("The English plural forms are missing from this build.");
+        }
     }
     if (german) {
         if (!german_) {
             LoadGerman();
         }
+        QCoreApplication::removeTranslator(english_.get());
         QCoreApplication::installTranslator(germanQt_.get());
         QCoreApplication::installTranslator(german_.get());
     } else {
         QCoreApplication::removeTranslator(german_.get());
         QCoreApplication::removeTranslator(germanQt_.get());
+        QCoreApplication::installTranslator(english_.get());
     }
     installed_ = german;
+    applied_ = true;
 }
 
 } // namespace lexel

@@ -1,7 +1,8 @@
 #pragma once
 
 // The interface language: English texts are in the code, German ones come from the compiled
-// translation file, installed on the application while German is chosen.
+// translation file, installed on the application while German is chosen. A small English file
+// adds the English forms for one of the texts that count.
 
 #include "core/settings/Settings.h"
 
@@ -27,7 +28,9 @@ private:
 
     std::unique_ptr<QTranslator> german_;
     std::unique_ptr<QTranslator> germanQt_; // the texts of Qt's own buttons ("&Ja", "&Nein")
+    std::unique_ptr<QTranslator> english_;
     bool installed_ = false;
+    bool applied_ = false;
 };
 
 } // namespace lexel

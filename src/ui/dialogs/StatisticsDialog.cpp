@@ -1,5 +1,6 @@
 #include "StatisticsDialog.h"
 
+#include "HighScoreTable.h"
 #include "HistoryPage.h"
 #include "core/game/PlayerWrites.h"
 #include "core/history/GameHistory.h"
@@ -15,18 +16,24 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QVBoxLayout>
+#include <algorithm>
+#include <climits>
 
 namespace lexel {
 namespace {
 
 constexpr int ClientWidth = 5160;
 constexpr int ClientHeight = 3900;
-constexpr int RowTop = 240;
-constexpr int RowPitch = 300;
-constexpr int RowHeight = 255;
+constexpr int TableLeft = 60;
+constexpr int TableTop = 150;
+constexpr int TableWidth = 3600;
+constexpr int TableHeight = 3090;
 constexpr int ButtonLeft = 4020;
 
-const QColor HighLightBlue(0, 0, 255);
+// tr() picks a plural form by an int; a stored count beyond it reads as many.
+int PluralCount(std::int64_t count) {
+    return static_cast<int>(std::clamp<std::int64_t>(count, 0, INT_MAX));
+}
 
 QLabel* Label(QWidget* parent, const QString& name, QRect twips, Qt::Alignment alignment) {
     return PlaceLabel(parent, name, twips, alignment | Qt::AlignVCenter);
@@ -34,15 +41,6 @@ QLabel* Label(QWidget* parent, const QString& name, QRect twips, Qt::Alignment a
 
 QPushButton* Button(QWidget* parent, const QString& name, int top) {
     return PlaceButton(parent, name, {ButtonLeft, top, 972, 372});
-}
-
-void Emphasise(QLabel* label, bool bold, const QColor& color) {
-    QFont font = label->font();
-    font.setBold(bold);
-    label->setFont(font);
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, color);
-    label->setPalette(palette);
 }
 
 } // namespace
@@ -73,16 +71,8 @@ QWidget* StatisticsDialog::CreateHighScoresPage() {
         Label(page, QStringLiteral("gamesWonLine"), {120, 120, 4920, 300}, Qt::AlignLeft);
     highScoreGroup_ =
         Place<QGroupBox>(page, QStringLiteral("highScoreGroup"), {120, 480, 3720, 3300});
-    for (int i = 0; i < HighScoreRanks; ++i) {
-        const int top = RowTop + i * RowPitch;
-        ranks_[i] = Label(highScoreGroup_, QStringLiteral("rank_%1").arg(i),
-                          {120, top, 420, RowHeight}, Qt::AlignRight);
-        ranks_[i]->setText(QString::number(i + 1));
-        words_[i] = Label(highScoreGroup_, QStringLiteral("word_%1").arg(i),
-                          {720, top, 1500, RowHeight}, Qt::AlignLeft);
-        scores_[i] = Label(highScoreGroup_, QStringLiteral("score_%1").arg(i),
-                           {2220, top, 1320, RowHeight}, Qt::AlignRight);
-    }
+    highScores_ = new HighScoreTable(highScoreGroup_);
+    highScores_->setGeometry(TwipsRect(TableLeft, TableTop, TableWidth, TableHeight));
     closeButton_ = Button(page, QStringLiteral("closeButton"), 570);
     resetButton_ = Button(page, QStringLiteral("resetButton"), 1020);
     helpButton_ = Button(page, QStringLiteral("helpButton"), 1470);
@@ -111,6 +101,7 @@ void StatisticsDialog::Translate() {
     resetButton_->setText(tr("&Reset"));
     helpButton_->setText(tr("&Help"));
     gamesWonLine_->setText(GamesWonLine());
+    highScores_->Translate();
 }
 
 QString StatisticsDialog::GamesWonLine() {
@@ -118,31 +109,18 @@ QString StatisticsDialog::GamesWonLine() {
     const auto percentage = WonPercentage(WholeValue(won), WholeValue(played));
     const QString suffix =
         percentage ? QStringLiteral(" (%1%).").arg(*percentage) : QStringLiteral(".");
+    // The counters stand as stored; the number of games played picks the form of "times".
     //: %1 games won, %2 games played, %3 " (38%)." or "."
-    return tr("You have won %1 out of %2 times%3")
+    return tr("You have won %1 out of %2 times%3", nullptr, PluralCount(WholeValue(played)))
         .arg(QString::fromStdString(won), QString::fromStdString(played), suffix);
 }
 
 void StatisticsDialog::ShowHighScores() {
-    const QColor text = palette().color(QPalette::ButtonText);
-    const auto table = ReadHighScores(store_);
-    for (int i = 0; i < HighScoreRanks; ++i) {
-        const auto& entry = table[i];
-        words_[i]->setText(QString::fromStdString(entry.word));
-        scores_[i]->setText(QString::fromStdString(entry.score));
-        Emphasise(words_[i], false, text);
-        Emphasise(scores_[i], false, text);
-    }
+    highScores_->Show(ReadHighScores(store_));
 }
 
 void StatisticsDialog::HighLight(const QString& word, const QString& score) {
-    for (int i = 0; i < HighScoreRanks; ++i) {
-        if (words_[i]->text() == word && scores_[i]->text() == score) {
-            Emphasise(words_[i], true, HighLightBlue);
-            Emphasise(scores_[i], scores_[i]->font().bold(), HighLightBlue);
-            return;
-        }
-    }
+    highScores_->HighLight(word, score);
 }
 
 void StatisticsDialog::ResetStatistics() {

@@ -14,6 +14,7 @@ class QTabWidget;
 
 namespace lexel {
 
+class HighScoreTable;
 class MessageBoxes;
 class SettingsStore;
 
@@ -45,9 +46,7 @@ private:
     QTabWidget* pages_ = nullptr;
     QLabel* gamesWonLine_ = nullptr;
     QGroupBox* highScoreGroup_ = nullptr;
-    std::array<QLabel*, 10> ranks_{};
-    std::array<QLabel*, 10> words_{};
-    std::array<QLabel*, 10> scores_{};
+    HighScoreTable* highScores_ = nullptr;
     QPushButton* closeButton_ = nullptr;
     QPushButton* resetButton_ = nullptr;
     QPushButton* helpButton_ = nullptr;

@@ -11,6 +11,7 @@
 #include "WindowZoom.h"
 #include "core/settings/Settings.h"
 #include "ui/board/BoardInput.h"
+#include "ui/board/BoardReading.h"
 #include "ui/board/BoardView.h"
 #include "ui/board/DotColumn.h"
 #include "ui/controls/Controls.h"
@@ -77,6 +78,7 @@ void MainWindow::CreateBoard(QWidget* client) {
     dots_ = new DotColumn(client, this);
     panels_ = new LetterPanels(client, this);
     possibleWords_ = new PossibleWordsLine(client, this);
+    new BoardReading(model_, *view_, *dots_, *input_, this);
 }
 
 void MainWindow::ConnectCommands() {
@@ -238,11 +240,12 @@ void MainWindow::ShowTitle() {
 void MainWindow::Evaluate() {
     const int line = model_.State().currentLine;
     model_.TryGuess();
-    if (model_.Cells().Result(line)) {
-        view_->Announce(dots_->Outcome(line));
-    }
     if (model_.State().GameRunning && model_.State().currentLine != line) {
         input_->FocusNextGuessLine();
+    }
+    // After the focus moved: a screen reader speaks a description change of the focused field.
+    if (model_.Cells().Result(line)) {
+        view_->Announce(dots_->Outcome(line));
     }
 }
 
@@ -251,11 +254,11 @@ void MainWindow::TakeHint() {
     const int hints = model_.State().HintCount;
     model_.TakeHint(position);
     if (model_.State().HintCount != hints) {
+        input_->FocusAfterHint(position);
         //: what a screen reader says of a hint: the place and the letter revealed there
         view_->Announce(tr("Solution, letter %1 is %2")
                             .arg(position + 1)
                             .arg(QChar::fromLatin1(model_.Cells().Solution(position).content)));
-        input_->FocusAfterHint(position);
     }
 }
 

@@ -11,6 +11,7 @@ PossibleWordsLine::PossibleWordsLine(QWidget* client, QObject* parent) : QObject
     label_ = PlaceLabel(client, QStringLiteral("possibleWordsLabel"),
                         {120, MainClientHeight, MainClientWidth - 240, PossibleWordsHeight},
                         Qt::AlignLeft | Qt::AlignVCenter);
+    label_->setFocusPolicy(Qt::TabFocus); // Tab reaches the count, for a screen reader
     label_->hide();
 }
 

@@ -15,11 +15,13 @@
 #include "ui/dialogs/StatisticsDialog.h"
 #include "ui/main/Startup.h"
 
+#include <QAccessible>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QSignalSpy>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QtTest>
 
@@ -399,16 +401,24 @@ private slots:
         StatisticsDialog window(f.store, f.boxes, f.help, false);
         window.HighLight(QStringLiteral("garden"), QStringLiteral("900"));
         window.HighLight(QStringLiteral("PLANET"), QStringLiteral("500"));
-        QStringList shown; // rank, word and score, "*" after the row highlighted
-        for (int i = 0; i < 5; ++i) {
-            const auto* word = Child<QLabel>(window, QStringLiteral("word_%1").arg(i));
-            QCOMPARE(word->textFormat(), Qt::PlainText);
-            shown << Text(window, QStringLiteral("rank_%1").arg(i)) + ' ' + word->text() + ' ' +
-                         Text(window, QStringLiteral("score_%1").arg(i)) +
-                         (word->font().bold() ? "*" : "");
+        // A screen reader meets a table with headers: rank, word and score, "*" after the row
+        // highlighted.
+        auto* table =
+            QAccessible::queryAccessibleInterface(Child<QWidget>(window, "highScoreTable"))
+                ->tableInterface();
+        QVERIFY(table != nullptr);
+        QStringList shown;
+        for (int row = -1; row < 5; ++row) {
+            QStringList cells;
+            for (int column = 0; column < table->columnCount(); ++column) {
+                cells << (row < 0 ? table->columnDescription(column)
+                                  : table->cellAt(row, column)->text(QAccessible::Name));
+            }
+            const auto* word = Child<QTableWidget>(window, "highScoreTable")->item(row, 1);
+            shown << cells.join(u' ') + (word && word->font().bold() ? "*" : "");
         }
-        QCOMPARE(shown, QStringList({"1 GARDEN 900", "2 PLANET 500*", "3 <b>X</ b>99",
-                                     "4 PLANET 500", "5 ?????? 0"}));
+        QCOMPARE(shown, QStringList({"Rank Word Score", "1 GARDEN 900", "2 PLANET 500*",
+                                     "3 <b>X</ b>99", "4 PLANET 500", "5 ?????? 0"}));
         QCOMPARE(test::LayoutFault(*Child<QWidget>(window, "highScoresPage")), QString());
         QCOMPARE(QStringList({Text(window, "gamesWonLine"), Text(window, "currentStreakLine"),
                               Text(window, "bestStreakLine"), Text(window, "earlyWinsLine")}),

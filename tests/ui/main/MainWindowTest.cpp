@@ -152,6 +152,32 @@ const std::vector<KeyStep> Aids = {
     {"<Left>", "guessField_34", nullptr, ""},
 };
 
+// Reading by keyboard: Ctrl+Up into the last evaluated line, the arrows through its letters
+// and dots, back to typing; Tab on to the dots and the letter buttons, Space on a button types
+// its letter; a revealed letter takes the focus by Tab and from the places beside it.
+const std::vector<KeyStep> Reading = {
+    {"<Ctrl+Up>", "guessField_0", "___", ""}, // no line evaluated: nothing to read
+    {"ten<Return>dog<Return><Ctrl+Up>", "guessLetter_3", nullptr, ""},
+    {"<Up><Right><Right>", "guessLetter_2", nullptr, ""},
+    {"<Right>", "lineResult_0", nullptr, ""},
+    {"<Down>", "lineResult_1", nullptr, ""},
+    {"<Left><Left>", "guessLetter_4", nullptr, ""},
+    {"<Down>", "guessField_6", "___", ""}, // below the last evaluated line: typing again
+    {"<Shift+Tab>", "guessLetter_5", nullptr, ""},
+    {"<Escape>", "guessField_6", "___", ""},
+    {"p<Tab>", "guessField_8", "P__", ""}, // Tab passes the lines not yet open
+    {"<Tab>", "solutionField_0", nullptr, "hint"},
+    {"[s5]<Tab>", "lineResult_0", nullptr, ""},
+    {"<Tab><Tab>", "unusedLetter_0", nullptr, ""},
+    {"<Tab><Space>", "solutionField_0", "=?????B", "hint"}, // B, where the typing was
+    {"[s1]<F3>", "solutionField_2", nullptr, "hint"},
+    {"<Shift+Tab>", "revealedLetter_1", nullptr, ""},
+    {"<Left>", "solutionField_0", nullptr, "hint"},
+    {"<Right>", "solutionField_2", nullptr, "hint"}, // typing passes the revealed letter
+    {"<Shift+Tab><Right>", "solutionField_2", nullptr, "hint"},
+    {"<Shift+Tab><Escape>", "guessField_6", "P__", ""},
+};
+
 QString Shown(MainWindow& w, bool solution) {
     QString text = solution ? QStringLiteral("=") : QString();
     const int line = w.Model().State().currentLine;
@@ -197,7 +223,7 @@ class MainWindowTest : public QObject {
 
 private slots:
     void keysMoveTheFocusAndReachTheGame() {
-        for (const auto* steps : {&Typing, &Aids}) {
+        for (const auto* steps : {&Typing, &Aids, &Reading}) {
             test::MainWindowFixture f;
             Play(f.Start(), *steps);
         }
@@ -291,6 +317,17 @@ private slots:
                               PopupOf(w.Board().GuessLetter(3)), PopupOf(Visible(w, 'X'))}),
                  QStringList({"buttonColorMenu", "buttonColorMenu", "", "", ""}));
         QCOMPARE(Focused(), QStringLiteral("guessField_6"));
+        // The menu key on an evaluated letter and on a letter button reached by keyboard.
+        const auto menuKeyOn = [&](QWidget* target) {
+            return test::Popup(&w, [target] {
+                target->setFocus();
+                Press(Qt::Key_Menu);
+            });
+        };
+        QCOMPARE(QStringList({menuKeyOn(w.Board().GuessLetter(0)),
+                              menuKeyOn(Button(w, "unusedLetter", 'B'))}),
+                 QStringList({"cellColorMenu", "buttonColorMenu"}));
+        field->setFocus();
 
         PressKeys(w, "[s0]g<Ctrl+Y>"); // Save Analysis fixes the solution's letters
         QVERIFY(Solution(w, 0)->isHidden());
