@@ -1,13 +1,19 @@
 # Installation (`cmake --install`, `make install`, and the Debian package's build in debian/).
 # The program goes to games/, its read-only files to share/lexel/; each player's Lexel.lxl is
-# copied from the template into the player's data directory at the first start.
+# made from the word lists there in the player's data directory at the first start, and its
+# words refreshed from them after an upgrade. Plain lists, not a ready file: the encrypted file
+# differs from build to build, and the package is to come out the same every time.
 include(GNUInstallDirs)
 
 # Debian keeps games in games/. The program looks for its data in <its folder>/../share/lexel,
 # so the folder must stay one level below the prefix, beside share/.
 install(TARGETS lexel RUNTIME DESTINATION games)
-install(FILES ${LEXEL_TEMPLATE} ${CMAKE_BINARY_DIR}/Lexel_E.rcc ${CMAKE_BINARY_DIR}/Lexel_D.rcc
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/lexel)
+install(FILES ${CMAKE_BINARY_DIR}/Lexel_E.rcc ${CMAKE_BINARY_DIR}/Lexel_D.rcc
+              ${PROJECT_SOURCE_DIR}/data/quotes.tsv DESTINATION ${CMAKE_INSTALL_DATADIR}/lexel)
+set(LEXEL_WORDS ${PROJECT_SOURCE_DIR}/data/words)
+install(FILES ${LEXEL_WORDS}/raw3.txt ${LEXEL_WORDS}/raw4.txt ${LEXEL_WORDS}/raw5.txt
+              ${LEXEL_WORDS}/raw6.txt ${LEXEL_WORDS}/except.txt
+        DESTINATION ${CMAKE_INSTALL_DATADIR}/lexel/words)
 
 # The desktop entry, the icon and the AppStream metadata at their standard places.
 set(LEXEL_APP_ID invalid.morvane.Lexel)

@@ -1,5 +1,6 @@
 #include "SourceLists.h"
 
+#include "WordDataVersion.h"
 #include "core/settings/OptionDefaults.h"
 #include "core/store/Sql.h"
 #include "core/store/WordCode.h"
@@ -201,6 +202,7 @@ void LoadSourceLists(sql::Database& db, const SourceLists& lists) {
     InsertSixLetters(db, lists.sixLetters);
     InsertAll(db, "\"Except\"", lists.except);
     InsertQuotes(db, lists.quotes);
+    StoreWordDataVersion(db, lists);
     transaction.Commit();
 }
 

@@ -43,8 +43,9 @@ struct SourceLists {
 // that has a level though it is on the except list.
 SourceLists ReadSourceLists(const std::filesystem::path& dataDir);
 
-// Replaces raw3..raw6, Except and Quotes by `lists` in one transaction; raw6 gets each word's
-// sorted letters and the size of its anagram group.
+// Replaces raw3..raw6, Except and Quotes by `lists` in one transaction and stores their
+// fingerprint (WordDataVersion.h); raw6 gets each word's sorted letters and the size of its
+// anagram group.
 void LoadSourceLists(sql::Database& db, const SourceLists& lists);
 
 // Adds every Options row that is missing with its default; existing rows keep their values.

@@ -74,7 +74,8 @@ TEST_F(SourceListsTest, CreateFillsEveryTableOrMakesNoFile) {
     EXPECT_EQ((std::tuple{counts.w3, counts.w6, counts.w6s}), (std::tuple{2, 2, 2}));
     {
         auto db = OpenLexelFile(file);
-        EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM Options"), 21);
+        // The defaults (the zoom among them) and the lists' fingerprint.
+        EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM Options"), 22);
         EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM \"Except\" WHERE Word = 'DOG'"), 1);
         EXPECT_EQ(sql::QueryInt(db, "SELECT CountOfAlpha FROM raw6 WHERE Word = 'planet'"), 2);
         EXPECT_EQ(sql::QueryInt(db, "SELECT COUNT(*) FROM raw6 WHERE Class IS NULL"), 1);

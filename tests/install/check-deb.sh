@@ -14,14 +14,21 @@ deb=$(ls "$dir"/lexel_*.deb)
 dbgsym=$(ls "$dir"/lexel-dbgsym_*.deb 2>/dev/null) || fail "no -dbgsym package"
 changes=$(ls "$dir"/lexel_*.changes)
 files=$(dpkg-deb -c "$deb" | awk '{ print $6 }')
-for file in ./usr/games/lexel ./usr/share/lexel/Lexel.lxl ./usr/share/lexel/Lexel_E.rcc \
-            ./usr/share/lexel/Lexel_D.rcc ./usr/share/applications/invalid.morvane.Lexel.desktop \
+for file in ./usr/games/lexel ./usr/share/lexel/Lexel_E.rcc ./usr/share/lexel/Lexel_D.rcc \
+            ./usr/share/lexel/quotes.tsv ./usr/share/lexel/words/raw3.txt \
+            ./usr/share/lexel/words/raw4.txt ./usr/share/lexel/words/raw5.txt \
+            ./usr/share/lexel/words/raw6.txt ./usr/share/lexel/words/except.txt \
+            ./usr/share/applications/invalid.morvane.Lexel.desktop \
             ./usr/share/icons/hicolor/scalable/apps/invalid.morvane.Lexel.svg \
             ./usr/share/metainfo/invalid.morvane.Lexel.metainfo.xml \
             ./usr/share/doc/lexel/copyright ./usr/share/doc/lexel/changelog.gz \
             ./usr/share/man/man6/lexel.6.gz; do
     grep -qx -- "$file" <<< "$files" || fail "$file is missing from $(basename "$deb")"
 done
+# Each player's file is made from the lists; an encrypted template would differ in every build.
+if grep -q '\.lxl$' <<< "$files"; then
+    fail "$(basename "$deb") ships a Lexel file"
+fi
 # Debian keeps games out of /usr/bin; a copy left there would be a second, stale program.
 if grep -q '^\./usr/bin/' <<< "$files"; then
     fail "$(basename "$deb") still installs into /usr/bin"

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs into a temporary prefix and starts the game from there with an empty data directory:
-# the template is copied into the user's data directory, the first start waits in the language
-# window, a second start finds the copy, and nothing is written under the prefix.
+# the player's file is made from the installed word lists, the first start waits in the language
+# window, a second start finds the file, and nothing is written under the prefix. Then an
+# upgrade's lists reach the player's file, which keeps the player's settings.
 #   check-install.sh BUILD_DIR
 set -euo pipefail
 build=$1
@@ -15,7 +16,8 @@ fail() { echo "install check: $*" >&2; exit 1; }
 snapshot() { (cd "$prefix" && find . -type f -exec sha256sum {} + | sort); }
 
 cmake --install "$build" --prefix "$prefix" > /dev/null
-for file in games/lexel share/lexel/Lexel.lxl share/lexel/Lexel_E.rcc share/lexel/Lexel_D.rcc \
+for file in games/lexel share/lexel/words/raw6.txt share/lexel/quotes.tsv \
+            share/lexel/Lexel_E.rcc share/lexel/Lexel_D.rcc \
             share/doc/lexel/copyright share/doc/lexel/changelog.gz share/man/man6/lexel.6.gz; do
     [ -f "$prefix/$file" ] || fail "$file was not installed"
 done
@@ -27,15 +29,24 @@ start() { timeout 3 "$prefix/games/lexel" > /dev/null 2>&1 && return 0 || return
 status=0; start || status=$?
 [ "$status" -eq 124 ] || fail "the first start ended with status $status"
 copy=$data/Morvane/Lexel/Lexel.lxl
-[ -f "$copy" ] || fail "the template was not copied to $copy"
+[ -f "$copy" ] || fail "the player's file was not made at $copy"
 
-printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = 'E' WHERE Name = 'Language';\n" |
-    sqlcipher "$copy" > /dev/null
+query() { printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\n%s\n" "$1" | sqlcipher "$copy" | tail -n 1; }
+query "UPDATE Options SET Value = 'E' WHERE Name = 'Language';" > /dev/null
 status=0; start || status=$?
 [ "$status" -eq 124 ] || fail "the second start ended with status $status"
-language=$(printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nSELECT Value FROM Options WHERE Name = 'Language';\n" |
-    sqlcipher "$copy" | tail -n 1)
-[ "$language" = "E" ] || fail "the second start replaced the player's copy (Language '$language')"
+language=$(query "SELECT Value FROM Options WHERE Name = 'Language';")
+[ "$language" = "E" ] || fail "the second start replaced the player's file (Language '$language')"
 
 [ "$(snapshot)" = "$before" ] || fail "the game wrote under the installation prefix"
+
+# An upgrade brings one quotation more.
+quotes=$(query "SELECT COUNT(*) FROM Quotes;")
+printf 'Upgrade\tA Proverb\tNew lists reach every player.\n' >> "$prefix/share/lexel/quotes.tsv"
+status=0; start || status=$?
+[ "$status" -eq 124 ] || fail "the start after the upgrade ended with status $status"
+[ "$(query "SELECT COUNT(*) FROM Quotes;")" -eq $((quotes + 1)) ] ||
+    fail "the upgrade's quotation did not reach the player's file"
+[ "$(query "SELECT Value FROM Options WHERE Name = 'Language';")" = "E" ] ||
+    fail "the upgrade lost the player's settings"
 echo "install check: 1 passed, 0 failed"

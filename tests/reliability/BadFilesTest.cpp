@@ -9,6 +9,7 @@
 #include "core/startup/StartupMessages.h"
 #include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"
+#include "support/SampleWordLists.h"
 #include "support/TempDir.h"
 
 #include <algorithm>
@@ -152,12 +153,11 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
             fs::create_symlink("../copy.lxl", place);
         };
     };
-    // Installed: the template in share/lexel, none beside the program.
+    // Installed: the word lists in share/lexel, no file beside the program.
     const auto installed = [&](const std::function<void()>& make) {
         return [this, make] {
             fs::remove(file);
-            fs::create_directories("share/lexel");
-            fs::copy_file(good, "share/lexel/Lexel.lxl");
+            test::WriteWordLists("share/lexel");
             fs::create_directory("home");
             make();
         };
@@ -258,11 +258,10 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
 }
 
 // First starts at once on a user's first day: one opens the files and every other one is told
-// that Lexel runs, however their locking and the copying of the template interleave. Each start
+// that Lexel runs, however their locking and the making of the player's file interleave. Each start
 // holds its files until all have told what they found.
 TEST_F(BadFile, OfFirstStartsAtOnceOneOpensTheFilesAndTheOthersAreToldItRuns) {
-    fs::create_directories(root / "share/lexel");
-    fs::copy_file(root / good, root / "share/lexel/Lexel.lxl");
+    test::WriteWordLists(root / "share/lexel");
     constexpr std::size_t Starts = 6;
     std::vector<std::string> expected(Starts - 1,
                                       "refused\nnotice: " + AlreadyRunningMessage().toStdString());

@@ -6,6 +6,7 @@
 // each kill.
 
 #include "SourceLists.h"
+#include "WordDataVersion.h"
 #include "core/history/GameHistory.h"
 #include "core/history/RecordedGames.h"
 #include "core/settings/HighScores.h"
@@ -101,7 +102,8 @@ std::string TableText(sql::Database& db, const std::string& table) {
 // table and each source list equals, '?' for neither.
 using FileState = std::map<std::string, std::string>;
 const std::string WordsKey = "(w3 w4 w5 w6 w6s)";
-const std::string SourcesKey = "(raw3 raw4 raw5 raw6 Except Quotes)";
+// The lists' fingerprint is committed with them, so it counts as one of them.
+const std::string SourcesKey = "(raw3 raw4 raw5 raw6 Except Quotes WordData)";
 const std::string HistoryKey = "(GameHistory)";
 
 // ---------------------------------------------------------------------------------------------
@@ -247,7 +249,7 @@ std::vector<FileState> CommitsOf(FileState state, const Operation& op) {
         op.apply(state);
         return {state};
     }
-    state[SourcesKey] = std::string(6, op.build);
+    state[SourcesKey] = std::string(7, op.build);
     std::vector<FileState> commits{state};
     for (auto& table : state[WordsKey]) {
         table = op.build;
@@ -328,6 +330,11 @@ private:
             const auto rows = TableText(db, Tables[i]);
             labels += rows == dumps_[0][i] ? 'A' : rows == dumps_[1][i] ? 'B' : '?';
         }
+        const auto version = state[std::string(WordDataOption)];
+        state.erase(std::string(WordDataOption));
+        labels += version == WordDataVersion(lists_[0])   ? 'A'
+                  : version == WordDataVersion(lists_[1]) ? 'B'
+                                                          : '?';
         state[WordsKey] = labels.substr(0, 5);
         state[SourcesKey] = labels.substr(5);
         return state;

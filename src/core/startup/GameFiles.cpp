@@ -2,6 +2,7 @@
 
 #include "DatabaseStartup.h"
 #include "PrivateFiles.h"
+#include "ShippedWords.h"
 #include "StartupMessages.h"
 #include "SystemText.h"
 
@@ -40,8 +41,11 @@ bool Succeeds(Step step, QString (*notOwnMessage)(const QString&), MessageBoxes&
 
 } // namespace
 
-// The lock comes before the copy of the template: two first starts would otherwise copy at
-// once, and the one whose copy was taken over would miss its file.
+// The lock comes before the player's file is made: two first starts would otherwise make it at
+// once, and the one whose file was taken over would miss its file. Installed, the words of the
+// file are then brought to those shipped with the game; when that cannot be written (a full
+// disk), the game goes on with the words the file has: they are whole and playable, and the
+// next start tries again.
 GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
                         const std::filesystem::path& userDataDirectory) {
     KeepStandardStreamsOpen();
@@ -57,6 +61,9 @@ GameFiles OpenGameFiles(const std::filesystem::path& programDirectory,
     }
     if (files.instance) {
         files.db = OpenDB(files.places.dataDirectory, files.notices);
+    }
+    if (files.db && !files.places.wordLists.empty()) {
+        RefreshShippedWords(*files.db, files.places.wordLists);
     }
     return files;
 }

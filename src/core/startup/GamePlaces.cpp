@@ -1,6 +1,7 @@
 #include "GamePlaces.h"
 
 #include "PrivateFiles.h"
+#include "ShippedWords.h"
 #include "core/store/LexelFile.h"
 
 #include <cstdlib>
@@ -69,18 +70,18 @@ GamePlaces FindGamePlaces(const fs::path& programDirectory, const fs::path& user
     MakePrivateDirectories(userDataDirectory);
     RequireOwnDirectory(userDataDirectory);
     const auto share = InstalledShareDirectory(programDirectory);
-    return {userDataDirectory, share, share / DatabaseFileName};
+    return {userDataDirectory, share, share};
 }
 
 void ProvideUserFile(const GamePlaces& places) {
-    if (places.templateFile.empty()) {
+    if (places.wordLists.empty()) {
         return;
     }
     const auto userFile = places.dataDirectory / DatabaseFileName;
     std::error_code error;
     if (fs::symlink_status(userFile, error).type() == fs::file_type::not_found &&
-        fs::is_regular_file(places.templateFile, error)) {
-        CopyPrivateFile(places.templateFile, userFile);
+        HasShippedWords(places.wordLists)) {
+        CreateFileFromShippedWords(places.wordLists, userFile);
     }
     RequireOwnFile(userFile);
 }

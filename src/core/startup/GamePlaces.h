@@ -2,9 +2,9 @@
 
 // Where the game finds its files. Run from its own folder (a build tree or an unpacked copy
 // with a Lexel.lxl beside the program), it uses that folder, whatever is wrong with the file
-// there. Installed, it keeps each user's Lexel.lxl in the user's data folder, copied there
-// from the installed template on the first start; nothing is ever written beside the installed
-// program.
+// there. Installed, it keeps each user's Lexel.lxl in the user's data folder, made there from
+// the installed word lists on the first start (ShippedWords.h); nothing is ever written beside
+// the installed program.
 
 #include <filesystem>
 
@@ -13,7 +13,7 @@ namespace lexel {
 struct GamePlaces {
     std::filesystem::path dataDirectory; // holds Lexel.lxl and the instance lock
     std::filesystem::path helpDirectory; // holds Lexel_E.rcc and Lexel_D.rcc
-    std::filesystem::path templateFile;  // the installed Lexel.lxl; none in the program's folder
+    std::filesystem::path wordLists;     // the installed word lists; none in the program's folder
 };
 
 // The directory of the running program, known before the application object exists.
@@ -35,9 +35,9 @@ std::filesystem::path UserDataDirectory();
 GamePlaces FindGamePlaces(const std::filesystem::path& programDirectory,
                           const std::filesystem::path& userDataDirectory);
 
-// Copies the template into the user's data folder when the user has no Lexel.lxl yet; when
-// there is no template either, opening the database there reports the missing file. Called
-// under the instance lock, so that of two first starts only one copies. Throws FileError, or
+// Makes the user's Lexel.lxl from the installed word lists when the user has none yet; when
+// there are no lists either, opening the database there reports the missing file. Called
+// under the instance lock, so that of two first starts only one makes it. Throws FileError, or
 // NotOwnError when the user's Lexel.lxl belongs to someone else.
 void ProvideUserFile(const GamePlaces& places);
 

@@ -4,6 +4,7 @@
 #include "core/startup/GameFiles.h"
 
 #include "support/SampleLexelFile.h"
+#include "support/SampleWordLists.h"
 #include "support/TempDir.h"
 
 #include <QCoreApplication>
@@ -32,11 +33,11 @@ protected:
     }
 };
 
-// Installed, a start copies the template into the user's folder: folders and files are the
-// user's alone whatever the umask, and a link planted where the copy is made is replaced, never
-// written through.
+// Installed, a start makes the user's file from the shipped word lists: folders and files are
+// the user's alone whatever the umask, and a link planted where the file is made is replaced,
+// never written through.
 TEST_F(GameFilesTest, TheUsersCopyIsTheUsersAloneAndNoLinkIsWrittenThrough) {
-    test::CreateSampleFile(share / "Lexel.lxl");
+    test::WriteWordLists(share);
     const auto before = ::umask(0);
     auto files = OpenGameFiles(bin, user);
     ::umask(before);
@@ -54,9 +55,25 @@ TEST_F(GameFilesTest, TheUsersCopyIsTheUsersAloneAndNoLinkIsWrittenThrough) {
     files = {};
     fs::remove(user / "Lexel.lxl");
     std::ofstream(root / "victim") << "keep";
-    fs::create_symlink(root / "victim", user / "Lexel.lxl.new");
-    EXPECT_TRUE(OpenGameFiles(bin, user).Ready());
-    EXPECT_EQ(test::FileBytes(root / "victim"), "keep");
+    for (const auto* planted : {"Lexel.lxl.new", "Lexel.lxl.made", "Lexel.lxl.made-journal"}) {
+        fs::remove(user / "Lexel.lxl");
+        fs::create_symlink(root / "victim", user / planted);
+        EXPECT_TRUE(OpenGameFiles(bin, user).Ready()) << planted;
+        EXPECT_EQ(test::FileBytes(root / "victim"), "keep") << planted;
+        fs::remove(user / planted);
+    }
+}
+
+// An upgrade's lists reach a player who has a file already, at the next start.
+TEST_F(GameFilesTest, AnUpgradesWordsReachThePlayersFileAtTheNextStart) {
+    test::WriteWordLists(share);
+    ASSERT_TRUE(OpenGameFiles(bin, user).Ready());
+    auto upgraded = test::SampleLists();
+    upgraded.quotes.push_back({"Haste", "A Proverb", "More haste, less speed."});
+    test::WriteWordLists(share, upgraded);
+    auto files = OpenGameFiles(bin, user);
+    ASSERT_TRUE(files.Ready());
+    EXPECT_EQ(sql::QueryInt(*files.db, "SELECT COUNT(*) FROM Quotes"), 2);
 }
 
 TEST(UserDataFolder, FollowsTheXdgRulesAndFallsBackToThePasswdHome) {
