@@ -13,7 +13,7 @@ PREFIX    ?= /usr/local
 FUZZERS   := WordCodeFuzz EvaluateGuessFuzz ScoreWordFuzz
 JOBS      ?= $(shell nproc)
 
-.PHONY: all setup build run test sanitize fuzz bench install package format clean
+.PHONY: all setup build run test sanitize fuzz bench install package reproducible format clean
 
 all: build
 
@@ -48,6 +48,10 @@ install: build
 # $(PACKAGE)/lexel_<version>_<arch>.deb and its -dbgsym.
 package: setup
 	scripts/build-package.sh $(PACKAGE)
+
+# The packages built twice and compared byte for byte: the same source gives the same .deb.
+reproducible: setup
+	tests/install/check-reproducible.sh build-reproducible
 
 # libFuzzer targets (clang), each run for a bounded time.
 fuzz: setup
