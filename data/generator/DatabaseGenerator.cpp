@@ -1,6 +1,6 @@
 #include "DatabaseGenerator.h"
 
-#include "SourceLists.h"
+#include "core/startup/SourceLists.h"
 #include "core/store/LexelFile.h"
 
 #include <stdexcept>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourceLists.h"
+#include "core/startup/SourceLists.h"
 #include "core/store/TableBuilder.h"
 
 #include <filesystem>

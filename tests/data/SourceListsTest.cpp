@@ -1,4 +1,4 @@
-#include "SourceLists.h"
+#include "core/startup/SourceLists.h"
 
 #include "DatabaseGenerator.h"
 #include "core/store/LexelFile.h"

@@ -5,13 +5,13 @@
 // mixture of two versions of the source lists. The seed fixes the operations and the delays before
 // each kill.
 
-#include "SourceLists.h"
-#include "WordDataVersion.h"
 #include "core/history/GameHistory.h"
 #include "core/history/RecordedGames.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
+#include "core/startup/SourceLists.h"
+#include "core/startup/WordDataVersion.h"
 #include "core/store/LexelFile.h"
 #include "core/store/TableBuilder.h"
 #include "support/SampleLexelFile.h"

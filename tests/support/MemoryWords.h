@@ -3,9 +3,9 @@
 // The game's words kept in memory, from lists like those the word tables are built from: a game's
 // rules played without a file.
 
-#include "SourceLists.h"
 #include "core/base/AsciiCase.h"
 #include "core/ports/WordSource.h"
+#include "core/startup/SourceLists.h"
 
 #include <algorithm>
 #include <array>

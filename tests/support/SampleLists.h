@@ -1,6 +1,6 @@
 #pragma once
 
-#include "SourceLists.h"
+#include "core/startup/SourceLists.h"
 
 namespace lexel::test {
 

@@ -1,7 +1,5 @@
 #include "core/settings/HighScores.h"
 
-#include "core/history/GameHistory.h"
-#include "core/history/RecordedGames.h"
 #include "core/settings/SettingsStore.h"
 #include "core/store/LexelFile.h"
 #include "support/SampleLexelFile.h"
@@ -58,49 +56,6 @@ TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
     EXPECT_FALSE(EnterHighScore(store, "silver", 150));
     EXPECT_TRUE(EnterHighScore(store, "silver", 151));
     EXPECT_EQ(Table()[9], "SILVER151");
-}
-
-// A game's end is written whole or not at all: a history row that cannot be written (a full
-// disk) takes the score and the counters with it.
-TEST_F(HighScoresTest, AGameEndIsWrittenWithItsHistoryRowOrNotAtAll) {
-    const FinishedGame game{.row = {.finishedAt = "2024-06-11T14:03:05",
-                                    .word = "garden",
-                                    .line = 4,
-                                    .outcome = Outcome::Won,
-                                    .score = 9},
-                            .countAsPlayed = true};
-    db.Execute("CREATE TRIGGER Full BEFORE INSERT ON GameHistory BEGIN "
-               "SELECT RAISE(ABORT, 'database or disk is full'); END;");
-    EXPECT_THROW(RecordFinishedGame(store, game), sql::Error);
-    const auto Stored = [&](const char* key) { return test::StoredOption(db, key); };
-    EXPECT_EQ(Stored("HighScore1") + Stored("GamesPlayed") + Stored("GamesWon"), "??????000");
-    EXPECT_TRUE(GameHistory(db).Rows().empty());
-
-    db.Execute("DROP TRIGGER Full");
-    EXPECT_TRUE(RecordFinishedGame(store, game));
-    EXPECT_EQ(Stored("HighScore1") + Stored("GamesPlayed") + Stored("GamesWon"), "GARDEN911");
-    EXPECT_EQ(GameHistory(db).Rows(), std::vector{game.row});
-}
-
-// Reset empties the table, the counters and the history; a running game that was counted as
-// played stays counted, with its history row, the newest.
-TEST_F(HighScoresTest, ResetEmptiesEverythingButARunningCountedGame) {
-    const HistoryRow ended{.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 9};
-    const HistoryRow running{.finishedAt = "2024-06-11T14:05:00", .word = "bobbin", .line = 1};
-    for (const bool runningGameCounted : {true, false}) {
-        Fill({"AAAAAA900", "BBBBBB800"});
-        store.WriteOption("GamesPlayed", "8");
-        store.WriteOption("GamesWon", "3");
-        GameHistory(db).Add(ended);
-        GameHistory(db).Add(running);
-        ResetStatistics(store, runningGameCounted);
-        EXPECT_EQ(store.ReadOption("GamesPlayed"), runningGameCounted ? "1" : "0");
-        EXPECT_EQ(store.ReadOption("GamesWon"), "0");
-        EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
-        EXPECT_EQ(GameHistory(db).Rows(),
-                  runningGameCounted ? std::vector{running} : std::vector<HistoryRow>{});
-        GameHistory(db).Clear(false);
-    }
 }
 
 TEST(WonPercentage, RoundsHalvesToEven) {

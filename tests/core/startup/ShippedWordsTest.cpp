@@ -4,7 +4,7 @@
 
 #include "core/startup/ShippedWords.h"
 
-#include "WordDataVersion.h"
+#include "core/startup/WordDataVersion.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
