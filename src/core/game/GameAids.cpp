@@ -10,10 +10,10 @@
 
 namespace lexel {
 
-void GameModel::TakeHint(int position) {
+std::optional<int> GameModel::TakeHint(int position) {
     if (!CanHint() || position < 0 || position >= HiddenWordLength ||
         board_.Solution(position).fixed) {
-        return;
+        return std::nullopt;
     }
     const char letter = AsciiUpper(game_.HiddenWord.at(static_cast<std::size_t>(position)));
     ++game_.HintCount;
@@ -24,6 +24,7 @@ void GameModel::TakeHint(int position) {
     marking_.FixHintLetter(letter, FirstField(LastLine) + position, ReachedCells());
     emit marksChanged();
     emit boardChanged();
+    return position;
 }
 
 namespace {

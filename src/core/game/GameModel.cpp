@@ -113,25 +113,25 @@ void GameModel::SetSolutionCell(int position, char content) {
     }
 }
 
-void GameModel::TryGuess() {
+GuessOutcome GameModel::TryGuess() {
     if (!CanEvaluate()) {
-        return;
+        return GuessOutcome::Refused;
     }
     const std::string guess = board_.LineText(game_.currentLine);
     if (game_.currentLine == LastLine) {
-        EvaluateLastLine();
-        return;
+        return EvaluateLastLine();
     }
     if (!AcceptGuess(guess)) {
-        return;
+        return GuessOutcome::Refused;
     }
     if (!game_.GameCounted) {
         if (!CountGame(1)) {
-            return;
+            return GuessOutcome::Refused;
         }
         StartClock();
     }
     EvaluateLine(guess);
+    return GuessOutcome::Evaluated;
 }
 
 // Lines 1 to 8 must be words, unless the player allows cheating and accepts this one.
@@ -178,7 +178,7 @@ void GameModel::EvaluateLine(const std::string& guess) {
     emit boardChanged();
 }
 
-void GameModel::EvaluateLastLine() {
+GuessOutcome GameModel::EvaluateLastLine() {
     const auto result = EvaluateCells(LastLine, board_.LineText(LastLine));
     emit marksChanged();
     emit boardChanged();
@@ -191,9 +191,10 @@ void GameModel::EvaluateLastLine() {
     if (!won) {
         services_.boxes.Show(
             {MessageIcon::Critical, GameMessages::Lost(Text(HiddenWordCapitals()))});
-        return;
+        return GuessOutcome::Lost;
     }
     WinEnding(GameMessages::WonOnLastLine(), entered, score);
+    return GuessOutcome::Won;
 }
 
 void GameModel::Solve() {

@@ -36,6 +36,14 @@ struct GameModelServices {
     Clock& clock;
 };
 
+// What became of the line handed to Evaluate.
+enum class GuessOutcome {
+    Refused,   // incomplete, no word, or the game could not be counted: the line stays open
+    Evaluated, // its dots are shown and the next line is open
+    Won,       // line 9 was the hidden word
+    Lost,      // line 9 was not
+};
+
 class GameModel : public QObject {
     Q_OBJECT
 
@@ -92,11 +100,12 @@ public:
     void SetSolutionCell(int position, char content);
 
     // Evaluate: the line being edited, when it is complete.
-    void TryGuess();
+    GuessOutcome TryGuess();
     // The solution line: a win ahead of time, a wrong solution, or on line 9 its evaluation.
     void Solve();
-    // Reveals the letter of solution position `position`, while hints are left.
-    void TakeHint(int position);
+    // Reveals the letter of solution position `position`, while hints are left; the position
+    // it filled, none when no hint was taken.
+    std::optional<int> TakeHint(int position);
     // Suggest Word: fills the line being edited; returns the cells that changed.
     std::vector<int> SuggestWord();
     // What the aids would take off the score if taken now: a hint (at the first letter or
@@ -149,7 +158,7 @@ private:
     bool AcceptGuess(const std::string& guess);
     LineResult EvaluateCells(int line, const std::string& guess);
     void EvaluateLine(const std::string& guess);
-    void EvaluateLastLine();
+    GuessOutcome EvaluateLastLine();
     void WinEnding(const QString& message, bool entered, Score score);
     bool CountGame(int linesUsed);
     bool RecordEnd(Outcome outcome, Score score);

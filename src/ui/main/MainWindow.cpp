@@ -239,21 +239,19 @@ void MainWindow::ShowTitle() {
 
 void MainWindow::Evaluate() {
     const int line = model_.State().currentLine;
-    model_.TryGuess();
-    if (model_.State().GameRunning && model_.State().currentLine != line) {
+    const auto outcome = model_.TryGuess();
+    if (outcome == GuessOutcome::Evaluated) {
         input_->FocusNextGuessLine();
     }
     // After the focus moved: a screen reader speaks a description change of the focused field.
-    if (model_.Cells().Result(line)) {
+    if (outcome != GuessOutcome::Refused) {
         view_->Announce(dots_->Outcome(line));
     }
 }
 
 void MainWindow::TakeHint() {
     const int position = input_->HintPosition();
-    const int hints = model_.State().HintCount;
-    model_.TakeHint(position);
-    if (model_.State().HintCount != hints) {
+    if (model_.TakeHint(position)) {
         input_->FocusAfterHint(position);
         //: what a screen reader says of a hint: the place and the letter revealed there
         view_->Announce(tr("Solution, letter %1 is %2")

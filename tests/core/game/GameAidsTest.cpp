@@ -49,7 +49,8 @@ TEST(GameAids, HintsRevealUpToThreeLettersInTheSolutionLineAndLineNine) {
     EXPECT_TRUE(model.IsLetterLocked('R'));
     EXPECT_FALSE(model.State().FirstLetterHinted);
 
-    game.Play("h2 h0"); // a fixed place takes no second hint
+    EXPECT_EQ(game.model.TakeHint(2), std::nullopt); // a fixed place takes no second hint
+    EXPECT_EQ(game.model.TakeHint(0), 0);
     EXPECT_EQ(model.State().HintCount, 2);
     EXPECT_TRUE(model.State().FirstLetterHinted);
     game.Play("h1");
@@ -175,11 +176,11 @@ TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated)
     EXPECT_EQ(game.model.Cells().Guess(3).content, '.');
     game.Play("te");
     EXPECT_FALSE(game.model.CanEvaluate());
-    game.model.TryGuess();
+    EXPECT_EQ(game.model.TryGuess(), GuessOutcome::Refused);
     EXPECT_EQ(game.model.State().currentLine, 0);
     game.Play("ten");
     EXPECT_TRUE(game.model.CanEvaluate());
-    game.Play("!");
+    EXPECT_EQ(game.model.TryGuess(), GuessOutcome::Evaluated);
     EXPECT_EQ(game.model.Cells().Guess(0).state, CellState::Evaluated);
     EXPECT_EQ(game.model.Cells().Guess(3).content, '_');
     game.model.SetGuessCell(0, 'X'); // an evaluated line keeps its letters
