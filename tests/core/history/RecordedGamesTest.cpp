@@ -5,6 +5,7 @@
 #include "core/history/GameHistory.h"
 #include "core/settings/HighScores.h"
 #include "core/settings/SettingsStore.h"
+#include "support/HighScoreRows.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 
@@ -19,20 +20,6 @@ protected:
     test::TempDir dir;
     sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
-
-    void Fill(const std::vector<std::string>& entries) {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            store.WriteOption(HighScoreKey(static_cast<int>(i) + 1), entries[i]);
-        }
-    }
-
-    std::vector<std::string> Table() {
-        std::vector<std::string> entries;
-        for (const auto& entry : ReadHighScores(store)) {
-            entries.push_back(entry.word + entry.score);
-        }
-        return entries;
-    }
 };
 
 // A game's end is written whole or not at all: a history row that cannot be written (a full
@@ -63,7 +50,7 @@ TEST_F(RecordedGamesTest, ResetEmptiesEverythingButARunningCountedGame) {
     const HistoryRow ended{.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 9};
     const HistoryRow running{.finishedAt = "2024-06-11T14:05:00", .word = "bobbin", .line = 1};
     for (const bool runningGameCounted : {true, false}) {
-        Fill({"AAAAAA900", "BBBBBB800"});
+        test::FillHighScores(store, {"AAAAAA900", "BBBBBB800"});
         store.WriteOption("GamesPlayed", "8");
         store.WriteOption("GamesWon", "3");
         GameHistory(db).Add(ended);
@@ -71,7 +58,7 @@ TEST_F(RecordedGamesTest, ResetEmptiesEverythingButARunningCountedGame) {
         ResetStatistics(store, runningGameCounted);
         EXPECT_EQ(store.ReadOption("GamesPlayed"), runningGameCounted ? "1" : "0");
         EXPECT_EQ(store.ReadOption("GamesWon"), "0");
-        EXPECT_EQ(Table(), std::vector<std::string>(10, "??????0"));
+        EXPECT_EQ(test::StoredHighScores(store), std::vector<std::string>(10, "??????0"));
         EXPECT_EQ(GameHistory(db).Rows(),
                   runningGameCounted ? std::vector{running} : std::vector<HistoryRow>{});
         GameHistory(db).Clear(false);

@@ -2,6 +2,7 @@
 
 #include "core/settings/SettingsStore.h"
 #include "core/store/LexelFile.h"
+#include "support/HighScoreRows.h"
 #include "support/SampleLexelFile.h"
 #include "support/TempDir.h"
 #include "support/TemporaryLocale.h"
@@ -18,20 +19,6 @@ protected:
     test::TempDir dir;
     sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};
-
-    void Fill(const std::vector<std::string>& entries) {
-        for (std::size_t i = 0; i < entries.size(); ++i) {
-            store.WriteOption(HighScoreKey(static_cast<int>(i) + 1), entries[i]);
-        }
-    }
-
-    std::vector<std::string> Table() {
-        std::vector<std::string> entries;
-        for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-            entries.push_back(store.ReadOption(HighScoreKey(rank)));
-        }
-        return entries;
-    }
 };
 
 // Under a Turkish locale the C library's capital of "i" is "i" (UTF-8) or the byte 0xDD
@@ -42,20 +29,21 @@ TEST_F(HighScoresTest, EntriesAreInCapitalsAToZWhateverTheLocale) {
         const test::TemporaryLocale turkish(locale);
         ASSERT_NE(std::toupper('i'), 'I') << "the locale's own case mapping is not in force";
         ASSERT_TRUE(EnterHighScore(store, "admire", 425000));
-        EXPECT_EQ(Table()[0], "ADMIRE425000");
+        EXPECT_EQ(test::StoredHighScores(store)[0], "ADMIRE425000");
     }
 }
 
 TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
-    Fill({"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
-          "HHHHHH200", "IIIIII150", "JJJJJJ100"});
+    test::FillHighScores(store, {"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600", "EEEEEE500",
+                                 "FFFFFF400", "GGGGGG300", "HHHHHH200", "IIIIII150", "JJJJJJ100"});
     EXPECT_TRUE(EnterHighScore(store, "garden", 600));
-    EXPECT_EQ(Table(), (std::vector<std::string>{"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600",
-                                                 "GARDEN600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
-                                                 "HHHHHH200", "IIIIII150"}));
+    EXPECT_EQ(test::StoredHighScores(store),
+              (std::vector<std::string>{"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600",
+                                        "GARDEN600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
+                                        "HHHHHH200", "IIIIII150"}));
     EXPECT_FALSE(EnterHighScore(store, "silver", 150));
     EXPECT_TRUE(EnterHighScore(store, "silver", 151));
-    EXPECT_EQ(Table()[9], "SILVER151");
+    EXPECT_EQ(test::StoredHighScores(store)[9], "SILVER151");
 }
 
 TEST(WonPercentage, RoundsHalvesToEven) {
