@@ -63,7 +63,7 @@ QString GameModel::Dots() const {
 // written.
 QString GameModel::DailyResult() const {
     const auto attempt = services_.records.DailyAttemptAt(game_.dailyDate, game_.level)
-                             .value_or(AttemptOf(Ending(game_.outcome, ComputeScore()).row));
+                             .value_or(AttemptOf(Finished(game_.outcome, ComputeScore()).row));
     QString outcome;
     switch (attempt.outcome) {
     case Outcome::Won:

@@ -183,23 +183,17 @@ GuessOutcome GameModel::EvaluateLastLine() {
     emit marksChanged();
     emit boardChanged();
     const Score score = ComputeScore();
-    const bool won = result.black == HiddenWordLength;
-    const bool entered = RecordEnd(won ? Outcome::Won : Outcome::Lost, score);
-    game_.outcome = won ? Outcome::Won : Outcome::Lost;
+    const Outcome outcome = result.black == HiddenWordLength ? Outcome::Won : Outcome::Lost;
+    const auto rank = RecordEnd(outcome, score);
+    game_.outcome = outcome;
     ShowSolution();
     StopGame();
-    if (!won) {
-        services_.boxes.Show(
-            {MessageIcon::Critical, GameMessages::Lost(Text(HiddenWordCapitals()))});
-        return GuessOutcome::Lost;
-    }
-    WinEnding(GameMessages::WonOnLastLine(), entered, score);
-    return GuessOutcome::Won;
+    return End(rank, score, GameMessages::WonOnLastLine());
 }
 
-void GameModel::Solve() {
+GuessOutcome GameModel::Solve() {
     if (!CanSolve()) {
-        return;
+        return GuessOutcome::Refused;
     }
     if (!timer_.IsRunning()) {
         StartClock();
@@ -208,17 +202,16 @@ void GameModel::Solve() {
         for (int i = 0; i < HiddenWordLength; ++i) {
             board_.SetGuess(FirstField(LastLine) + i, board_.Solution(i).content);
         }
-        TryGuess();
-        return;
+        return TryGuess();
     }
     if (AsciiLower(board_.SolutionText()) != game_.HiddenWord) {
         if (!game_.GameCounted && !CountGame(0)) {
-            return;
+            return GuessOutcome::Refused;
         }
         ++game_.WrongSolutionCount;
         possible_.Refuse(game_.currentLine, AsciiLower(board_.SolutionText()));
         services_.boxes.Show({MessageIcon::Critical, GameMessages::WrongSolution()});
-        return;
+        return GuessOutcome::Refused;
     }
     board_.CloseLine(game_.currentLine);
     game_.SolvedEarly = true;
@@ -226,14 +219,22 @@ void GameModel::Solve() {
     ShowSolution();
     StopGame();
     const Score score = ComputeScore();
-    const bool entered = RecordEnd(Outcome::Won, score);
-    WinEnding(GameMessages::WonEarly(), entered, score);
+    const auto rank = RecordEnd(Outcome::Won, score);
+    return End(rank, score, GameMessages::WonEarly());
 }
 
-void GameModel::WinEnding(const QString& message, bool entered, Score score) {
-    services_.boxes.Show({MessageIcon::Exclamation,
-                          entered ? message : message + u'\n' + GameMessages::ScoreLine(score)});
-    emit gameWon(entered, score);
+// A won score that stayed out of the table is told with the message.
+GuessOutcome GameModel::End(std::optional<int> rank, Score score, const QString& wonMessage) {
+    const bool won = game_.outcome == Outcome::Won;
+    const QString message = !won   ? GameMessages::Lost(Text(HiddenWordCapitals()))
+                            : rank ? wonMessage
+                                   : wonMessage + u'\n' + GameMessages::ScoreLine(score);
+    ending_ =
+        GameEnding{.outcome = game_.outcome,
+                   .message = {won ? MessageIcon::Exclamation : MessageIcon::Critical, message},
+                   .rank = rank,
+                   .word = game_.HiddenWord};
+    return won ? GuessOutcome::Won : GuessOutcome::Lost;
 }
 
 // A write that fails (a full disk) changes nothing, so the player may simply try again. The
@@ -242,7 +243,7 @@ bool GameModel::CountGame(int linesUsed) {
     if (game_.replay) {
         return game_.GameCounted = true;
     }
-    auto soFar = Ending(Outcome::GivenUp, 0);
+    auto soFar = Finished(Outcome::GivenUp, 0);
     soFar.row.line = linesUsed;
     if (soFar.daily) {
         soFar.daily = AttemptOf(soFar.row);
@@ -254,22 +255,22 @@ bool GameModel::CountGame(int linesUsed) {
 
 // The game ends whether or not its end could be written; only the record is missing then, and
 // the history keeps the row its count wrote.
-bool GameModel::RecordEnd(Outcome outcome, Score score) {
+std::optional<int> GameModel::RecordEnd(Outcome outcome, Score score) {
     if (game_.replay) {
-        return false;
+        return std::nullopt;
     }
     try {
-        return services_.records.RecordEnd(Ending(outcome, score)).has_value();
+        return services_.records.RecordEnd(Finished(outcome, score));
     } catch (const StorageError& e) {
         services_.boxes.Show(
             {MessageIcon::Critical, ResultNotSavedMessage(QString::fromUtf8(e.what()))});
-        return false;
+        return std::nullopt;
     }
 }
 
 // A game given up before its first line (counted by a wrong solution) scores 0, which never
 // enters the table, so every ending may offer its score.
-FinishedGame GameModel::Ending(Outcome outcome, Score score) const {
+FinishedGame GameModel::Finished(Outcome outcome, Score score) const {
     FinishedGame ending{.row = {.finishedAt = LocalTimeOf(services_.clock.Now()),
                                 .level = game_.level,
                                 .word = game_.HiddenWord,
@@ -324,7 +325,7 @@ void GameModel::SaveRunningScore() {
     game_.GameRunning = false; // written once
     game_.outcome = Outcome::GivenUp;
     try { // no message box: nobody may be there to close it
-        services_.records.RecordEnd(Ending(Outcome::GivenUp, ComputeScore()));
+        services_.records.RecordEnd(Finished(Outcome::GivenUp, ComputeScore()));
     } catch (const StorageError& e) {
         qWarning("Lexel: the score of the running game was not saved: %s", e.what());
     }

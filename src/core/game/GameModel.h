@@ -6,6 +6,7 @@
 // draw it and forward input to it.
 
 #include "Board.h"
+#include "GameEnding.h"
 #include "GameState.h"
 #include "StillPossible.h"
 #include "core/rules/GameTimer.h"
@@ -13,6 +14,7 @@
 #include "core/rules/Scoring.h"
 
 #include <QObject>
+#include <utility>
 #include <vector>
 
 namespace lexel {
@@ -101,8 +103,12 @@ public:
 
     // Evaluate: the line being edited, when it is complete.
     GuessOutcome TryGuess();
-    // The solution line: a win ahead of time, a wrong solution, or on line 9 its evaluation.
-    void Solve();
+    // The solution line: a win ahead of time, a wrong solution (refused), or on line 9 its
+    // evaluation.
+    GuessOutcome Solve();
+    // The ending of the game that the last command won or lost, once: what the player is to be
+    // told and where its score went.
+    std::optional<GameEnding> TakeEnding() { return std::exchange(ending_, std::nullopt); }
     // Reveals the letter of solution position `position`, while hints are left; the position
     // it filled, none when no hint was taken.
     std::optional<int> TakeHint(int position);
@@ -145,8 +151,6 @@ signals:
     void boardChanged();
     void marksChanged();
     void timeChanged();
-    // A won game; its score entered the table when `entered`.
-    void gameWon(bool entered, Score score);
 
 private:
     void Begin(const std::string& word, bool only, const std::string& dailyDate);
@@ -159,10 +163,10 @@ private:
     LineResult EvaluateCells(int line, const std::string& guess);
     void EvaluateLine(const std::string& guess);
     GuessOutcome EvaluateLastLine();
-    void WinEnding(const QString& message, bool entered, Score score);
+    GuessOutcome End(std::optional<int> rank, Score score, const QString& wonMessage);
     bool CountGame(int linesUsed);
-    bool RecordEnd(Outcome outcome, Score score);
-    FinishedGame Ending(Outcome outcome, Score score) const;
+    std::optional<int> RecordEnd(Outcome outcome, Score score);
+    FinishedGame Finished(Outcome outcome, Score score) const;
     void StartClock();
     void StopGame();
     void ShowSolution();
@@ -175,6 +179,7 @@ private:
     GameTimer timer_;
     StillPossible possible_;
     std::optional<ScoreInput> endedWin_;
+    std::optional<GameEnding> ending_;
 };
 
 } // namespace lexel

@@ -55,14 +55,13 @@ void HighScoreTable::Show(const std::array<HighScoreEntry, HighScoreRanks>& entr
     }
 }
 
-void HighScoreTable::HighLight(const QString& word, const QString& score) {
-    for (int row = 0; row < HighScoreRanks; ++row) {
-        if (item(row, WordColumn)->text() == word && item(row, ScoreColumn)->text() == score) {
-            Emphasise(item(row, WordColumn), true, HighLightBlue);
-            Emphasise(item(row, ScoreColumn), item(row, ScoreColumn)->font().bold(), HighLightBlue);
-            return;
-        }
+void HighScoreTable::HighLight(int rank) {
+    const int row = rank - 1;
+    if (row < 0 || row >= HighScoreRanks) {
+        return;
     }
+    Emphasise(item(row, WordColumn), true, HighLightBlue);
+    Emphasise(item(row, ScoreColumn), item(row, ScoreColumn)->font().bold(), HighLightBlue);
 }
 
 } // namespace lexel

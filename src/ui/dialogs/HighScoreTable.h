@@ -17,8 +17,9 @@ public:
 
     void Translate();
     void Show(const std::array<HighScoreEntry, HighScoreRanks>& entries);
-    // Marks the first row whose word is `word` and score is `score`, both exactly.
-    void HighLight(const QString& word, const QString& score);
+    // Marks the entry at `rank` (1 to 10): a game's new entry, told by the record it wrote, as
+    // its word and score may stand at other ranks too.
+    void HighLight(int rank);
 
 private:
     void SetCell(int row, int column, const QString& text, Qt::Alignment alignment);

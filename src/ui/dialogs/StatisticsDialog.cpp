@@ -119,8 +119,8 @@ void StatisticsDialog::ShowHighScores() {
     highScores_->Show(ReadHighScores(store_));
 }
 
-void StatisticsDialog::HighLight(const QString& word, const QString& score) {
-    highScores_->HighLight(word, score);
+void StatisticsDialog::HighLight(int rank) {
+    highScores_->HighLight(rank);
 }
 
 void StatisticsDialog::ResetStatistics() {

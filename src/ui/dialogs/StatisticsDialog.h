@@ -27,8 +27,8 @@ public:
     StatisticsDialog(SettingsStore& store, MessageBoxes& boxes, Help& help, bool runningGameCounted,
                      QWidget* parent = nullptr);
 
-    // Marks the first row whose word is `word` and score is `score`, both exactly.
-    void HighLight(const QString& word, const QString& score);
+    // Marks the table's entry at `rank` (1 to 10).
+    void HighLight(int rank);
 
 private:
     QWidget* CreateHighScoresPage();

@@ -52,7 +52,6 @@ MainWindow::MainWindow(const GameServices& services, QWidget* parent)
     connect(&model_, &GameModel::boardChanged, this, &MainWindow::DrawBoard);
     connect(&model_, &GameModel::marksChanged, this, &MainWindow::DrawMarks);
     connect(&model_, &GameModel::timeChanged, this, &MainWindow::DrawTime);
-    connect(&model_, &GameModel::gameWon, this, &MainWindow::GameWon);
     Translate();
     DrawBoard();
     zoom_->Apply();
@@ -93,8 +92,8 @@ void MainWindow::ConnectCommands() {
     onMenu(m.dailyGame, &MainWindow::NewDailyGame);
     onMenu(m.copyResult, [this] { QGuiApplication::clipboard()->setText(model_.DailyResult()); });
     onClick(commands_->newGame, &MainWindow::NewGame);
-    onMenu(m.solve, [this] { model_.Solve(); });
-    onClick(solveButton_, [this] { model_.Solve(); });
+    onMenu(m.solve, &MainWindow::Solve);
+    onClick(solveButton_, &MainWindow::Solve);
     onMenu(m.evaluate, &MainWindow::Evaluate);
     onClick(evaluateButton_, &MainWindow::Evaluate);
     onMenu(m.hint, &MainWindow::TakeHint);
@@ -247,6 +246,27 @@ void MainWindow::Evaluate() {
     if (outcome != GuessOutcome::Refused) {
         view_->Announce(dots_->Outcome(line));
     }
+    TellEndingLater();
+}
+
+void MainWindow::Solve() {
+    model_.Solve();
+    TellEndingLater();
+}
+
+// The key or click that ended the game is handled first; the message, the table and the
+// anagrams then open one after another over the window, not nested inside its handler.
+void MainWindow::TellEndingLater() {
+    if (auto ending = model_.TakeEnding()) {
+        QTimer::singleShot(0, this, [this, ending = std::move(*ending)] { TellEnding(ending); });
+    }
+}
+
+void MainWindow::TellEnding(const GameEnding& ending) {
+    services_.boxes.Show(ending.message);
+    if (ending.outcome == Outcome::Won) {
+        SideWindows(services_, this).ShowWin(ending.word, ending.rank);
+    }
 }
 
 void MainWindow::TakeHint() {
@@ -262,10 +282,6 @@ void MainWindow::TakeHint() {
 
 void MainWindow::Suggest() {
     input_->FocusAfterFill(model_.SuggestWord());
-}
-
-void MainWindow::GameWon(bool entered, Score score) {
-    SideWindows(services_, this).ShowWin(model_.State().HiddenWord, entered, score);
 }
 
 void MainWindow::ShowOptions() {

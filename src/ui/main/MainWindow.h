@@ -88,9 +88,11 @@ private:
     void Begin(const std::function<bool()>& start);
     void ShowTitle();
     void Evaluate();
+    void Solve();
+    void TellEndingLater();
+    void TellEnding(const GameEnding& ending);
     void TakeHint();
     void Suggest();
-    void GameWon(bool entered, Score score);
     bool QueryClose();
     void ShowQuotation();
     void ShowOptions();

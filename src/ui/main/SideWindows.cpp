@@ -1,6 +1,5 @@
 #include "SideWindows.h"
 
-#include "core/base/AsciiCase.h"
 #include "core/ports/WordSource.h"
 #include "core/settings/Quotes.h"
 #include "core/settings/SettingsStore.h"
@@ -29,10 +28,10 @@ void SideWindows::ShowAbout(std::function<std::string()> hiddenWord) {
     window.exec();
 }
 
-void SideWindows::ShowWin(const std::string& word, bool entered, Score score) {
-    if (entered) {
+void SideWindows::ShowWin(const std::string& word, std::optional<int> rank) {
+    if (rank) {
         StatisticsDialog window(services_.store, services_.boxes, services_.help, false, parent_);
-        window.HighLight(QString::fromStdString(AsciiUpper(word)), QString::number(score));
+        window.HighLight(*rank);
         window.exec();
     }
     if (auto anagrams = services_.words.Anagrams(word); !anagrams.empty()) {

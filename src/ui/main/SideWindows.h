@@ -6,6 +6,7 @@
 #include "MainWindow.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace lexel {
@@ -20,9 +21,9 @@ public:
     void ShowHighScores(bool runningGameCounted);
     // The about box may show the hidden word of the game as it stands.
     void ShowAbout(std::function<std::string()> hiddenWord);
-    // After a win: the table with the new entry when the score entered it, then the anagrams
-    // of the word when it has any.
-    void ShowWin(const std::string& word, bool entered, Score score);
+    // After a win: the table with the new entry at `rank` when the score entered it, then the
+    // anagrams of the word when it has any.
+    void ShowWin(const std::string& word, std::optional<int> rank);
     void ShowQuotation();
     // How the possible words fell in the game that ended.
     void ShowReview(GameModel& model);

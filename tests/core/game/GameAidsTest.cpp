@@ -205,17 +205,14 @@ TEST(GameAids, AFullDiskLosesNothingAndTheGameGoesOn) {
     EXPECT_EQ(game.Counters(), "1 0 ??????0");
 
     diskFull(true);
-    bool won = false;
-    QObject::connect(&game.model, &GameModel::gameWon, [&](bool entered, Score) {
-        won = true;
-        EXPECT_FALSE(entered);
-    });
     game.Play("=garden");
     EXPECT_EQ(game.Messages(), notWritten +
                                    "|The result of this game could not be saved:\ndatabase or "
                                    "disk is full|Great!  You found the hidden word ahead of "
                                    "time.\nYou scored 415200 points.");
-    EXPECT_TRUE(won);
+    ASSERT_TRUE(game.ended);
+    EXPECT_EQ(game.ended->outcome, Outcome::Won);
+    EXPECT_FALSE(game.ended->rank);
     EXPECT_FALSE(game.model.State().GameRunning);
     EXPECT_EQ(game.Counters(), "1 0 ??????0");
 }

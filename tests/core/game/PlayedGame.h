@@ -90,6 +90,7 @@ struct PlayedGame {
                 model.SetSolutionCell(i, AsciiUpper(move[static_cast<std::size_t>(i) + 1]));
             }
             model.Solve();
+            TellEnding();
         } else {
             const bool evaluate = move.back() == '!';
             const int first = FirstField(model.State().currentLine);
@@ -98,7 +99,15 @@ struct PlayedGame {
             }
             if (evaluate) {
                 model.TryGuess();
+                TellEnding();
             }
+        }
+    }
+
+    // As the window does once the command has returned.
+    void TellEnding() {
+        if ((ended = model.TakeEnding())) {
+            boxes.Show(ended->message);
         }
     }
 
@@ -134,6 +143,7 @@ struct PlayedGame {
     FakeClock clock;
     Settings settings = DefaultSettings();
     GameModel model{{words, records, settings, boxes, random, clock}};
+    std::optional<GameEnding> ended; // of the last move that ended the game
 };
 
 } // namespace lexel::test

@@ -36,13 +36,13 @@ TEST_F(HighScoresTest, EntriesAreInCapitalsAToZWhateverTheLocale) {
 TEST_F(HighScoresTest, AnEqualScoreRanksBelowAndRankTenFallsOut) {
     test::FillHighScores(store, {"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600", "EEEEEE500",
                                  "FFFFFF400", "GGGGGG300", "HHHHHH200", "IIIIII150", "JJJJJJ100"});
-    EXPECT_TRUE(EnterHighScore(store, "garden", 600));
+    EXPECT_EQ(EnterHighScore(store, "garden", 600), 5);
     EXPECT_EQ(test::StoredHighScores(store),
               (std::vector<std::string>{"AAAAAA900", "BBBBBB800", "CCCCCC700", "DDDDDD600",
                                         "GARDEN600", "EEEEEE500", "FFFFFF400", "GGGGGG300",
                                         "HHHHHH200", "IIIIII150"}));
     EXPECT_FALSE(EnterHighScore(store, "silver", 150));
-    EXPECT_TRUE(EnterHighScore(store, "silver", 151));
+    EXPECT_EQ(EnterHighScore(store, "silver", 151), 10);
     EXPECT_EQ(test::StoredHighScores(store)[9], "SILVER151");
 }
 
