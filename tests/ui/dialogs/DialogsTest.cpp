@@ -6,6 +6,7 @@
 #include "support/WindowFixture.h"
 #include "ui/dialogs/AboutDialog.h"
 #include "ui/dialogs/AnagramWindow.h"
+#include "ui/dialogs/CoachRunner.h"
 #include "ui/dialogs/CoachView.h"
 #include "ui/dialogs/HelpViewer.h"
 #include "ui/dialogs/OptionsDialog.h"
@@ -513,6 +514,20 @@ private slots:
                                        "es noch einmal versuchen."));
             QCOMPARE(rows(f.db), before);
         }
+    }
+
+    // A coach left behind ends before its runner is gone: a thread running on would weigh
+    // words for the window that closed, and hand them to it.
+    void theCoachStopsAndEndsWithItsRunner() {
+        auto held = std::make_shared<int>(0);
+        QObject receiver;
+        {
+            CoachRunner runner(MadeUpGame(3000), &receiver,
+                               [held](const std::vector<LineAdvice>&) { ++*held; });
+        }
+        QCOMPARE(held.use_count(), 1L); // the thread's copy went with it
+        QCoreApplication::processEvents();
+        QCOMPARE(*held, 0);
     }
 };
 
