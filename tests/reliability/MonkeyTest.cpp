@@ -78,8 +78,8 @@ public:
                                      game.currentLine + 1);
         }
         lastLine_ = game.currentLine;
-        if (game.HintCount > 3) {
-            return QString::asprintf("%d hints", game.HintCount);
+        if (game.aids.hints > 3) {
+            return QString::asprintf("%d hints", game.aids.hints);
         }
         for (int i = 0; i < AlphabetSize; ++i) {
             const auto shown = [&](const char* kind) {

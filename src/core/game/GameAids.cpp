@@ -16,9 +16,9 @@ std::optional<int> GameModel::TakeHint(int position) {
         return std::nullopt;
     }
     const char letter = AsciiUpper(game_.HiddenWord.at(static_cast<std::size_t>(position)));
-    ++game_.HintCount;
+    ++game_.aids.hints;
     if (position == 0) {
-        game_.FirstLetterHinted = true;
+        game_.aids.firstLetterHinted = true;
     }
     board_.Hint(position, letter);
     marking_.FixHintLetter(letter, FirstField(LastLine) + position, ReachedCells());
@@ -59,11 +59,11 @@ std::vector<int> GameModel::SuggestWord() {
         }
     }
     if (word.empty()) {
-        ++game_.SuggestionCount;
+        ++game_.aids.suggestionUnits;
         services_.boxes.Show({MessageIcon::Information, GameMessages::NoMatchingWord()});
         return {};
     }
-    game_.SuggestionCount += SuggestionUnits(line, game_.lastSuggestedLine);
+    game_.aids.suggestionUnits += SuggestionUnits(line, game_.lastSuggestedLine);
     game_.lastSuggestedLine = line;
     game_.lastSuggestion = word;
     game_.suggestedFrom = pattern;
@@ -91,7 +91,7 @@ std::string GameModel::Suggestion(const std::string& pattern, const std::string&
 }
 
 Score GameModel::HintCost(bool firstLetter) const {
-    return NextHintCharge(game_.HintCount, game_.FirstLetterHinted, firstLetter);
+    return NextHintCharge(game_.aids.hints, game_.aids.firstLetterHinted, firstLetter);
 }
 
 Score GameModel::SuggestionCost() const {

@@ -40,7 +40,7 @@ bool GameModel::CanSolve() const {
 }
 
 bool GameModel::CanHint() const {
-    return game_.GameRunning && game_.HintCount < MaxHints;
+    return game_.GameRunning && game_.aids.hints < MaxHints;
 }
 
 bool GameModel::CanSuggest() const {
@@ -149,7 +149,7 @@ bool GameModel::AcceptGuess(const std::string& guess) {
     if (answer != MessageAnswer::Yes) {
         return false;
     }
-    ++game_.NonWordCount;
+    ++game_.aids.nonWords;
     return true;
 }
 
@@ -208,7 +208,7 @@ GuessOutcome GameModel::Solve() {
         if (!game_.GameCounted && !CountGame(0)) {
             return GuessOutcome::Refused;
         }
-        ++game_.WrongSolutionCount;
+        ++game_.aids.wrongSolutions;
         possible_.Refuse(game_.currentLine, AsciiLower(board_.SolutionText()));
         services_.boxes.Show({MessageIcon::Critical, GameMessages::WrongSolution()});
         return GuessOutcome::Refused;
@@ -278,8 +278,8 @@ FinishedGame GameModel::Finished(Outcome outcome, Score score) const {
                                 .outcome = outcome,
                                 .seconds = timer_.TimerGet(),
                                 .score = score,
-                                .hints = game_.HintCount,
-                                .suggestionUnits = game_.SuggestionCount,
+                                .hints = game_.aids.hints,
+                                .suggestionUnits = game_.aids.suggestionUnits,
                                 .daily = !game_.dailyDate.empty(),
                                 .dailyDate = game_.dailyDate},
                         .countAsPlayed = !game_.GameCounted,
@@ -336,19 +336,15 @@ Score GameModel::ComputeScore() const {
 }
 
 ScoreInput GameModel::ScoreInputNow() const {
-    ScoreInput input;
+    ScoreInput input{.lines = {},
+                     .level = game_.level,
+                     .solvedEarly = game_.SolvedEarly,
+                     .currentLine = game_.currentLine,
+                     .aids = game_.aids,
+                     .elapsedSeconds = timer_.TimerGet()};
     for (int line = 0; line < LineCount; ++line) {
         input.lines[static_cast<std::size_t>(line)] = board_.Result(line).value_or(LineResult{});
     }
-    input.level = game_.level;
-    input.solvedEarly = game_.SolvedEarly;
-    input.currentLine = game_.currentLine;
-    input.nonWordCount = game_.NonWordCount;
-    input.hintCount = game_.HintCount;
-    input.firstLetterHinted = game_.FirstLetterHinted;
-    input.suggestionCount = game_.SuggestionCount;
-    input.wrongSolutionCount = game_.WrongSolutionCount;
-    input.elapsedSeconds = timer_.TimerGet();
     return input;
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/base/Level.h"
 #include "core/base/Outcome.h"
+#include "core/rules/Scoring.h"
 
 #include <cstdint>
 #include <optional>
@@ -25,11 +26,7 @@ struct GameState {
     bool GameCounted = false;               // already added to GamesPlayed
     std::optional<std::int64_t> historyRow; // written when it was counted; its end replaces it
     bool SolvedEarly = false;               // won through the solution line before line 9
-    int NonWordCount = 0;
-    int HintCount = 0;
-    bool FirstLetterHinted = false;
-    std::int32_t SuggestionCount = 0; // in units: a line's first suggestion costs its number
-    int WrongSolutionCount = 0;
+    AidsTaken aids;
     int lastSuggestedLine = -1; // where the last suggestion went
     std::string lastSuggestion; // the word it typed in there
     std::string suggestedFrom;  // the pattern of the player's letters it was found for

@@ -28,7 +28,7 @@ void AddWinParts(const ScoreInput& game, ScorePartPoints& parts) {
     At(parts, ScorePart::Level) = (LevelNumber(game.level) - 1) * LevelBonus;
     At(parts, ScorePart::Win) = WinBonus;
     At(parts, ScorePart::CleanPlay) =
-        (game.nonWordCount != 0 || game.hintCount != 0) ? 0 : CleanBonus;
+        (game.aids.nonWords != 0 || game.aids.hints != 0) ? 0 : CleanBonus;
     At(parts, ScorePart::Time) = TimeBonus(game.elapsedSeconds);
 }
 
@@ -42,16 +42,17 @@ ScorePartPoints ScoreParts(const ScoreInput& game) {
     if (game.lines[LastLine].black == HiddenWordLength || game.solvedEarly) {
         AddWinParts(game, parts);
     }
-    Score hints = -HintCharge(game.hintCount, game.firstLetterHinted);
+    Score hints = -HintCharge(game.aids.hints, game.aids.firstLetterHinted);
     if (game.solvedEarly) {
         At(parts, ScorePart::EarlySolve) = (10 - Score{game.currentLine}) * EarlyLineBonus;
-        hints -= Score{game.hintCount} * EarlyLineBonus; // half the 20000 a hint
+        hints -= Score{game.aids.hints} * EarlyLineBonus; // half the 20000 a hint
     }
     At(parts, ScorePart::Hints) = hints;
     At(parts, ScorePart::SuggestionUnits) =
-        game.suggestionCount > 0 ? -Score{game.suggestionCount} * SuggestionUnitCharge : 0;
-    At(parts, ScorePart::WrongSolutions) = -Score{game.wrongSolutionCount} * MistakeCharge;
-    At(parts, ScorePart::NonWords) = -Score{game.nonWordCount} * MistakeCharge;
+        game.aids.suggestionUnits > 0 ? -Score{game.aids.suggestionUnits} * SuggestionUnitCharge
+                                      : 0;
+    At(parts, ScorePart::WrongSolutions) = -Score{game.aids.wrongSolutions} * MistakeCharge;
+    At(parts, ScorePart::NonWords) = -Score{game.aids.nonWords} * MistakeCharge;
     At(parts, ScorePart::Limit) = ComputeScore(game) - SumOf(parts);
     return parts;
 }

@@ -39,16 +39,16 @@ Score ComputeScore(const ScoreInput& game) {
     Points p = CollectedDots(game);
     if (IsWon(game)) {
         p = (LevelNumber(game.level) - 1) * 40000 + p;
-        p += (game.nonWordCount != 0 || game.hintCount != 0) ? 150000 : 225000;
+        p += (game.aids.nonWords != 0 || game.aids.hints != 0) ? 150000 : 225000;
         p += TimeBonus(game.elapsedSeconds);
     }
     if (game.solvedEarly) {
-        p += (10 - Points{game.currentLine}) * 10000 - (Points{game.hintCount} * 20000) / 2;
+        p += (10 - Points{game.currentLine}) * 10000 - (Points{game.aids.hints} * 20000) / 2;
     }
-    p -= Points{game.nonWordCount} * 10000 + Points{game.wrongSolutionCount} * 10000;
-    p -= HintCharge(game.hintCount, game.firstLetterHinted);
-    if (game.suggestionCount > 0) {
-        p -= Points{game.suggestionCount} * SuggestionUnitCharge;
+    p -= Points{game.aids.nonWords} * 10000 + Points{game.aids.wrongSolutions} * 10000;
+    p -= HintCharge(game.aids.hints, game.aids.firstLetterHinted);
+    if (game.aids.suggestionUnits > 0) {
+        p -= Points{game.aids.suggestionUnits} * SuggestionUnitCharge;
     }
     return std::clamp<Points>(p, 0, MaxScore);
 }

@@ -10,17 +10,23 @@
 
 namespace lexel {
 
+// What the player took and got wrong in a game: what its score is charged for. The game keeps
+// it as it goes and its score reads it as it is.
+struct AidsTaken {
+    int nonWords = 0; // accepted although no word
+    int hints = 0;
+    bool firstLetterHinted = false;
+    std::int32_t suggestionUnits = 0; // a line's first suggestion costs its number
+    int wrongSolutions = 0;
+};
+
 // What a finished (or abandoned) game's score is made of.
 struct ScoreInput {
     std::array<LineResult, LineCount> lines; // no dots for a line not evaluated
     Level level = DefaultLevel;              // of this game
     bool solvedEarly = false;
     int currentLine = 0; // the line being edited when the game ended, 0..8
-    int nonWordCount = 0;
-    int hintCount = 0;
-    bool firstLetterHinted = false;
-    std::int32_t suggestionCount = 0;
-    int wrongSolutionCount = 0;
+    AidsTaken aids{};
     std::int32_t elapsedSeconds = 0;
 };
 

@@ -47,16 +47,16 @@ TEST(GameAids, HintsRevealUpToThreeLettersInTheSolutionLineAndLineNine) {
     EXPECT_EQ(Colours(model, "R"), "..g... g");
     EXPECT_EQ(model.Marking().Button(Panel::Used, Index('R')).color, LetterColor::Green);
     EXPECT_TRUE(model.IsLetterLocked('R'));
-    EXPECT_FALSE(model.State().FirstLetterHinted);
+    EXPECT_FALSE(model.State().aids.firstLetterHinted);
 
     EXPECT_EQ(game.model.TakeHint(2), std::nullopt); // a fixed place takes no second hint
     EXPECT_EQ(game.model.TakeHint(0), 0);
-    EXPECT_EQ(model.State().HintCount, 2);
-    EXPECT_TRUE(model.State().FirstLetterHinted);
+    EXPECT_EQ(model.State().aids.hints, 2);
+    EXPECT_TRUE(model.State().aids.firstLetterHinted);
     game.Play("h1");
     EXPECT_FALSE(model.CanHint());
     game.Play("h3");
-    EXPECT_EQ(model.State().HintCount, 3);
+    EXPECT_EQ(model.State().aids.hints, 3);
     EXPECT_EQ(model.Cells().SolutionText(), "GAR???");
 }
 
@@ -97,9 +97,9 @@ TEST(GameAids, TheCostOfAnAidIsKnownBeforeItIsTaken) {
         EXPECT_EQ(model.HintCost(true), c.firstLetterHint) << c.moves;
         EXPECT_EQ(model.FirstLetterOpen(), c.firstLetterOpen) << c.moves;
         EXPECT_EQ(model.SuggestionCost(), c.suggestion) << c.moves;
-        const auto units = model.State().SuggestionCount;
+        const auto units = model.State().aids.suggestionUnits;
         game.Play("___ s");
-        EXPECT_EQ((model.State().SuggestionCount - units) * SuggestionUnitCharge, c.suggestion)
+        EXPECT_EQ((model.State().aids.suggestionUnits - units) * SuggestionUnitCharge, c.suggestion)
             << c.moves;
     }
 }

@@ -32,14 +32,14 @@ TEST(ComputeScore, TimeBonusChargesAndLimits) {
          18800 + 225000},
         // A lost game scores its dots less its charges, never below 0.
         {{.lines = lost, .level = Level::Guru, .currentLine = 8, .elapsedSeconds = 10}, 11700},
-        {{.lines = lost, .level = Level::Guru, .currentLine = 8, .nonWordCount = 1}, 1700},
-        {{.lines = lost, .currentLine = 8, .nonWordCount = 1, .wrongSolutionCount = 1}, 0},
+        {{.lines = lost, .level = Level::Guru, .currentLine = 8, .aids = {.nonWords = 1}}, 1700},
+        {{.lines = lost, .currentLine = 8, .aids = {.nonWords = 1, .wrongSolutions = 1}}, 0},
         // At most 500000; a suggestion charge that would wrap around in 32 bits.
         {{.lines = won, .level = Level::Guru, .solvedEarly = true, .elapsedSeconds = 5}, 500000},
         {{.lines = won,
           .level = Level::Guru,
           .solvedEarly = true,
-          .suggestionCount = 2000000000,
+          .aids = {.suggestionUnits = 2000000000},
           .elapsedSeconds = 5},
          0},
     };
@@ -64,13 +64,12 @@ TEST(AidCharges, OneMoreHintOrSuggestion) {
     std::array<LineResult, LineCount> won{};
     won[LastLine] = {6, 0};
     for (const auto& h : hints) {
-        const ScoreInput before{.lines = won,
-                                .nonWordCount = 1,
-                                .hintCount = h.hints,
-                                .firstLetterHinted = h.firstLetterHinted};
+        const ScoreInput before{
+            .lines = won,
+            .aids = {.nonWords = 1, .hints = h.hints, .firstLetterHinted = h.firstLetterHinted}};
         auto after = before;
-        ++after.hintCount;
-        after.firstLetterHinted = h.firstLetterHinted || h.revealsFirstLetter;
+        ++after.aids.hints;
+        after.aids.firstLetterHinted = h.firstLetterHinted || h.revealsFirstLetter;
         EXPECT_EQ(NextHintCharge(h.hints, h.firstLetterHinted, h.revealsFirstLetter), h.charge)
             << h.hints << " " << h.firstLetterHinted << " " << h.revealsFirstLetter;
         EXPECT_EQ(ComputeScore(before) - ComputeScore(after), h.charge);

@@ -96,7 +96,7 @@ private slots:
             const ScoreInput win{.lines = {{{0, 1}}},
                                  .solvedEarly = true,
                                  .currentLine = 1,
-                                 .hintCount = 1,
+                                 .aids = {.hints = 1},
                                  .elapsedSeconds = 90};
             {
                 ReviewDialog window({}, win, MadeUpGame(2), nullptr);
