@@ -100,7 +100,7 @@ public:
         // The screen shows the game: every field that takes letters holds the game's letter.
         for (int k = 0; k < FieldCount; ++k) {
             const auto* field = w_.Board().GuessField(k);
-            const QString held = QChar::fromLatin1(cells.Guess(k).content);
+            const QString held = QChar::fromLatin1(cells.Guess(k).content.Shown());
             if (!field->isHidden() && field->text() != held) {
                 return QStringLiteral("field %1 shows '%2', the game holds '%3'")
                     .arg(QString::number(k), field->text(), held);

@@ -1,7 +1,5 @@
 #include "Board.h"
 
-#include <algorithm>
-
 namespace lexel {
 namespace {
 
@@ -20,7 +18,7 @@ void Board::Reset() {
 std::string Board::LineText(int line) const {
     std::string text;
     for (int k = FirstField(line); k <= LastField(line); ++k) {
-        text += guess_[At(k)].content;
+        text += guess_[At(k)].content.Shown();
     }
     return text;
 }
@@ -28,29 +26,19 @@ std::string Board::LineText(int line) const {
 std::string Board::SolutionText() const {
     std::string text;
     for (const auto& cell : solution_) {
-        text += cell.content;
+        text += cell.content.Shown();
     }
     return text;
 }
 
-bool Board::LineComplete(int line) const {
-    const auto text = LineText(line);
-    return std::all_of(text.begin(), text.end(), IsLetter);
-}
-
-bool Board::SolutionComplete() const {
-    return std::all_of(solution_.begin(), solution_.end(),
-                       [](const SolutionCell& cell) { return IsLetter(cell.content); });
-}
-
-bool Board::SetGuess(int cell, char content) {
+bool Board::SetGuess(int cell, FieldContent content) {
     auto& guess = guess_.at(At(cell));
     const bool changed = guess.content != content;
     guess.content = content;
     return changed;
 }
 
-bool Board::SetSolution(int position, char content) {
+bool Board::SetSolution(int position, FieldContent content) {
     auto& solution = solution_.at(At(position));
     const bool changed = solution.content != content;
     solution.content = content;
@@ -61,7 +49,7 @@ void Board::OpenLine(int line) {
     for (int k = FirstField(line); k <= LastField(line); ++k) {
         auto& cell = guess_[At(k)];
         if (cell.state == CellState::Waiting) {
-            cell = {'_', CellState::Open};
+            cell = {Mark::Open, CellState::Open};
         }
     }
 }
@@ -81,14 +69,14 @@ void Board::Evaluate(int line, LineResult result) {
     results_.at(At(line)) = result;
 }
 
-void Board::Hint(int position, char letter) {
+void Board::Hint(int position, Letter letter) {
     solution_.at(At(position)) = {letter, true};
     guess_.at(At(FirstField(LastLine) + position)) = {letter, CellState::Hinted};
 }
 
-void Board::Reveal(const std::string& word) {
-    for (int i = 0; i < HiddenWordLength && i < static_cast<int>(word.size()); ++i) {
-        solution_[At(i)] = {word[At(i)], true};
+void Board::Reveal(const Word& word) {
+    for (int i = 0; i < HiddenWordLength && i < word.Length(); ++i) {
+        solution_[At(i)] = {word.At(i), true};
     }
 }
 

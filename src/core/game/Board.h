@@ -4,7 +4,9 @@
 // cells, and the result of every evaluated line. The rules of the game decide when its lines
 // open, close and are evaluated; the board keeps what each cell may take.
 
+#include "core/base/FieldContent.h"
 #include "core/base/LineResult.h"
+#include "core/base/Word.h"
 #include "core/rules/BoardGeometry.h"
 
 #include <array>
@@ -14,20 +16,20 @@
 namespace lexel {
 
 enum class CellState {
-    Waiting,   // a line not reached yet: "." and no input
-    Open,      // the line being edited: a letter, or "_" (or a pasted " ") for an open place
+    Waiting,   // a line not reached yet: not reached, and no input
+    Open,      // the line being edited: a letter, an open place or a pasted blank
     Closed,    // the line being edited when the game was solved ahead of time
     Evaluated, // shows its letter on the board, coloured by the letter marking
     Hinted,    // a field of line 9 that a hint filled
 };
 
 struct GuessCell {
-    char content = '.';
+    FieldContent content = Mark::NotReached;
     CellState state = CellState::Waiting;
 };
 
 struct SolutionCell {
-    char content = '?'; // a letter, "?" for an unknown place (or a pasted " ")
+    FieldContent content = Mark::Unknown; // a letter, an unknown place or a pasted blank
     bool fixed = false; // revealed by a hint, fixed by Save Analysis or shown at the end
 };
 
@@ -35,7 +37,7 @@ class Board {
 public:
     Board() { Reset(); }
 
-    // A new game: every cell waits, every solution cell shows "?", no line is evaluated.
+    // A new game: every cell waits, every solution place is unknown, no line is evaluated.
     void Reset();
 
     const GuessCell& Guess(int cell) const { return guess_.at(static_cast<std::size_t>(cell)); }
@@ -46,40 +48,37 @@ public:
         return results_.at(static_cast<std::size_t>(line));
     }
 
-    // The contents of a line's cells, or of the solution line, as they stand.
+    // The characters a line's cells (or the solution line's) show, as they stand.
     std::string LineText(int line) const;
     std::string SolutionText() const;
-    // Every cell of the line (or of the solution line) holds a letter A-Z.
-    bool LineComplete(int line) const;
-    bool SolutionComplete() const;
+    // The word in a line (or in the solution line); none until every cell holds a letter.
+    std::optional<Word> LineWord(int line) const { return Word::From(LineText(line)); }
+    std::optional<Word> SolutionWord() const { return Word::From(SolutionText()); }
+    bool LineComplete(int line) const { return LineWord(line).has_value(); }
+    bool SolutionComplete() const { return SolutionWord().has_value(); }
     // A cell that takes typing: open, or a solution cell not fixed.
     bool TakesInput(int cell) const { return Guess(cell).state == CellState::Open; }
     bool SolutionTakesInput(int position) const { return !Solution(position).fixed; }
 
     // Changes one cell's content; false when it held that already.
-    bool SetGuess(int cell, char content);
-    bool SetSolution(int position, char content);
+    bool SetGuess(int cell, FieldContent content);
+    bool SetSolution(int position, FieldContent content);
 
     void OpenLine(int line);
     void CloseLine(int line);
     void Evaluate(int line, LineResult result);
     // A hint: the letter of `position` is revealed and fills its field of line 9.
-    void Hint(int position, char letter);
+    void Hint(int position, Letter letter);
     void FixSolution(int position) {
         solution_.at(static_cast<std::size_t>(position)).fixed = true;
     }
-    // The end of a game: the hidden word (in capitals) in the solution line.
-    void Reveal(const std::string& word);
+    // The end of a game: the hidden word in the solution line.
+    void Reveal(const Word& word);
 
 private:
     std::array<GuessCell, FieldCount> guess_;
     std::array<SolutionCell, HiddenWordLength> solution_;
     std::array<std::optional<LineResult>, LineCount> results_;
 };
-
-// Exactly one capital A-Z.
-inline bool IsLetter(char c) {
-    return c >= 'A' && c <= 'Z';
-}
 
 } // namespace lexel

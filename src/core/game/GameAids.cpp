@@ -2,7 +2,6 @@
 
 #include "GameMessages.h"
 #include "GameModel.h"
-#include "core/base/AsciiCase.h"
 #include "core/base/PlayerSettings.h"
 #include "core/ports/MessageBoxes.h"
 #include "core/ports/WordSource.h"
@@ -15,7 +14,8 @@ std::optional<int> GameModel::TakeHint(int position) {
         board_.Solution(position).fixed) {
         return std::nullopt;
     }
-    const char letter = AsciiUpper(game_.HiddenWord.at(static_cast<std::size_t>(position)));
+    const Letter letter =
+        Letter::From(game_.HiddenWord.at(static_cast<std::size_t>(position))).value();
     ++game_.aids.hints;
     if (position == 0) {
         game_.aids.firstLetterHinted = true;
@@ -29,12 +29,14 @@ std::optional<int> GameModel::TakeHint(int position) {
 
 namespace {
 
-// The letters typed into the line, "?" for each free place.
-std::string PatternOf(std::string text) {
-    for (char& c : text) {
-        c = IsLetter(c) ? c : '?';
+// The letters typed into the line in capitals, "?" for each free place.
+std::string PatternOf(const Board& board, int line) {
+    std::string pattern;
+    for (int k = FirstField(line); k <= LastField(line); ++k) {
+        const auto letter = board.Guess(k).content.AsLetter();
+        pattern += letter ? letter->Upper() : FreeCell;
     }
-    return text;
+    return pattern;
 }
 
 } // namespace
@@ -49,7 +51,7 @@ std::vector<int> GameModel::SuggestWord() {
     const int line = game_.currentLine;
     const std::string current = board_.LineText(line);
     const bool holdsSuggestion = game_.lastSuggestedLine == line && game_.lastSuggestion == current;
-    const std::string pattern = holdsSuggestion ? game_.suggestedFrom : PatternOf(current);
+    const std::string pattern = holdsSuggestion ? game_.suggestedFrom : PatternOf(board_, line);
     auto word = Suggestion(pattern, {});
     if (word == current) {
         word = Suggestion(pattern, current);
@@ -69,7 +71,8 @@ std::vector<int> GameModel::SuggestWord() {
     game_.suggestedFrom = pattern;
     std::vector<int> changed;
     for (int i = 0; i < static_cast<int>(word.size()); ++i) {
-        if (board_.SetGuess(FirstField(line) + i, word[static_cast<std::size_t>(i)])) {
+        const auto letter = Letter::From(word[static_cast<std::size_t>(i)]).value();
+        if (board_.SetGuess(FirstField(line) + i, letter)) {
             changed.push_back(FirstField(line) + i);
         }
     }
@@ -106,13 +109,13 @@ void GameModel::SaveAnalysis() {
     }
     marking_.SaveButtonColors();
     for (int i = 0; i < HiddenWordLength; ++i) {
-        const char letter = board_.Solution(i).content;
-        // Only a letter is fixed: "?" (and a blank that arrived otherwise) is no conclusion.
-        if (!IsLetter(letter) || board_.Solution(i).fixed) {
+        const auto letter = board_.Solution(i).content.AsLetter();
+        // Only a letter is fixed: an unknown place (or a pasted blank) is no conclusion.
+        if (!letter || board_.Solution(i).fixed) {
             continue;
         }
         board_.FixSolution(i);
-        marking_.FixSolutionLetter(letter, ReachedCells());
+        marking_.FixSolutionLetter(*letter, ReachedCells());
     }
     emit marksChanged();
     emit boardChanged();

@@ -100,13 +100,13 @@ bool GameModel::NewGame() {
     return true;
 }
 
-void GameModel::SetGuessCell(int cell, char content) {
+void GameModel::SetGuessCell(int cell, FieldContent content) {
     if (board_.TakesInput(cell) && board_.SetGuess(cell, content)) {
         emit boardChanged();
     }
 }
 
-void GameModel::SetSolutionCell(int position, char content) {
+void GameModel::SetSolutionCell(int position, FieldContent content) {
     if (game_.GameRunning && board_.SolutionTakesInput(position) &&
         board_.SetSolution(position, content)) {
         emit boardChanged();
@@ -114,14 +114,14 @@ void GameModel::SetSolutionCell(int position, char content) {
 }
 
 GuessOutcome GameModel::TryGuess() {
-    if (!CanEvaluate()) {
+    const auto guess = board_.LineWord(game_.currentLine);
+    if (!game_.GameRunning || !guess) {
         return GuessOutcome::Refused;
     }
-    const std::string guess = board_.LineText(game_.currentLine);
     if (game_.currentLine == LastLine) {
-        return EvaluateLastLine();
+        return EvaluateLastLine(*guess);
     }
-    if (!AcceptGuess(guess)) {
+    if (!AcceptGuess(*guess)) {
         return GuessOutcome::Refused;
     }
     if (!game_.GameCounted) {
@@ -130,22 +130,23 @@ GuessOutcome GameModel::TryGuess() {
         }
         StartClock();
     }
-    EvaluateLine(guess);
+    EvaluateLine(*guess);
     return GuessOutcome::Evaluated;
 }
 
 // Lines 1 to 8 must be words, unless the player allows cheating and accepts this one.
-bool GameModel::AcceptGuess(const std::string& guess) {
-    if (services_.words.IsKnownWord(AsciiLower(guess))) {
+bool GameModel::AcceptGuess(const Word& guess) {
+    if (services_.words.IsKnownWord(guess.Lower())) {
         return true;
     }
     if (!services_.settings.cheating) {
-        services_.boxes.Show({MessageIcon::Critical, GameMessages::NotAWordRefused(Text(guess))});
+        services_.boxes.Show(
+            {MessageIcon::Critical, GameMessages::NotAWordRefused(Text(guess.Upper()))});
         return false;
     }
-    const auto answer =
-        services_.boxes.Show({MessageIcon::Question, GameMessages::NotAWordQuestion(Text(guess)),
-                              MessageButtons::YesNo, MessageAnswer::Yes});
+    const auto answer = services_.boxes.Show({MessageIcon::Question,
+                                              GameMessages::NotAWordQuestion(Text(guess.Upper())),
+                                              MessageButtons::YesNo, MessageAnswer::Yes});
     if (answer != MessageAnswer::Yes) {
         return false;
     }
@@ -154,17 +155,17 @@ bool GameModel::AcceptGuess(const std::string& guess) {
 }
 
 // The line's letters become evaluated letters of the board, with their dots.
-LineResult GameModel::EvaluateCells(int line, const std::string& guess) {
-    for (int k = FirstField(line); k <= LastField(line); ++k) {
-        marking_.ShowCellLetter(k, board_.Guess(k).content);
+LineResult GameModel::EvaluateCells(int line, const Word& guess) {
+    for (int i = 0; i < guess.Length(); ++i) {
+        marking_.ShowCellLetter(FirstField(line) + i, guess.At(i));
     }
-    const auto result = EvaluateGuess(game_.HiddenWord, AsciiLower(guess), WindowOffset(line));
+    const auto result = EvaluateGuess(game_.HiddenWord, guess.Lower(), WindowOffset(line));
     possible_.LineEvaluating(board_);
     board_.Evaluate(line, result);
     return result;
 }
 
-void GameModel::EvaluateLine(const std::string& guess) {
+void GameModel::EvaluateLine(const Word& guess) {
     const int line = game_.currentLine;
     const int reached = ReachedCells();
     const auto result = EvaluateCells(line, guess);
@@ -178,8 +179,8 @@ void GameModel::EvaluateLine(const std::string& guess) {
     emit boardChanged();
 }
 
-GuessOutcome GameModel::EvaluateLastLine() {
-    const auto result = EvaluateCells(LastLine, board_.LineText(LastLine));
+GuessOutcome GameModel::EvaluateLastLine(const Word& guess) {
+    const auto result = EvaluateCells(LastLine, guess);
     emit marksChanged();
     emit boardChanged();
     const Score score = ComputeScore();
@@ -192,7 +193,8 @@ GuessOutcome GameModel::EvaluateLastLine() {
 }
 
 GuessOutcome GameModel::Solve() {
-    if (!CanSolve()) {
+    const auto solution = board_.SolutionWord();
+    if (!game_.GameRunning || !solution) {
         return GuessOutcome::Refused;
     }
     if (!timer_.IsRunning()) {
@@ -200,16 +202,16 @@ GuessOutcome GameModel::Solve() {
     }
     if (game_.currentLine == LastLine) {
         for (int i = 0; i < HiddenWordLength; ++i) {
-            board_.SetGuess(FirstField(LastLine) + i, board_.Solution(i).content);
+            board_.SetGuess(FirstField(LastLine) + i, solution->At(i));
         }
         return TryGuess();
     }
-    if (AsciiLower(board_.SolutionText()) != game_.HiddenWord) {
+    if (solution->Lower() != game_.HiddenWord) {
         if (!game_.GameCounted && !CountGame(0)) {
             return GuessOutcome::Refused;
         }
         ++game_.aids.wrongSolutions;
-        possible_.Refuse(game_.currentLine, AsciiLower(board_.SolutionText()));
+        possible_.Refuse(game_.currentLine, solution->Lower());
         services_.boxes.Show({MessageIcon::Critical, GameMessages::WrongSolution()});
         return GuessOutcome::Refused;
     }
@@ -309,7 +311,7 @@ void GameModel::StopGame() {
 }
 
 void GameModel::ShowSolution() {
-    board_.Reveal(HiddenWordCapitals());
+    board_.Reveal(Word::From(game_.HiddenWord).value());
     emit boardChanged();
 }
 

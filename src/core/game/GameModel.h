@@ -96,10 +96,9 @@ public:
     }
     QString DailyResult() const;
 
-    // Typing: `content` is what a field takes (A-Z, "_", " " or "?" in the solution line).
-    // Only a cell that takes input changes.
-    void SetGuessCell(int cell, char content);
-    void SetSolutionCell(int position, char content);
+    // Typing: `content` is what a field takes. Only a cell that takes input changes.
+    void SetGuessCell(int cell, FieldContent content);
+    void SetSolutionCell(int position, FieldContent content);
 
     // Evaluate: the line being edited, when it is complete.
     GuessOutcome TryGuess();
@@ -159,10 +158,10 @@ private:
     bool AttemptedBefore(const std::string& dailyDate) const;
     DailyAttempt AttemptOf(const HistoryRow& row) const;
     QString Dots() const;
-    bool AcceptGuess(const std::string& guess);
-    LineResult EvaluateCells(int line, const std::string& guess);
-    void EvaluateLine(const std::string& guess);
-    GuessOutcome EvaluateLastLine();
+    bool AcceptGuess(const Word& guess);
+    LineResult EvaluateCells(int line, const Word& guess);
+    void EvaluateLine(const Word& guess);
+    GuessOutcome EvaluateLastLine(const Word& guess);
     GuessOutcome End(std::optional<int> rank, Score score, const QString& wonMessage);
     bool CountGame(int linesUsed);
     std::optional<int> RecordEnd(Outcome outcome, Score score);

@@ -1,6 +1,5 @@
 #include "StillPossible.h"
 
-#include "core/base/AsciiCase.h"
 #include "core/base/StorageError.h"
 #include "core/ports/WordSource.h"
 
@@ -12,13 +11,13 @@ Evidence EvidenceOf(const Board& board) {
     Evidence evidence;
     for (int line = 0; line < LineCount; ++line) {
         if (const auto& result = board.Result(line)) {
-            evidence.lines.push_back({line, AsciiLower(board.LineText(line)), *result});
+            evidence.lines.push_back({line, board.LineWord(line).value().Lower(), *result});
         }
     }
     for (int i = 0; i < HiddenWordLength; ++i) {
         const auto& cell = board.Solution(i);
-        if (cell.fixed && IsLetter(cell.content)) {
-            evidence.known[static_cast<std::size_t>(i)] = AsciiLower(cell.content);
+        if (const auto letter = cell.content.AsLetter(); cell.fixed && letter) {
+            evidence.known[static_cast<std::size_t>(i)] = letter->Lower();
         }
     }
     return evidence;

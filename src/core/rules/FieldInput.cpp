@@ -5,44 +5,56 @@ namespace {
 
 constexpr QChar Backspace(0x08);
 
-bool IsCapital(QChar c) {
-    return c >= QLatin1Char('A') && c <= QLatin1Char('Z');
+// Letters outside A-Z (an umlaut, a Greek letter) are no letters of the game.
+std::optional<Letter> AsciiLetter(QChar c) {
+    return c.unicode() < 0x80 ? Letter::From(c.toLatin1()) : std::nullopt;
 }
 
-} // namespace
-
-std::optional<QChar> GuessFieldCharacter(QChar typed) {
-    const QChar c = typed.toUpper();
-    if (IsCapital(c)) {
-        return c;
+// One capital A-Z or one of the characters in `marks`.
+std::optional<FieldContent> Arrived(const QString& content, std::initializer_list<Mark> marks) {
+    if (content.size() != 1) {
+        return std::nullopt;
     }
-    if (c == QLatin1Char('_') || c == QLatin1Char(' ') || c == Backspace) {
-        return QLatin1Char('_');
+    const QChar c = content[0];
+    if (c.isUpper()) {
+        if (const auto letter = AsciiLetter(c)) {
+            return *letter;
+        }
+    }
+    for (const Mark mark : marks) {
+        if (c == QLatin1Char(static_cast<char>(mark))) {
+            return mark;
+        }
     }
     return std::nullopt;
 }
 
-std::optional<QChar> SolutionFieldCharacter(QChar typed) {
+} // namespace
+
+std::optional<FieldContent> TypedGuessContent(QChar typed) {
+    if (const auto letter = AsciiLetter(typed)) {
+        return *letter;
+    }
+    if (typed == QLatin1Char('_') || typed == QLatin1Char(' ') || typed == Backspace) {
+        return Mark::Open;
+    }
+    return std::nullopt;
+}
+
+std::optional<FieldContent> TypedSolutionContent(QChar typed) {
     if (typed == QLatin1Char('?')) {
-        return typed;
+        return Mark::Unknown;
     }
-    const auto c = GuessFieldCharacter(typed);
-    if (c == QLatin1Char('_')) {
-        return QLatin1Char('?');
-    }
-    return c;
+    const auto content = TypedGuessContent(typed);
+    return content == FieldContent(Mark::Open) ? Mark::Unknown : content;
 }
 
-bool IsFieldLetter(const QString& content) {
-    return content.size() == 1 && IsCapital(content[0]);
+std::optional<FieldContent> ArrivedGuessContent(const QString& content) {
+    return Arrived(content, {Mark::Blank, Mark::Open});
 }
 
-bool IsValidGuessContent(const QString& content) {
-    return IsFieldLetter(content) || content == QLatin1String(" ") || content == QLatin1String("_");
-}
-
-bool IsValidSolutionContent(const QString& content) {
-    return IsFieldLetter(content) || content == QLatin1String(" ") || content == QLatin1String("?");
+std::optional<FieldContent> ArrivedSolutionContent(const QString& content) {
+    return Arrived(content, {Mark::Blank, Mark::Unknown});
 }
 
 int FindNextFree(int first, int last, int start, Direction direction,

@@ -2,6 +2,8 @@
 
 // What the one-letter fields of the board accept, and the searches for the next free field.
 
+#include "core/base/FieldContent.h"
+
 #include <QChar>
 #include <QString>
 #include <functional>
@@ -9,17 +11,16 @@
 
 namespace lexel {
 
-// The field content for a typed character: capital A-Z as itself, "_", a space and Backspace
-// as "_" (an open place); anything else is discarded.
-std::optional<QChar> GuessFieldCharacter(QChar typed);
-// As above, but "?" is kept and "_", a space and Backspace become "?" (an unknown place).
-std::optional<QChar> SolutionFieldCharacter(QChar typed);
+// The field content for a typed character: a letter A-Z in either case, an open place for "_",
+// a space and Backspace; anything else is discarded.
+std::optional<FieldContent> TypedGuessContent(QChar typed);
+// As above, but "?", "_", a space and Backspace make an unknown place.
+std::optional<FieldContent> TypedSolutionContent(QChar typed);
 
-// Exactly one capital A-Z.
-bool IsFieldLetter(const QString& content);
-// Content that a field may keep when it arrives other than by typing (pasted or set).
-bool IsValidGuessContent(const QString& content);
-bool IsValidSolutionContent(const QString& content);
+// What a field keeps of a text that arrives other than by typing (pasted or dropped): one
+// capital A-Z, a blank, or the field's own mark for a free place ("_" or "?"); none otherwise.
+std::optional<FieldContent> ArrivedGuessContent(const QString& content);
+std::optional<FieldContent> ArrivedSolutionContent(const QString& content);
 
 enum class Direction { Left, Right };
 

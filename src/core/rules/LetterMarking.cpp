@@ -1,7 +1,5 @@
 #include "LetterMarking.h"
 
-#include "core/base/AsciiCase.h"
-
 namespace lexel {
 namespace {
 
@@ -45,9 +43,9 @@ void LetterMarking::Reset() {
     UnusedAll();
 }
 
-void LetterMarking::ShowCellLetter(int cell, char caption) {
+void LetterMarking::ShowCellLetter(int cell, Letter letter) {
     if (IsCell(cell)) {
-        grid_[Index(cell)] = {caption, marks_.ColorOf(caption)};
+        grid_[Index(cell)] = {letter.Upper(), marks_.ColorOf(letter.Upper())};
     }
 }
 
@@ -111,13 +109,12 @@ void LetterMarking::SyncColors(int reached) {
     }
 }
 
-void LetterMarking::AutoColor(std::string_view word, int good, int reached) {
+void LetterMarking::AutoColor(const Word& word, int good, int reached) {
     const bool absent = good == 0;
-    if (!absent && good != static_cast<int>(word.size())) {
+    if (!absent && good != word.Length()) {
         return;
     }
-    for (const char raw : word) {
-        const char c = AsciiUpper(raw);
+    for (const char c : word.Upper()) {
         Add(absent ? marks_.SavedRed : marks_.SavedGreen, c);
         for (int cell = 0; cell < reached && IsCell(cell); ++cell) {
             if (grid_[Index(cell)].caption == c) {
@@ -127,18 +124,15 @@ void LetterMarking::AutoColor(std::string_view word, int good, int reached) {
     }
 }
 
-void LetterMarking::Used(std::string_view word, int good, bool colorsOn) {
-    for (const char raw : word) {
-        const int j = LetterIndex(AsciiUpper(raw));
-        if (j < 0 || j >= AlphabetSize) {
-            continue;
-        }
+void LetterMarking::Used(const Word& word, int good, bool colorsOn) {
+    for (int i = 0; i < word.Length(); ++i) {
+        const int j = word.At(i).Index();
         if (!used_[Index(j)]) {
             ButtonColor(Panel::Used, j, Button(Panel::Unused, j).color);
         }
         if (colorsOn && good == 0) {
             ButtonColor(Panel::Used, j, LetterColor::Red);
-        } else if (colorsOn && good == static_cast<int>(word.size())) {
+        } else if (colorsOn && good == word.Length()) {
             ButtonColor(Panel::Used, j, LetterColor::Green);
         }
         used_[Index(j)] = true;
@@ -171,13 +165,13 @@ void LetterMarking::UnusedAll() {
     used_ = {};
 }
 
-void LetterMarking::FixHintLetter(char letter, int cell, int reached) {
-    Add(marks_.GreenLetters, letter);
-    Add(marks_.SavedGreen, letter);
-    PaintGrid(letter, LetterColor::Green, reached);
+void LetterMarking::FixHintLetter(Letter letter, int cell, int reached) {
+    Add(marks_.GreenLetters, letter.Upper());
+    Add(marks_.SavedGreen, letter.Upper());
+    PaintGrid(letter.Upper(), LetterColor::Green, reached);
     ShowCellLetter(cell, letter);
     SetCellColor(cell, LetterColor::Green);
-    const int i = LetterIndex(letter);
+    const int i = letter.Index();
     ButtonColor(Panel::Used, i, LetterColor::Green);
     ButtonColor(Panel::Unused, i, LetterColor::Green);
 }
@@ -196,10 +190,10 @@ void LetterMarking::SaveButtonColors() {
     }
 }
 
-void LetterMarking::FixSolutionLetter(char letter, int reached) {
-    Add(marks_.SavedGreen, letter);
-    if (!Contains(marks_.GreenLetters, letter)) {
-        const int i = LetterIndex(letter);
+void LetterMarking::FixSolutionLetter(Letter letter, int reached) {
+    Add(marks_.SavedGreen, letter.Upper());
+    if (!Contains(marks_.GreenLetters, letter.Upper())) {
+        const int i = letter.Index();
         ButtonColor(VisiblePanel(i), i, LetterColor::Green);
         SyncColors(reached);
     }

@@ -5,9 +5,9 @@
 // A colour given to a letter is given to it everywhere: its grid occurrences and its button.
 
 #include "LetterMarks.h"
+#include "core/base/Word.h"
 
 #include <array>
-#include <string_view>
 
 namespace lexel {
 
@@ -37,7 +37,7 @@ public:
     // `reached` below is the number of cells up to the end of the line being edited: the
     // operations reach the cells 0..reached - 1. Cells are numbered 0..35; any other number
     // stands for no letter.
-    void ShowCellLetter(int cell, char caption); // an evaluated field becomes a letter
+    void ShowCellLetter(int cell, Letter letter); // an evaluated field becomes a letter
     const GridLetter& Cell(int cell) const;
     void SetCellColor(int cell, LetterColor color);
 
@@ -51,19 +51,19 @@ public:
 
     void GuessColor(int cell, LetterColor color, int reached);
     void SyncColors(int reached);
-    void AutoColor(std::string_view word, int good, int reached);
-    void Used(std::string_view word, int good, bool colorsOn);
+    void AutoColor(const Word& word, int good, int reached);
+    void Used(const Word& word, int good, bool colorsOn);
     void GrayAll(int reached);
     void UnusedAll();
 
     // A hinted letter is green and saved, on the board and on both of its buttons; `cell` is
     // the field of line 9 that takes it.
-    void FixHintLetter(char letter, int cell, int reached);
+    void FixHintLetter(Letter letter, int cell, int reached);
     // Save Analysis: the red and green buttons become binding.
     void SaveButtonColors();
     // A letter of the solution line fixed by Save Analysis: saved green, and green where it
     // was not green yet.
-    void FixSolutionLetter(char letter, int reached);
+    void FixSolutionLetter(Letter letter, int reached);
 
     // A locked letter cannot be repainted through the colour menus while automatic colouring
     // is on.

@@ -16,7 +16,6 @@ constexpr int FrequentBonus = 150; // E S A R I T
 constexpr int CommonBonus = 50;    // O L N D U C
 constexpr int VowelBonus = 75;
 constexpr int RepeatPenalty = 200;
-constexpr char FreeCell = '?';
 
 // Membership of a letter set in one look-up, since every candidate asks for each of its letters.
 class LetterSet {

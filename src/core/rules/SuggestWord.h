@@ -19,6 +19,9 @@ namespace lexel {
 // score between 7000 and 22550.
 std::int16_t ScoreWord(std::string_view word, std::string_view red, std::string_view untried);
 
+// A place of a pattern that any letter may take.
+inline constexpr char FreeCell = '?';
+
 // `word` has the pattern's length and the pattern's letter wherever the pattern has no "?".
 bool MatchPattern(std::string_view pattern, std::string_view word);
 

@@ -10,10 +10,6 @@ namespace {
 
 constexpr QChar Backspace(0x08);
 
-char Latin1(const QString& content) {
-    return content.isEmpty() ? ' ' : content[0].toLatin1();
-}
-
 } // namespace
 
 BoardInput::BoardInput(GameModel& model, QObject* parent) : QObject(parent), model_(model) {}
@@ -99,7 +95,7 @@ bool BoardInput::GuessKeyDown(int k, int key) {
     const int last = lexel::LastField(model_.State().currentLine);
     switch (key) {
     case Qt::Key_Delete:
-        model_.SetGuessCell(k, '_');
+        model_.SetGuessCell(k, Mark::Open);
         view_->GuessField(k)->SelectCharacter();
         return true;
     case Qt::Key_Backspace:
@@ -139,7 +135,7 @@ bool BoardInput::GuessKeyDown(int k, int key) {
 bool BoardInput::SolutionKeyDown(int k, int key) {
     switch (key) {
     case Qt::Key_Delete:
-        model_.SetSolutionCell(k, '?');
+        model_.SetSolutionCell(k, Mark::Unknown);
         view_->SolutionField(k)->SelectCharacter();
         return true;
     case Qt::Key_Backspace:
@@ -166,16 +162,16 @@ bool BoardInput::SolutionKeyDown(int k, int key) {
 // the field it was pressed in (the focus has moved left already) and moves nothing more.
 void BoardInput::KeyPress(LetterField& field, QChar typed) {
     const bool guess = field.kind() == LetterField::Kind::Guess;
-    const auto content = guess ? GuessFieldCharacter(typed) : SolutionFieldCharacter(typed);
+    const auto content = guess ? TypedGuessContent(typed) : TypedSolutionContent(typed);
     if (!content) {
         return;
     }
     const bool stay = typed == Backspace;
     if (guess) {
-        model_.SetGuessCell(field.index(), content->toLatin1());
+        model_.SetGuessCell(field.index(), *content);
         AfterGuessChange(field.index(), stay);
     } else {
-        model_.SetSolutionCell(field.index(), content->toLatin1());
+        model_.SetSolutionCell(field.index(), *content);
         AfterSolutionChange(field.index(), stay);
     }
 }
@@ -184,18 +180,18 @@ void BoardInput::KeyPress(LetterField& field, QChar typed) {
 // else leaves an open place where the focus stays.
 void BoardInput::ContentArrived(LetterField& field, const QString& content) {
     const bool guess = field.kind() == LetterField::Kind::Guess;
-    const bool valid = guess ? IsValidGuessContent(content) : IsValidSolutionContent(content);
-    const char open = guess ? '_' : '?';
+    const auto kept = guess ? ArrivedGuessContent(content) : ArrivedSolutionContent(content);
+    const bool valid = kept.has_value();
     if (guess) {
-        model_.SetGuessCell(field.index(), valid ? Latin1(content) : open);
+        model_.SetGuessCell(field.index(), kept.value_or(Mark::Open));
     } else {
-        model_.SetSolutionCell(field.index(), valid ? Latin1(content) : open);
+        model_.SetSolutionCell(field.index(), kept.value_or(Mark::Unknown));
     }
     // The field shows the game's content again, whatever arrived and whatever the game took.
     const auto& cells = model_.Cells();
-    const char shown =
+    const FieldContent shown =
         guess ? cells.Guess(field.index()).content : cells.Solution(field.index()).content;
-    field.ShowContent(QString(QChar::fromLatin1(shown)));
+    field.ShowContent(QString(QChar::fromLatin1(shown.Shown())));
     if (guess) {
         AfterGuessChange(field.index(), !valid);
     } else {

@@ -122,7 +122,7 @@ void BoardView::DrawGuessCell(int cell) {
     const auto& guess = model_.Cells().Guess(cell);
     auto* field = GuessField(cell);
     auto* label = GuessLetter(cell);
-    const QString text(QChar::fromLatin1(guess.content));
+    const QString text(QChar::fromLatin1(guess.content.Shown()));
     const bool onLabel = guess.state == CellState::Evaluated || guess.state == CellState::Hinted;
     if (onLabel) {
         SetText(label, text);
@@ -147,7 +147,7 @@ void BoardView::DrawSolutionCell(int position) {
     const auto& solution = model_.Cells().Solution(position);
     auto* field = SolutionField(position);
     auto* label = RevealedLetter(position);
-    const QString text(QChar::fromLatin1(solution.content));
+    const QString text(QChar::fromLatin1(solution.content.Shown()));
     if (solution.fixed) {
         SetText(label, text);
         label->show();

@@ -274,9 +274,10 @@ void MainWindow::TakeHint() {
     if (model_.TakeHint(position)) {
         input_->FocusAfterHint(position);
         //: what a screen reader says of a hint: the place and the letter revealed there
-        view_->Announce(tr("Solution, letter %1 is %2")
-                            .arg(position + 1)
-                            .arg(QChar::fromLatin1(model_.Cells().Solution(position).content)));
+        view_->Announce(
+            tr("Solution, letter %1 is %2")
+                .arg(position + 1)
+                .arg(QChar::fromLatin1(model_.Cells().Solution(position).content.Shown())));
     }
 }
 

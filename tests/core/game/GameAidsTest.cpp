@@ -153,11 +153,11 @@ TEST(GameAids, ResetToGrayKeepsWhatSaveAnalysisMadeBinding) {
     game.Play("C y xyz! ten!");
     game.model.PaintCell(4, LetterColor::Yellow); // the E of line 2
     game.model.PaintButton(Panel::Used, Index('T'), LetterColor::Green);
-    game.model.SetSolutionCell(0, 'G');
+    game.model.SetSolutionCell(0, Letter('G'));
     game.Play("a");
     EXPECT_EQ(Colours(game.model, "XETG"), "rrr gy. ...... rygg");
-    game.model.SetSolutionCell(0, 'Q'); // fixed: no more typing there
-    game.model.SetSolutionCell(1, 'A'); // an unknown place is no conclusion
+    game.model.SetSolutionCell(0, Letter('Q')); // fixed: no more typing there
+    game.model.SetSolutionCell(1, Letter('A')); // an unknown place is no conclusion
     EXPECT_EQ(game.model.Cells().SolutionText(), "GA????");
     EXPECT_TRUE(game.model.Cells().Solution(0).fixed);
     game.model.ResetMarks(); // later letters show the marks that are left
@@ -172,8 +172,8 @@ TEST(GameAids, ResetToGrayKeepsWhatSaveAnalysisMadeBinding) {
 
 TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated) {
     PlayedGame game;
-    game.model.SetGuessCell(3, 'A'); // line 2 waits
-    EXPECT_EQ(game.model.Cells().Guess(3).content, '.');
+    game.model.SetGuessCell(3, Letter('A')); // line 2 waits
+    EXPECT_EQ(game.model.Cells().Guess(3).content, Mark::NotReached);
     game.Play("te");
     EXPECT_FALSE(game.model.CanEvaluate());
     EXPECT_EQ(game.model.TryGuess(), GuessOutcome::Refused);
@@ -182,8 +182,8 @@ TEST(GameAids, OnlyTheLineBeingEditedTakesLettersAndOnlyWhenCompleteIsEvaluated)
     EXPECT_TRUE(game.model.CanEvaluate());
     EXPECT_EQ(game.model.TryGuess(), GuessOutcome::Evaluated);
     EXPECT_EQ(game.model.Cells().Guess(0).state, CellState::Evaluated);
-    EXPECT_EQ(game.model.Cells().Guess(3).content, '_');
-    game.model.SetGuessCell(0, 'X'); // an evaluated line keeps its letters
+    EXPECT_EQ(game.model.Cells().Guess(3).content, Mark::Open);
+    game.model.SetGuessCell(0, Letter('X')); // an evaluated line keeps its letters
     EXPECT_EQ(game.model.Cells().LineText(0), "TEN");
 }
 

@@ -18,6 +18,11 @@
 
 namespace lexel::test {
 
+// What typing `c` puts into a field: a letter in either case, or "_", "?", " ", ".".
+inline FieldContent Typed(char c) {
+    return FieldContent::FromShown(c).value();
+}
+
 // A game of the sample words: "garden" (level 2, that level only), English texts.
 struct PlayedGame {
     PlayedGame() : PlayedGame(ownRecords) {}
@@ -87,7 +92,7 @@ struct PlayedGame {
             model.TakeHint(move[1] - '0');
         } else if (move[0] == '=') {
             for (int i = 0; i < HiddenWordLength; ++i) {
-                model.SetSolutionCell(i, AsciiUpper(move[static_cast<std::size_t>(i) + 1]));
+                model.SetSolutionCell(i, Typed(move[static_cast<std::size_t>(i) + 1]));
             }
             model.Solve();
             TellEnding();
@@ -95,7 +100,7 @@ struct PlayedGame {
             const bool evaluate = move.back() == '!';
             const int first = FirstField(model.State().currentLine);
             for (std::size_t i = 0; i < move.size() - (evaluate ? 1 : 0); ++i) {
-                model.SetGuessCell(first + static_cast<int>(i), AsciiUpper(move[i]));
+                model.SetGuessCell(first + static_cast<int>(i), Typed(move[i]));
             }
             if (evaluate) {
                 model.TryGuess();

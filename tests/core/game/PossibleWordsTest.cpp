@@ -31,7 +31,7 @@ TEST(PossibleWords, TheModelCountsWhatTheBoardShows) {
     for (const auto& [moves, typed, count] : cases) {
         PlayedGame game;
         if (*typed != 0) {
-            game.model.SetSolutionCell(typed[0] - '0', typed[1]);
+            game.model.SetSolutionCell(typed[0] - '0', test::Typed(typed[1]));
         }
         game.Play(moves);
         EXPECT_EQ(game.model.PossibleWordCount(), count) << moves << typed;

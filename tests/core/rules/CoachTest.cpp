@@ -145,7 +145,7 @@ TEST(Coach, TheModelGivesWhatWasKnownBeforeEachLineAndNoExceptedWord) {
     for (const auto& [moves, typed, expected] : cases) {
         test::PlayedGame game;
         if (*typed != 0) {
-            game.model.SetSolutionCell(typed[0] - '0', typed[1]);
+            game.model.SetSolutionCell(typed[0] - '0', test::Typed(typed[1]));
         }
         game.Play(moves);
         const auto coach = game.model.EndedCoachGame();

@@ -14,24 +14,25 @@ namespace {
 TEST(FieldInput, TypedCharactersBecomeCapitalsOrOpenPlaces) {
     std::string taken;
     for (const char16_t typed : std::u16string_view(u"qZ _\b?7\u00e4\u00c4\u00df.\x1b")) {
-        for (const auto c :
-             {GuessFieldCharacter(QChar(typed)), SolutionFieldCharacter(QChar(typed))}) {
-            taken += c ? QString(*c).toStdString() : "-";
+        for (const auto c : {TypedGuessContent(QChar(typed)), TypedSolutionContent(QChar(typed))}) {
+            taken += c ? c->Shown() : '-';
         }
         taken += ' ';
     }
     EXPECT_EQ(taken, "QQ ZZ _? _? _? -? -- -- -- -- -- -- ");
 }
 
-// Whether each content is a field letter, a guess field's content and a solution field's content.
+// What a guess field and a solution field keep of each pasted text ("-" nothing).
 TEST(FieldInput, ContentThatArrivesOtherwiseIsChecked) {
-    std::string valid;
-    for (const char* content : {"A", "a", "AB", "_", " ", "?"}) {
-        valid += std::to_string(IsFieldLetter(content)) +
-                 std::to_string(IsValidGuessContent(content)) +
-                 std::to_string(IsValidSolutionContent(content)) + " ";
+    std::string kept;
+    for (const char* content : {"A", "a", "AB", "_", " ", "?", ".", "\u00c4"}) {
+        for (const auto c : {ArrivedGuessContent(QString::fromUtf8(content)),
+                             ArrivedSolutionContent(QString::fromUtf8(content))}) {
+            kept += !c ? '-' : c == FieldContent(Mark::Blank) ? 'b' : c->Shown();
+        }
+        kept += ' ';
     }
-    EXPECT_EQ(valid, "111 000 000 010 011 001 ");
+    EXPECT_EQ(kept, "AA -- -- _- bb -? -- -- ");
 }
 
 TEST(GameTimer, RecomputesFromTheClockAndStopsAtADay) {
