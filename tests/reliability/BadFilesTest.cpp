@@ -58,6 +58,10 @@ std::string NotOwnFolder(const std::string& cause) {
                    "Verknüpfung, gehört einem anderen Benutzer oder ist für andere Benutzer offen.",
                    cause);
 }
+std::string NoFolder(const std::string& cause) {
+    return Refused("The data folder of Lexel could not be created.",
+                   "Der Datenordner von Lexel konnte nicht angelegt werden.", cause);
+}
 std::string NoLock(const std::string& cause) {
     return Refused("The lock file of Lexel could not be created.",
                    "Die Sperrdatei von Lexel konnte nicht angelegt werden.", cause);
@@ -199,9 +203,7 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
          },
          NotOpened("disk I/O error")},
         {replaced([&] { std::ofstream("home") << "a file where a folder belongs"; }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "home: Not a directory")},
+         NoFolder("home: Not a directory")},
         {replaced([&] { // a name in Latin-1, shown as a system in Latin-1 shows it
              fs::create_directory("locale");
              ASSERT_EQ(std::system("localedef -i de_DE -f ISO-8859-1 locale/de_DE.ISO-8859-1"), 0);
@@ -211,13 +213,9 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
              std::ofstream("home/J\xFCrgen");
              user = "home/J\xFCrgen/Lexel";
          }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "home/Jürgen: Not a directory")},
+         NoFolder("home/Jürgen: Not a directory")},
         {replaced([&] { user.clear(); }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "no home folder: HOME is not set and the system names none")},
+         NoFolder("no home folder: HOME is not set and the system names none")},
         {[&] { std::ofstream(bin / "Lexel.lock") << "999999\nlexel\nvm\n"; }, // of a killed game
          "started\nchanged the files"},
         {linked(bin / "Lexel.lock"),
