@@ -4,13 +4,10 @@
 
 #include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
-#include "core/settings/SettingsStore.h"
 #include "core/startup/GameFiles.h"
 #include "core/startup/StartupMessages.h"
-#include "core/store/LexelFile.h"
-#include "support/SampleLexelFile.h"
+#include "support/SampleFileTest.h"
 #include "support/SampleWordLists.h"
-#include "support/TempDir.h"
 
 #include <algorithm>
 #include <csignal>
@@ -321,7 +318,7 @@ TEST_F(BadFile, WithStandardStreamsClosedNothingWrittenToThemLandsInTheLockFile)
 
 // Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL;
 // "<blob>" stores bytes that are no text (an escape sequence, a zero byte).
-class DamagedOptions : public ::testing::Test {
+class DamagedOptions : public test::SampleFileTest {
 protected:
     void Store(const std::string& key, const std::string& value) {
         if (value == "<no row>") {
@@ -338,10 +335,6 @@ protected:
         (value == "<null>" ? write.BindNull(2) : write.Bind(2, value)).Bind(1, key).Run();
     }
     std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
-
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
 };
 
 // A missing row comes back with its default. A counter counts on from its numeric value, held
