@@ -119,6 +119,7 @@ inside() {
     done
     echo "desktop start: $starts starts after an unclean end: $starts passed, 0 failed"
 
+    # During a game, and with the goodbye quotation up (a modal window): the game ends in order.
     for signal in TERM HUP INT; do
         local played
         played=$(stored GamesPlayed)
@@ -128,18 +129,13 @@ inside() {
         wait_end "SIG$signal"
         expect_clean_end "$status"
         [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "SIG$signal: the counted game was lost"
-    done
-    echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
-
-    # The goodbye quotation is up, a modal window: a signal ends the game all the same.
-    for signal in TERM HUP INT; do
         start_game
         open_quotation
         kill -"$signal" "$pid"
         wait_end "SIG$signal with the quotation up"
         expect_clean_end "$status"
     done
-    echo "desktop start: SIGTERM, SIGHUP and SIGINT with the quotation up: 3 passed, 0 failed"
+    echo "desktop start: SIGTERM, SIGHUP and SIGINT in a game and at the quotation: 6 passed, 0 failed"
 
     first_start_on_a_failing_disk
 
