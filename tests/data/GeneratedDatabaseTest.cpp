@@ -1,11 +1,9 @@
 // What a player relies on in the committed source lists and the database generated from them.
 
-#include "DatabaseGenerator.h"
 #include "core/base/AsciiCase.h"
 #include "core/rules/SuggestWord.h"
-#include "core/store/LexelFile.h"
 #include "core/store/SuggestionTable.h"
-#include "support/TempDir.h"
+#include "support/RealLexelFile.h"
 
 #include <algorithm>
 #include <fstream>
@@ -29,30 +27,6 @@ std::vector<std::string> Lines(const std::string& name) {
     return lines;
 }
 
-// A list's first column against the number in its second, for the lines that have one: a
-// hidden word's level in raw6.txt, how often a word is said per ~51 million in frequency6.tsv.
-std::map<std::string, int> Numbers(const std::string& name) {
-    std::map<std::string, int> numbers;
-    for (const auto& line : Lines("words/" + name)) {
-        const auto tab = line.find('\t');
-        if (tab != std::string::npos && std::isdigit(static_cast<unsigned char>(line[tab + 1]))) {
-            numbers[line.substr(0, tab)] = std::stoi(line.substr(tab + 1));
-        }
-    }
-    return numbers;
-}
-
-// The words of committed lists, without what follows a tab.
-std::set<std::string> Words(std::initializer_list<const char*> names) {
-    std::set<std::string> words;
-    for (const char* name : names) {
-        for (const auto& line : Lines(std::string("words/") + name)) {
-            words.insert(line.substr(0, line.find('\t')));
-        }
-    }
-    return words;
-}
-
 // The fields of each line of a committed list, split at tabs.
 std::vector<std::vector<std::string>> Fields(const std::string& name) {
     std::vector<std::vector<std::string>> rows;
@@ -68,6 +42,29 @@ std::vector<std::vector<std::string>> Fields(const std::string& name) {
         }
     }
     return rows;
+}
+
+// A list's first column against the number in its second, for the lines that have one: a
+// hidden word's level in raw6.txt, how often a word is said per ~51 million in frequency6.tsv.
+std::map<std::string, int> Numbers(const std::string& name) {
+    std::map<std::string, int> numbers;
+    for (const auto& row : Fields("words/" + name)) {
+        if (row.size() > 1 && std::isdigit(static_cast<unsigned char>(row[1][0]))) {
+            numbers[row[0]] = std::stoi(row[1]);
+        }
+    }
+    return numbers;
+}
+
+// The words of committed lists, their first column.
+std::set<std::string> Words(std::initializer_list<const char*> names) {
+    std::set<std::string> words;
+    for (const char* name : names) {
+        for (const auto& row : Fields(std::string("words/") + name)) {
+            words.insert(row[0]);
+        }
+    }
+    return words;
 }
 
 std::set<std::string> Guesses() {
@@ -89,10 +86,7 @@ std::vector<std::string> SForms(const std::string& word) {
 // From the committed lists through the generator to a file the game opens: every listed guess
 // is in its table under a code that decodes to it, and no suggestion is an excepted word.
 TEST(GeneratedDatabase, HoldsEveryGuessAndSuggestsNoExceptedWord) {
-    test::TempDir dir;
-    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
-    auto db = OpenLexelFile(dir / "Lexel.lxl");
-    SuggestionTables tables(db);
+    SuggestionTables tables(test::RealLexelFile());
     for (int length = 3; length <= 5; ++length) {
         std::multiset<std::string> listed, stored;
         for (const auto& word : Lines("words/raw" + std::to_string(length) + ".txt")) {
@@ -258,13 +252,53 @@ bool OneAuthorTwoWays(const std::string& a, const std::string& b) {
     return x[0] != y[0] && x[0][0] == y[0][0] && (initial(x[0]) || initial(y[0]));
 }
 
-TEST(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
-    const auto lines = Lines("quotes.tsv");
-    ASSERT_GT(lines.size(), 1000u);
+// One style of punctuation, quotation marks that pair up ("There"s no place" is broken), no
+// quotation twice, each author named one way, and a heading chosen by topic that stands on a
+// whole word of the quotation.
+TEST(WordLists, QuotationsAreWellFormedNamedHeadedAndNeverRepeat) {
+    const struct {
+        const char* heading;
+        std::set<std::string> words;
+    } topics[] = {
+        {"On Happiness",
+         {"happy", "happier", "happiest", "happily", "happiness", "unhappy", "unhappiness", "joy",
+          "joys", "joyful", "joyous", "pleasure", "pleasures"}},
+        {"On Patience",
+         {"patience", "impatience", "impatient", "hurry", "haste", "wait", "waiting"}},
+        {"On Money",
+         {"money",   "rich",        "riches",       "wealth",   "wealthy",  "dollar",  "dollars",
+          "poverty", "bank",        "banks",        "banker",   "bankers",  "banking", "debt",
+          "debts",   "millionaire", "millionaires", "cash",     "poor",     "pay",     "price",
+          "cheap",   "buy",         "buys",         "buying",   "buyer",    "buyers",  "borrow",
+          "borrows", "borrowed",    "borrowing",    "borrower", "borrowers"}},
+    };
+    std::set<std::string> authors;
     std::vector<std::string> seen; // letters only, lower case, between blanks
-    for (std::size_t i = 1; i < lines.size(); ++i) {
-        const auto quote = lines[i].substr(lines[i].rfind('\t') + 1);
-        const auto source = lines[i].substr(lines[i].find('\t') + 1);
+    const auto rows = Fields("quotes.tsv");
+    ASSERT_GT(rows.size(), 1000u);
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        const auto& [heading, source, quote] = std::tie(rows[i][0], rows[i][1], rows[i][2]);
+        bool open = false; // inside "..."
+        for (std::size_t c = 0; c < quote.size(); ++c) {
+            if (quote[c] == '"') {
+                // An opening mark follows no letter, a closing one is followed by none.
+                const auto beside = open ? (c + 1 < quote.size() ? quote[c + 1] : ' ')
+                                         : (c > 0 ? quote[c - 1] : ' ');
+                EXPECT_FALSE(std::isalpha(static_cast<unsigned char>(beside)))
+                    << "mismatched quotation marks: " << quote;
+                open = !open;
+            }
+        }
+        EXPECT_FALSE(open) << "unbalanced: " << quote;
+        for (const auto& topic : topics) {
+            if (heading == topic.heading) {
+                const auto words = WholeWords(quote);
+                EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                                        [&](const auto& w) { return topic.words.contains(w); }))
+                    << heading << ": " << quote;
+            }
+        }
+        authors.insert(source);
         EXPECT_EQ(quote.find('`'), std::string::npos) << quote;
         EXPECT_EQ(quote.find("--"), std::string::npos) << quote;
         EXPECT_EQ(std::count(source.begin(), source.end(), '"') % 2, 0) << "unbalanced: " << source;
@@ -294,53 +328,6 @@ TEST(WordLists, QuotationsShareOneStyleAndNeverRepeat) {
                 << "repeated: " << quote;
         }
         seen.push_back(plain);
-    }
-}
-
-// Quotation marks pair up ("There"s no place" is broken), each author is named one way, and a
-// heading chosen by topic stands on a whole word of the quotation.
-TEST(WordLists, QuotationsAreWellFormedNamedAndHeaded) {
-    const struct {
-        const char* heading;
-        std::set<std::string> words;
-    } topics[] = {
-        {"On Happiness",
-         {"happy", "happier", "happiest", "happily", "happiness", "unhappy", "unhappiness", "joy",
-          "joys", "joyful", "joyous", "pleasure", "pleasures"}},
-        {"On Patience",
-         {"patience", "impatience", "impatient", "hurry", "haste", "wait", "waiting"}},
-        {"On Money",
-         {"money",   "rich",        "riches",       "wealth",   "wealthy",  "dollar",  "dollars",
-          "poverty", "bank",        "banks",        "banker",   "bankers",  "banking", "debt",
-          "debts",   "millionaire", "millionaires", "cash",     "poor",     "pay",     "price",
-          "cheap",   "buy",         "buys",         "buying",   "buyer",    "buyers",  "borrow",
-          "borrows", "borrowed",    "borrowing",    "borrower", "borrowers"}},
-    };
-    std::set<std::string> authors;
-    const auto rows = Fields("quotes.tsv");
-    for (std::size_t i = 1; i < rows.size(); ++i) {
-        const auto& [heading, source, quote] = std::tie(rows[i][0], rows[i][1], rows[i][2]);
-        bool open = false; // inside "..."
-        for (std::size_t c = 0; c < quote.size(); ++c) {
-            if (quote[c] == '"') {
-                // An opening mark follows no letter, a closing one is followed by none.
-                const auto beside = open ? (c + 1 < quote.size() ? quote[c + 1] : ' ')
-                                         : (c > 0 ? quote[c - 1] : ' ');
-                EXPECT_FALSE(std::isalpha(static_cast<unsigned char>(beside)))
-                    << "mismatched quotation marks: " << quote;
-                open = !open;
-            }
-        }
-        EXPECT_FALSE(open) << "unbalanced: " << quote;
-        for (const auto& topic : topics) {
-            if (heading == topic.heading) {
-                const auto words = WholeWords(quote);
-                EXPECT_TRUE(std::any_of(words.begin(), words.end(),
-                                        [&](const auto& w) { return topic.words.contains(w); }))
-                    << heading << ": " << quote;
-            }
-        }
-        authors.insert(source);
     }
     for (auto a = authors.begin(); a != authors.end(); ++a) {
         for (auto b = std::next(a); b != authors.end(); ++b) {

@@ -4,13 +4,10 @@
 
 #include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
-#include "core/settings/SettingsStore.h"
 #include "core/startup/GameFiles.h"
 #include "core/startup/StartupMessages.h"
-#include "core/store/LexelFile.h"
-#include "support/SampleLexelFile.h"
+#include "support/SampleFileTest.h"
 #include "support/SampleWordLists.h"
-#include "support/TempDir.h"
 
 #include <algorithm>
 #include <csignal>
@@ -57,6 +54,10 @@ std::string NotOwnFolder(const std::string& cause) {
                    "Der Datenordner von Lexel konnte nicht verwendet werden: Er ist eine "
                    "Verknüpfung, gehört einem anderen Benutzer oder ist für andere Benutzer offen.",
                    cause);
+}
+std::string NoFolder(const std::string& cause) {
+    return Refused("The data folder of Lexel could not be created.",
+                   "Der Datenordner von Lexel konnte nicht angelegt werden.", cause);
 }
 std::string NoLock(const std::string& cause) {
     return Refused("The lock file of Lexel could not be created.",
@@ -199,9 +200,7 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
          },
          NotOpened("disk I/O error")},
         {replaced([&] { std::ofstream("home") << "a file where a folder belongs"; }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "home: Not a directory")},
+         NoFolder("home: Not a directory")},
         {replaced([&] { // a name in Latin-1, shown as a system in Latin-1 shows it
              fs::create_directory("locale");
              ASSERT_EQ(std::system("localedef -i de_DE -f ISO-8859-1 locale/de_DE.ISO-8859-1"), 0);
@@ -211,13 +210,9 @@ TEST_F(BadFile, AStartThatCannotGoAheadNamesTheCauseAndChangesNothing) {
              std::ofstream("home/J\xFCrgen");
              user = "home/J\xFCrgen/Lexel";
          }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "home/Jürgen: Not a directory")},
+         NoFolder("home/Jürgen: Not a directory")},
         {replaced([&] { user.clear(); }),
-         Refused("The data folder of Lexel could not be created.",
-                 "Der Datenordner von Lexel konnte nicht angelegt werden.",
-                 "no home folder: HOME is not set and the system names none")},
+         NoFolder("no home folder: HOME is not set and the system names none")},
         {[&] { std::ofstream(bin / "Lexel.lock") << "999999\nlexel\nvm\n"; }, // of a killed game
          "started\nchanged the files"},
         {linked(bin / "Lexel.lock"),
@@ -323,7 +318,7 @@ TEST_F(BadFile, WithStandardStreamsClosedNothingWrittenToThemLandsInTheLockFile)
 
 // Options rows as StoredOption shows them: "<no row>" for a missing one, "<null>" for NULL;
 // "<blob>" stores bytes that are no text (an escape sequence, a zero byte).
-class DamagedOptions : public ::testing::Test {
+class DamagedOptions : public test::SampleFileTest {
 protected:
     void Store(const std::string& key, const std::string& value) {
         if (value == "<no row>") {
@@ -340,10 +335,6 @@ protected:
         (value == "<null>" ? write.BindNull(2) : write.Bind(2, value)).Bind(1, key).Run();
     }
     std::string Stored(const std::string& key) { return test::StoredOption(db, key); }
-
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
 };
 
 // A missing row comes back with its default. A counter counts on from its numeric value, held

@@ -41,14 +41,14 @@ wait_end() {
 
 # Game > Exit opens the quotation window, which Esc closes; the game then ends. A window that
 # takes no input never gets there.
-exit_by_keys() {
+open_quotation() {
     xdotool key alt+g
     sleep 0.2
     xdotool key x
     timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '$TITLE' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
         fail "Game > Exit showed no quotation: the window takes no input"
-    xdotool key Escape
 }
+exit_by_keys() { open_quotation && xdotool key Escape; }
 
 expect_clean_end() {
     [ "$1" = 0 ] || fail "exit status $1: $(cat "$game/log")"
@@ -64,11 +64,11 @@ play_a_line() {
     sleep 0.5
 }
 
-# The Options row `name` of the game's file.
-stored() {
-    printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nSELECT Value FROM Options WHERE Name = '%s';\n" "$1" |
-        sqlcipher "$game/Lexel.lxl" | tail -n 1
+# Runs SQL on the game's file and prints the last line; `stored` reads an Options row.
+sql() {
+    printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\n%s\n" "$1" | sqlcipher "$game/Lexel.lxl" | tail -n 1
 }
+stored() { sql "SELECT Value FROM Options WHERE Name = '$1';"; }
 
 # What the one window the game shows is: "dialog" or "main".
 window_type() {
@@ -82,8 +82,7 @@ window_type() {
 # plays on; nothing is written, and the end is clean.
 first_start_on_a_failing_disk() {
     local flag="$game/failing"
-    printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = '' WHERE Name = 'Language';\n" |
-        sqlcipher "$game/Lexel.lxl" >/dev/null
+    sql "UPDATE Options SET Value = '' WHERE Name = 'Language';" >/dev/null
     LD_PRELOAD="$failing_writes" LEXEL_FAIL_WRITES_WHILE="$flag" \
         ASAN_OPTIONS="${ASAN_OPTIONS:-}:verify_asan_link_order=0" start_game
     touch "$flag"
@@ -120,6 +119,7 @@ inside() {
     done
     echo "desktop start: $starts starts after an unclean end: $starts passed, 0 failed"
 
+    # During a game, and with the goodbye quotation up (a modal window): the game ends in order.
     for signal in TERM HUP INT; do
         local played
         played=$(stored GamesPlayed)
@@ -129,22 +129,13 @@ inside() {
         wait_end "SIG$signal"
         expect_clean_end "$status"
         [ "$(stored GamesPlayed)" = $((played + 1)) ] || fail "SIG$signal: the counted game was lost"
-    done
-    echo "desktop start: SIGTERM, SIGHUP and SIGINT during a game: 3 passed, 0 failed"
-
-    # The goodbye quotation is up, a modal window: a signal ends the game all the same.
-    for signal in TERM HUP INT; do
         start_game
-        xdotool key alt+g
-        sleep 0.2
-        xdotool key x
-        timeout 10 bash -c "until [ \$(xdotool search --onlyvisible --name '$TITLE' | wc -l) -ge 2 ]; do sleep 0.1; done" ||
-            fail "Game > Exit showed no quotation"
+        open_quotation
         kill -"$signal" "$pid"
         wait_end "SIG$signal with the quotation up"
         expect_clean_end "$status"
     done
-    echo "desktop start: SIGTERM, SIGHUP and SIGINT with the quotation up: 3 passed, 0 failed"
+    echo "desktop start: SIGTERM, SIGHUP and SIGINT in a game and at the quotation: 6 passed, 0 failed"
 
     first_start_on_a_failing_disk
 
@@ -227,8 +218,8 @@ mkdir -p "$work/game" "$work/home" "$work/runtime"
 chmod 700 "$work/runtime"
 cp "$build/lexel" "$build"/Lexel_?.rcc "$work/game/"
 "$build/lexel-maint" create "$root/data" "$work/game/Lexel.lxl" >/dev/null
-printf "PRAGMA key = 'tablet58';\nPRAGMA kdf_iter = 256;\nUPDATE Options SET Value = 'E' WHERE Name = 'Language';\n" |
-    sqlcipher "$work/game/Lexel.lxl" >/dev/null
+game=$work/game
+sql "UPDATE Options SET Value = 'E' WHERE Name = 'Language';" >/dev/null
 
 env -u QT_QPA_PLATFORM -u WAYLAND_DISPLAY -u DISPLAY HOME="$work/home" XDG_RUNTIME_DIR="$work/runtime" \
     LANG=C.UTF-8 LC_ALL=C.UTF-8 LEXEL_DESKTOP_INSIDE=1 \

@@ -18,75 +18,45 @@ HistoryRow Garden(int line, Outcome outcome, std::int64_t seconds, Score score, 
     return {{}, Level::Advanced, "garden", line, outcome, seconds, score, hints, units, false};
 }
 
-// A history in short: a digit a game won on that line, L lost, G given up.
-TEST(GameHistory, StreaksAndWinsByLine) {
-    const std::tuple<const char*, Streaks, LineWins> cases[] = {
-        {"", {0, 0}, {}},
-        {"9", {1, 1}, {{0, 0, 0, 0, 0, 0, 0, 0, 1}, 0}},
-        {"9 2 L 1 1 3 G 9 9", {2, 3}, {{2, 1, 1, 0, 0, 0, 0, 0, 3}, 4}},
-        {"5 5 G", {0, 2}, {{0, 0, 0, 0, 2, 0, 0, 0, 0}, 2}},
-        {"L G L", {0, 0}, {}},
-    };
-    for (const auto& [games, streaks, wins] : cases) {
-        SCOPED_TRACE(games);
-        test::TempDir dir;
-        auto db = test::OpenSampleFile(dir / "Lexel.lxl");
-        GameHistory history(db);
-        std::istringstream in(games);
-        for (std::string game; in >> game;) {
-            const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
-            history.Add(Garden(
-                won ? game[0] - '0' : 9,
-                won ? Outcome::Won : (game == "L" ? Outcome::Lost : Outcome::GivenUp), 60, 1000));
-        }
-        EXPECT_EQ(history.WinningStreaks(), streaks);
-        EXPECT_EQ(history.WinsByLine(), wins);
+// Adds a history in short: a digit a game won on that line, L lost, G given up.
+void AddGames(GameHistory& history, const char* games) {
+    std::istringstream in(games);
+    for (std::string game; in >> game;) {
+        const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
+        history.Add(Garden(won ? game[0] - '0' : 9,
+                           won ? Outcome::Won : (game == "L" ? Outcome::Lost : Outcome::GivenUp),
+                           60, 1000));
     }
 }
 
-// The totals the database aggregates over its indexes are those a count over the rows gives,
-// also where the ids have a gap: a reset during a game, whose row is then written back.
-TEST(GameHistory, TotalsAsTheRowsCountThem) {
+// The totals the database aggregates over its indexes, also where the ids have a gap: a reset
+// during a game, whose row is then written back.
+TEST(GameHistory, StreaksAndWinsByLine) {
     // The games before a reset (which keeps the newest row when asked), the id a running
-    // game's row is written back at after it (0: none), and the games after.
-    const std::tuple<const char*, const char*, bool, std::int64_t, const char*> cases[] = {
-        {"in one run", "", false, 0, "3 L 9 9 1 G 2 2 2 L 5"},
-        {"after a reset keeping the newest", "9 9 9 L 4 4", true, 0, "4 9 G 7"},
-        {"a game written back beyond a gap", "9 9 9 9 9 9 G", true, 40, "9 9 L 9"},
-        {"a game written back into an emptied history", "9 9 G", false, 40, "9 9 G 9 9"},
+    // game's row, won on line 3, is written back at after it (0: none), and the games after.
+    const std::tuple<const char*, bool, std::int64_t, const char*, Streaks, LineWins> cases[] = {
+        {"", false, 0, "", {0, 0}, {}},
+        {"", false, 0, "9", {1, 1}, {{0, 0, 0, 0, 0, 0, 0, 0, 1}, 0}},
+        {"", false, 0, "9 2 L 1 1 3 G 9 9", {2, 3}, {{2, 1, 1, 0, 0, 0, 0, 0, 3}, 4}},
+        {"", false, 0, "5 5 G", {0, 2}, {{0, 0, 0, 0, 2, 0, 0, 0, 0}, 2}},
+        {"", false, 0, "L G L", {0, 0}, {}},
+        {"", false, 0, "3 L 9 9 1 G 2 2 2 L 5", {1, 3}, {{1, 3, 1, 0, 1, 0, 0, 0, 2}, 6}},
+        {"9 9 9 L 4 4", true, 0, "4 9 G 7", {1, 3}, {{0, 0, 0, 2, 0, 0, 1, 0, 1}, 3}},
+        {"9 9 9 9 9 9 G", true, 40, "9 9 L 9", {1, 3}, {{0, 0, 1, 0, 0, 0, 0, 0, 3}, 1}},
+        {"9 9 G", false, 40, "9 9 G 9 9", {2, 3}, {{0, 0, 1, 0, 0, 0, 0, 0, 4}, 1}},
     };
-    for (const auto& [name, before, keepNewest, writtenBack, after] : cases) {
-        SCOPED_TRACE(name);
+    for (const auto& [before, keepNewest, writtenBack, after, streaks, wins] : cases) {
+        SCOPED_TRACE(std::string(before) + " | " + after);
         test::TempDir dir;
         auto db = test::OpenSampleFile(dir / "Lexel.lxl");
         GameHistory history(db);
-        const auto add = [&](const char* games) {
-            std::istringstream in(games);
-            for (std::string game; in >> game;) {
-                const bool won = std::isdigit(static_cast<unsigned char>(game[0]));
-                history.Add(
-                    Garden(won ? game[0] - '0' : 9,
-                           won ? Outcome::Won : (game == "L" ? Outcome::Lost : Outcome::GivenUp),
-                           60, 1000));
-            }
-        };
-        add(before);
+        AddGames(history, before);
         history.Clear(keepNewest);
         if (writtenBack != 0) {
             history.Put(writtenBack, Garden(3, Outcome::Won, 60, 1000));
         }
-        add(after);
-        HistoryTotals counted;
-        for (const auto& row : history.Rows()) {
-            const bool won = row.outcome == Outcome::Won;
-            counted.streaks.current = won ? counted.streaks.current + 1 : 0;
-            counted.streaks.best = std::max(counted.streaks.best, counted.streaks.current);
-            if (won) {
-                ++counted.wins.lines[static_cast<std::size_t>(row.line - 1)];
-                counted.wins.early += row.line < LineCount ? 1 : 0;
-            }
-        }
-        EXPECT_EQ(history.Totals(), counted);
+        AddGames(history, after);
+        EXPECT_EQ(history.Totals(), (HistoryTotals{wins, streaks}));
     }
 }
 

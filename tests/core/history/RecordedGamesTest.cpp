@@ -4,23 +4,15 @@
 
 #include "core/history/GameHistory.h"
 #include "core/settings/HighScores.h"
-#include "core/settings/SettingsStore.h"
 #include "support/HighScoreRows.h"
-#include "support/SampleLexelFile.h"
-#include "support/TempDir.h"
+#include "support/SampleFileTest.h"
 
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace lexel {
 namespace {
 
-class RecordedGamesTest : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
-};
+using RecordedGamesTest = test::SampleFileTest;
 
 // A game's end is written whole or not at all: a history row that cannot be written (a full
 // disk) takes the score and the counters with it.

@@ -3,13 +3,12 @@
 
 #include "core/rules/Coach.h"
 
-#include "DatabaseGenerator.h"
 #include "core/game/PlayedGame.h"
-#include "core/store/LexelFile.h"
 #include "core/store/SuggestionTable.h"
 #include "core/store/WordStore.h"
+#include "support/DotRule.h"
+#include "support/RealLexelFile.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
 
 #include <gtest/gtest.h>
 #include <map>
@@ -17,33 +16,12 @@
 namespace lexel {
 namespace {
 
-// The dot rule read afresh: blacks in the window first, then each other guess letter takes the
-// first letter of the word, anywhere, that nothing matched yet.
-LineResult Dots(const std::string& word, const std::string& guess, int offset) {
-    LineResult dots;
-    std::string rest = word;
-    std::string unmatched;
-    for (std::size_t i = 0; i < guess.size(); ++i) {
-        if (guess[i] == word[static_cast<std::size_t>(offset) + i]) {
-            ++dots.black;
-            rest[static_cast<std::size_t>(offset) + i] = '.';
-        } else {
-            unmatched += guess[i];
-        }
-    }
-    for (const char c : unmatched) {
-        if (const auto k = rest.find(c); k != std::string::npos) {
-            ++dots.white;
-            rest[k] = '.';
-        }
-    }
-    return dots;
-}
+using test::DotsByRule;
 
 long long Squares(const std::vector<std::string>& possible, const std::string& guess, int offset) {
     std::map<std::pair<int, int>, long long> groups;
     for (const auto& word : possible) {
-        const auto dots = Dots(word, guess, offset);
+        const auto dots = DotsByRule(word, guess, offset);
         ++groups[{dots.black, dots.white}];
     }
     long long sum = 0;
@@ -56,7 +34,7 @@ long long Squares(const std::vector<std::string>& possible, const std::string& g
 // Checks every line of `game`, played against `hidden`, with a search over all guesses.
 void ExpectBruteForce(CoachGame game, const std::string& hidden) {
     for (auto& shown : game.lines) {
-        shown.result = Dots(hidden, shown.guess, WindowOffset(shown.line));
+        shown.result = DotsByRule(hidden, shown.guess, WindowOffset(shown.line));
     }
     const auto advice = CoachLines(game);
     ASSERT_EQ(advice.size(), game.lines.size());
@@ -87,7 +65,7 @@ void ExpectBruteForce(CoachGame game, const std::string& hidden) {
         EXPECT_DOUBLE_EQ(line.playerAverage,
                          static_cast<double>(Squares(possible, shown.guess, offset)) / n);
         std::erase_if(possible, [&](const std::string& w) {
-            return Dots(w, shown.guess, offset) != shown.result;
+            return DotsByRule(w, shown.guess, offset) != shown.result;
         });
         EXPECT_EQ(line.left, static_cast<int>(possible.size()));
     }
@@ -110,9 +88,7 @@ TEST(Coach, BestGuessesOfASmallListAgreeWithABruteForceSearch) {
 }
 
 TEST(Coach, APinnedGameOverTheRealListsAgreesWithABruteForceSearch) {
-    test::TempDir dir;
-    CreateDatabase(LEXEL_DATA_DIR, dir / "Lexel.lxl");
-    auto db = OpenLexelFile(dir / "Lexel.lxl");
+    auto& db = test::RealLexelFile();
     test::ScriptedRandom random{{0.5f}};
     CoachGame game;
     game.words = WordStore(db, random).DrawableWords(Level::Guru, false);

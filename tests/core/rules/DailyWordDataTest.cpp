@@ -1,12 +1,10 @@
 // The day's word over the real word data: the same word for the same date, level and word data,
 // and no word again before the level's words have all come round.
 
-#include "DatabaseGenerator.h"
 #include "core/rules/DailyWord.h"
-#include "core/store/LexelFile.h"
 #include "core/store/WordStore.h"
+#include "support/RealLexelFile.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
 
 #include <QDate>
 #include <algorithm>
@@ -17,22 +15,10 @@
 namespace lexel {
 namespace {
 
-// The real word data, built once for the tests of the day's word.
 class DailyWords : public ::testing::Test {
 protected:
-    static void SetUpTestSuite() {
-        dir = new test::TempDir;
-        CreateDatabase(LEXEL_DATA_DIR, *dir / "Lexel.lxl");
-        db = new sql::Database(OpenLexelFile(*dir / "Lexel.lxl"));
-    }
-    static void TearDownTestSuite() {
-        delete db;
-        delete dir;
-    }
-    static inline test::TempDir* dir = nullptr;
-    static inline sql::Database* db = nullptr;
     test::ScriptedRandom random{{0.5f}};
-    WordStore store{*db, random};
+    WordStore store{test::RealLexelFile(), random};
 };
 
 TEST_F(DailyWords, IsFixedByDateLevelAndDataWhateverTheirOrder) {

@@ -1,25 +1,16 @@
 #include "core/settings/HighScores.h"
 
-#include "core/settings/SettingsStore.h"
-#include "core/store/LexelFile.h"
 #include "support/HighScoreRows.h"
-#include "support/SampleLexelFile.h"
-#include "support/TempDir.h"
+#include "support/SampleFileTest.h"
 #include "support/TemporaryLocale.h"
 
 #include <cctype>
-#include <gtest/gtest.h>
 #include <vector>
 
 namespace lexel {
 namespace {
 
-class HighScoresTest : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
-};
+using HighScoresTest = test::SampleFileTest;
 
 // Under a Turkish locale the C library's capital of "i" is "i" (UTF-8) or the byte 0xDD
 // (ISO-8859-9); the table holds the game's capitals all the same.

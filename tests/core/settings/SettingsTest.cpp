@@ -1,23 +1,15 @@
 #include "core/settings/Settings.h"
 
 #include "core/settings/NumericText.h"
-#include "core/settings/SettingsStore.h"
 #include "core/store/LexelFile.h"
-#include "support/SampleLexelFile.h"
-#include "support/TempDir.h"
+#include "support/SampleFileTest.h"
 
 #include <functional>
-#include <gtest/gtest.h>
 
 namespace lexel {
 namespace {
 
-class SettingsStoreTest : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-    SettingsStore store{db};
-};
+using SettingsStoreTest = test::SampleFileTest;
 
 // Missing rows, NULL values and junk counters: BadFilesTest's DamagedOptions.
 TEST_F(SettingsStoreTest, ReadsTrimmedValuesAndMakesNoRowForAnUnknownKey) {

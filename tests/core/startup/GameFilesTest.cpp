@@ -64,16 +64,22 @@ TEST_F(GameFilesTest, TheUsersCopyIsTheUsersAloneAndNoLinkIsWrittenThrough) {
     }
 }
 
-// An upgrade's lists reach a player who has a file already, at the next start.
+// An upgrade's lists reach a player who has a file already, at the next start, and the
+// player's rows stay.
 TEST_F(GameFilesTest, AnUpgradesWordsReachThePlayersFileAtTheNextStart) {
     test::WriteWordLists(share);
-    ASSERT_TRUE(OpenGameFiles(bin, user).Ready());
+    {
+        auto first = OpenGameFiles(bin, user);
+        ASSERT_TRUE(first.Ready());
+        first.db->Execute("UPDATE Options SET Value = 'D' WHERE Name = 'Language'");
+    }
     auto upgraded = test::SampleLists();
     upgraded.quotes.push_back({"Haste", "A Proverb", "More haste, less speed."});
     test::WriteWordLists(share, upgraded);
     auto files = OpenGameFiles(bin, user);
     ASSERT_TRUE(files.Ready());
     EXPECT_EQ(sql::QueryInt(*files.db, "SELECT COUNT(*) FROM Quotes"), 2);
+    EXPECT_EQ(test::StoredOption(*files.db, "Language"), "D");
 }
 
 TEST(UserDataFolder, FollowsTheXdgRulesAndFallsBackToThePasswdHome) {

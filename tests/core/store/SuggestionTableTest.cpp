@@ -1,13 +1,11 @@
 #include "core/store/SuggestionTable.h"
 
 #include "core/rules/SuggestWord.h"
-#include "support/SampleLexelFile.h"
+#include "support/SampleFileTest.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
 #include "support/TemporaryLocale.h"
 
 #include <cstring>
-#include <gtest/gtest.h>
 
 namespace lexel {
 namespace {
@@ -20,11 +18,7 @@ float Record(int record) {
     return test::DrawOf(record, 4);
 }
 
-class SuggestionTableTest : public ::testing::Test {
-protected:
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
-};
+using SuggestionTableTest = test::SampleFileTest;
 
 TEST_F(SuggestionTableTest, ExceptKeysCountWhateverTheirCase) {
     db.Execute("INSERT INTO \"Except\" (Word) VALUES ('pan'), ('Ten'), ('bit')");

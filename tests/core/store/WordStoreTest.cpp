@@ -1,10 +1,7 @@
 #include "core/store/WordStore.h"
 
-#include "support/SampleLexelFile.h"
+#include "support/SampleFileTest.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
-
-#include <gtest/gtest.h>
 
 namespace lexel {
 namespace {
@@ -17,10 +14,8 @@ float Key(int key) {
     return test::DrawOf(key, 5);
 }
 
-class WordStoreTest : public ::testing::Test {
+class WordStoreTest : public test::SampleFileTest {
 protected:
-    test::TempDir dir;
-    sql::Database db = test::OpenSampleFile(dir / "Lexel.lxl");
     ScriptedRandom random{{Key(4)}};
     WordStore store{db, random};
 
