@@ -375,5 +375,65 @@ TEST(WordLists, GuessesTakeEverydaySpellingsAndRefuseSymbols) {
     }
 }
 
+// A heading chosen by topic stands on a word in the topic's sense: a quotation whose only word of
+// the topic sits in a phrase that means something else ("never mind", "lie down", "Lover's Lane",
+// "a golden age") keeps another heading.
+TEST(WordLists, QuotationHeadingsStandOnTheTopicsSense) {
+    const struct {
+        const char* heading;
+        std::set<std::string> words;
+        std::vector<std::string> otherSenses;
+    } topics[] = {
+        {"On Ideas",
+         {"mind", "minds", "thought", "thoughts"},
+         {"never mind", "don't mind", "on second thought"}},
+        {"On Truth",
+         {"lie", "lies", "lying", "liar", "liars"},
+         {"lying down", "lie in it", "here lies", "lies within", "lie around"}},
+        {"On the Law", {"law", "laws"}, {"law of nature"}},
+        {"On Love",
+         {"love", "loves", "loved", "lover", "lovers"},
+         {"lover's lane", "loves company"}},
+        {"On Wisdom", {"fool", "fools"}, {"fool all"}},
+        {"On Age", {"age", "ages"}, {"golden age", "this age", "an age"}},
+        {"On Books", {"write", "written", "writing"}, {"written on", "written all over"}},
+        {"On Success", {"fail", "fails", "failure"}, {"all else fails"}},
+        {"On Food", {"food"}, {"health food"}},
+        {"On Work", {"business"}, {"show business", "own business", "business of"}},
+        {"On Life",
+         {"life", "lives", "death", "die", "dead", "dying"},
+         {"all my life", "to the death", "life form"}},
+        {"On Animals", {"animal", "animals"}, {"rational animal", "only animal", "human animal"}},
+        {"On Health", {"sick"}, {"sick and tired"}},
+    };
+    const auto rows = Fields("quotes.tsv");
+    int checked = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        for (const auto& topic : topics) {
+            if (rows[i][0] != topic.heading) {
+                continue;
+            }
+            std::string rest = rows[i][2];
+            std::transform(rest.begin(), rest.end(), rest.begin(),
+                           [](unsigned char c) { return std::tolower(c); });
+            bool otherSense = false;
+            for (const auto& phrase : topic.otherSenses) {
+                for (auto at = rest.find(phrase); at != std::string::npos; at = rest.find(phrase)) {
+                    rest.replace(at, phrase.size(), " ");
+                    otherSense = true;
+                }
+            }
+            if (otherSense) {
+                ++checked;
+                const auto words = WholeWords(rest);
+                EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                                        [&](const auto& w) { return topic.words.contains(w); }))
+                    << topic.heading << ": " << rows[i][2];
+            }
+        }
+    }
+    EXPECT_GT(checked, 0) << "no quotation holds a phrase of another sense: the table is stale";
+}
+
 } // namespace
 } // namespace lexel
