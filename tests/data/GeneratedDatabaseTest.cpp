@@ -435,5 +435,27 @@ TEST(WordLists, QuotationHeadingsStandOnTheTopicsSense) {
     EXPECT_GT(checked, 0) << "no quotation holds a phrase of another sense: the table is stale";
 }
 
+// Short guesses are words a player types: the everyday words of three to five letters stay, and
+// words no player would type, found in samples of the lists (names, symbols, rare plurals and
+// spellings nobody uses), do not.
+TEST(WordLists, ShortGuessesAreWordsPlayersType) {
+    const auto guesses = Words({"raw3.txt", "raw4.txt", "raw5.txt"});
+    for (const char* word :
+         {"cat",   "dog",   "sun",   "hat",   "car",   "egg",   "key",   "map",   "fig",
+          "jam",   "yak",   "ewe",   "owl",   "wok",   "spa",   "gym",   "fish",  "milk",
+          "tree",  "book",  "frog",  "lamp",  "cake",  "kite",  "sock",  "pear",  "oven",
+          "yolk",  "tofu",  "kiwi",  "yoga",  "taco",  "apple", "bread", "chair", "cloud",
+          "grape", "lemon", "tiger", "zebra", "piano", "jelly", "quilt", "pesto", "bagel",
+          "latte", "sushi", "emoji", "salsa", "nacho", "pizza", "bingo", "orca",  "tiki",
+          "faux",  "yurt",  "whee",  "twas",  "foci",  "stye"}) {
+        EXPECT_TRUE(guesses.contains(word)) << word;
+    }
+    for (const char* word : {"bel",   "och",   "cess",  "keef",  "otto",  "udo",   "aphis",
+                             "clos",  "patin", "reave", "aurae", "jinns", "midis", "ameba",
+                             "serer", "thous", "sos",   "vegs",  "kelly", "henry"}) {
+        EXPECT_FALSE(guesses.contains(word)) << word;
+    }
+}
+
 } // namespace
 } // namespace lexel
