@@ -1,5 +1,5 @@
-// What an installed start spends on the shipped word lists: reading them to learn that the
-// player's file holds them already (every start), and refreshing the file after an upgrade.
+// What an installed start spends on the shipped word lists: hashing their bytes to learn that
+// the player's file holds them already (every start), and refreshing the file after an upgrade.
 
 #include "DatabaseGenerator.h"
 #include "core/startup/ShippedWords.h"

@@ -362,5 +362,87 @@ TEST(WordLists, GuessesTakeEverydaySpellingsAndRefuseSymbols) {
     }
 }
 
+// A heading chosen by topic stands on a word in the topic's sense: a quotation whose only word of
+// the topic sits in a phrase that means something else ("never mind", "lie down", "Lover's Lane",
+// "a golden age") keeps another heading.
+TEST(WordLists, QuotationHeadingsStandOnTheTopicsSense) {
+    const struct {
+        const char* heading;
+        std::set<std::string> words;
+        std::vector<std::string> otherSenses;
+    } topics[] = {
+        {"On Ideas",
+         {"mind", "minds", "thought", "thoughts"},
+         {"never mind", "don't mind", "on second thought"}},
+        {"On Truth",
+         {"lie", "lies", "lying", "liar", "liars"},
+         {"lying down", "lie in it", "here lies", "lies within", "lie around"}},
+        {"On the Law", {"law", "laws"}, {"law of nature"}},
+        {"On Love",
+         {"love", "loves", "loved", "lover", "lovers"},
+         {"lover's lane", "loves company"}},
+        {"On Wisdom", {"fool", "fools"}, {"fool all"}},
+        {"On Age", {"age", "ages"}, {"golden age", "this age", "an age"}},
+        {"On Books", {"write", "written", "writing"}, {"written on", "written all over"}},
+        {"On Success", {"fail", "fails", "failure"}, {"all else fails"}},
+        {"On Food", {"food"}, {"health food"}},
+        {"On Work", {"business"}, {"show business", "own business", "business of"}},
+        {"On Life",
+         {"life", "lives", "death", "die", "dead", "dying"},
+         {"all my life", "to the death", "life form"}},
+        {"On Animals", {"animal", "animals"}, {"rational animal", "only animal", "human animal"}},
+        {"On Health", {"sick"}, {"sick and tired"}},
+    };
+    const auto rows = Fields("quotes.tsv");
+    int checked = 0;
+    for (std::size_t i = 1; i < rows.size(); ++i) {
+        for (const auto& topic : topics) {
+            if (rows[i][0] != topic.heading) {
+                continue;
+            }
+            std::string rest = rows[i][2];
+            std::transform(rest.begin(), rest.end(), rest.begin(),
+                           [](unsigned char c) { return std::tolower(c); });
+            bool otherSense = false;
+            for (const auto& phrase : topic.otherSenses) {
+                for (auto at = rest.find(phrase); at != std::string::npos; at = rest.find(phrase)) {
+                    rest.replace(at, phrase.size(), " ");
+                    otherSense = true;
+                }
+            }
+            if (otherSense) {
+                ++checked;
+                const auto words = WholeWords(rest);
+                EXPECT_TRUE(std::any_of(words.begin(), words.end(),
+                                        [&](const auto& w) { return topic.words.contains(w); }))
+                    << topic.heading << ": " << rows[i][2];
+            }
+        }
+    }
+    EXPECT_GT(checked, 0) << "no quotation holds a phrase of another sense: the table is stale";
+}
+
+// Short guesses are words a player types: the everyday words of three to five letters stay, and
+// words no player would type, found in samples of the lists (names, symbols, rare plurals and
+// spellings nobody uses), do not.
+TEST(WordLists, ShortGuessesAreWordsPlayersType) {
+    const auto guesses = Words({"raw3.txt", "raw4.txt", "raw5.txt"});
+    for (const char* word :
+         {"cat",   "dog",   "sun",   "hat",   "car",   "egg",   "key",   "map",   "fig",
+          "jam",   "yak",   "ewe",   "owl",   "wok",   "spa",   "gym",   "fish",  "milk",
+          "tree",  "book",  "frog",  "lamp",  "cake",  "kite",  "sock",  "pear",  "oven",
+          "yolk",  "tofu",  "kiwi",  "yoga",  "taco",  "apple", "bread", "chair", "cloud",
+          "grape", "lemon", "tiger", "zebra", "piano", "jelly", "quilt", "pesto", "bagel",
+          "latte", "sushi", "emoji", "salsa", "nacho", "pizza", "bingo", "orca",  "tiki",
+          "faux",  "yurt",  "whee",  "twas",  "foci",  "stye"}) {
+        EXPECT_TRUE(guesses.contains(word)) << word;
+    }
+    for (const char* word : {"bel",   "och",   "cess",  "keef",  "otto",  "udo",   "aphis",
+                             "clos",  "patin", "reave", "aurae", "jinns", "midis", "ameba",
+                             "serer", "thous", "sos",   "vegs",  "kelly", "henry"}) {
+        EXPECT_FALSE(guesses.contains(word)) << word;
+    }
+}
+
 } // namespace
 } // namespace lexel

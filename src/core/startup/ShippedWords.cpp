@@ -79,10 +79,15 @@ WordRefresh RefreshWords(sql::Database& db, const SourceLists& lists) {
     }
 }
 
+// Every installed start comes here: an unchanged installation costs reading the files' bytes
+// and hashing them; the lists are parsed only when they differ from the file's.
 WordRefresh RefreshShippedWords(sql::Database& db, const fs::path& shareDirectory) {
     try {
+        if (StoredWordDataVersion(db) == ShippedWordsVersion(shareDirectory)) {
+            return WordRefresh::Current;
+        }
         return RefreshWords(db, ReadSourceLists(shareDirectory));
-    } catch (const SourceError&) {
+    } catch (const std::exception&) {
         return WordRefresh::Refused;
     }
 }

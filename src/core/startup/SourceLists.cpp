@@ -191,6 +191,7 @@ SourceLists ReadSourceLists(const fs::path& dataDir) {
         }
     }
     lists.quotes = ReadQuotes(dataDir / "quotes.tsv");
+    lists.filesVersion = ShippedWordsVersion(dataDir);
     return lists;
 }
 

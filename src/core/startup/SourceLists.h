@@ -36,9 +36,13 @@ struct SourceLists {
     std::vector<SixLetterSource> sixLetters;
     std::vector<std::string> except; // upper case
     std::vector<QuoteSource> quotes;
+    // The fingerprint of the files the lists were read from (WordDataVersion.h); empty for
+    // lists made in memory.
+    std::string filesVersion{};
 };
 
-// Reads words/raw3.txt .. raw6.txt, words/except.txt and quotes.tsv below `dataDir`.
+// Reads words/raw3.txt .. raw6.txt, words/except.txt and quotes.tsv below `dataDir`, with the
+// fingerprint of their bytes.
 // Throws SourceError naming the file and line of anything malformed, and the word of raw6.txt
 // that has a level though it is on the except list.
 SourceLists ReadSourceLists(const std::filesystem::path& dataDir);

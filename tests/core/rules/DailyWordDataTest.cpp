@@ -43,7 +43,7 @@ TEST_F(DailyWords, RepeatsNoWordBeforeTheLevelIsUsedUp) {
     for (const auto& [level, first] : runs) {
         SCOPED_TRACE(LevelNumber(level));
         const auto words = store.DrawableWords(level, true);
-        ASSERT_GT(words.size(), 600u);
+        ASSERT_GT(words.size(), 500u);
         std::set<std::string> seen;
         for (QDate day = first; seen.size() < words.size(); day = day.addDays(1)) {
             const auto date = day.toString(Qt::ISODate).toStdString();

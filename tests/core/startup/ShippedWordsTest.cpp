@@ -6,6 +6,7 @@
 
 #include "core/startup/WordDataVersion.h"
 #include "support/SampleLexelFile.h"
+#include "support/SampleWordLists.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -72,34 +73,43 @@ void Play(sql::Database& db) {
     )sql");
 }
 
+enum class Stored { None, Older, Current }; // the fingerprint a file holds
+
 struct RefreshCase {
     const char* name;
     SourceLists madeFrom;
-    bool storedVersion; // false: a file from before the fingerprint was kept
-    SourceLists shipped;
+    Stored stored;
+    SourceLists shipped; // written as an installation ships them
     WordRefresh expected;
 };
 
 TEST(ShippedWords, AFileIsRefreshedOnlyWhenItsWordsDifferAndKeepsThePlayersOwn) {
     const RefreshCase cases[] = {
-        {"file from before the fingerprint", UpgradedLists(), false, UpgradedLists(),
+        {"file from before the fingerprint", UpgradedLists(), Stored::None, UpgradedLists(),
          WordRefresh::Refreshed},
-        {"file of older lists", test::SampleLists(), true, UpgradedLists(), WordRefresh::Refreshed},
-        {"file of the same lists", UpgradedLists(), true, UpgradedLists(), WordRefresh::Current},
-        {"lists the refresh refuses", test::SampleLists(), true, ListsWithoutGuesses(),
+        {"file with the fingerprint of parsed lists", UpgradedLists(), Stored::Older,
+         UpgradedLists(), WordRefresh::Refreshed},
+        {"file of older lists", test::SampleLists(), Stored::Current, UpgradedLists(),
+         WordRefresh::Refreshed},
+        {"file of the same lists", UpgradedLists(), Stored::Current, UpgradedLists(),
+         WordRefresh::Current},
+        {"lists the refresh refuses", test::SampleLists(), Stored::Current, ListsWithoutGuesses(),
          WordRefresh::Refused},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         test::TempDir dir;
-        const auto file = dir / "Lexel.lxl", fresh = dir / "fresh.lxl";
+        const auto file = dir / "Lexel.lxl", fresh = dir / "fresh.lxl", share = dir / "share";
         test::CreateSampleFile(fresh, c.shipped);
+        test::WriteWordLists(share, c.shipped);
         std::string wordsBefore, keptBefore;
         {
             auto db = test::OpenSampleFile(file, c.madeFrom);
             Play(db);
-            if (!c.storedVersion) {
+            if (c.stored == Stored::None) {
                 db.Execute("DELETE FROM Options WHERE Name = 'WordData'");
+            } else if (c.stored == Stored::Older) {
+                db.Execute("UPDATE Options SET Value = '3f0c5e1a9b27d864' WHERE Name = 'WordData'");
             }
             wordsBefore = Words(db);
             keptBefore = Kept(db);
@@ -107,12 +117,12 @@ TEST(ShippedWords, AFileIsRefreshedOnlyWhenItsWordsDifferAndKeepsThePlayersOwn) 
         const auto bytesBefore = test::FileBytes(file);
         {
             auto db = OpenLexelFile(file);
-            EXPECT_EQ(RefreshWords(db, c.shipped), c.expected);
+            EXPECT_EQ(RefreshShippedWords(db, share), c.expected);
             EXPECT_EQ(Kept(db), keptBefore);
             if (c.expected == WordRefresh::Refreshed) {
                 auto freshDb = OpenLexelFile(fresh);
                 EXPECT_EQ(Words(db), Words(freshDb)); // the same games of the day as a new player
-                EXPECT_EQ(StoredWordDataVersion(db), WordDataVersion(c.shipped));
+                EXPECT_EQ(StoredWordDataVersion(db), ShippedWordsVersion(share));
             } else {
                 EXPECT_EQ(Words(db), wordsBefore);
             }
@@ -121,6 +131,21 @@ TEST(ShippedWords, AFileIsRefreshedOnlyWhenItsWordsDifferAndKeepsThePlayersOwn) 
             EXPECT_TRUE(test::FileBytes(file) == bytesBefore) << "the file was written";
         }
     }
+}
+
+// The committed lists, comments and all, as an installation ships them: the file a first start
+// makes from them holds their fingerprint, so the next start writes nothing.
+TEST(ShippedWords, AFileMadeFromTheShippedListsIsCurrentWithThem) {
+    test::TempDir dir;
+    const auto file = dir / "Lexel.lxl";
+    CreateFileFromShippedWords(LEXEL_DATA_DIR, file);
+    const auto bytesBefore = test::FileBytes(file);
+    {
+        auto db = OpenLexelFile(file);
+        EXPECT_EQ(StoredWordDataVersion(db), ShippedWordsVersion(LEXEL_DATA_DIR));
+        EXPECT_EQ(RefreshShippedWords(db, LEXEL_DATA_DIR), WordRefresh::Current);
+    }
+    EXPECT_TRUE(test::FileBytes(file) == bytesBefore) << "the file was written";
 }
 
 } // namespace
