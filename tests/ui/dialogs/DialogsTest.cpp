@@ -399,11 +399,12 @@ private slots:
         }
     }
 
-    // The games-won line reads the stored counts as they are; each rank shows its stored word and
-    // score as plain text; the new entry is marked by its rank, whatever stands at other ranks.
-    // The History page reads the stored rows: streaks, wins by line with the wins ahead of time
-    // apart, and the recent scores, as a screen reader hears the charts.
-    void theHighScoresAndTheHistoryAsStored() {
+    // The games-won line shows the stored counts as they are; each rank its stored word and score
+    // as plain text, the new entry marked by its rank. The History page shows the stored rows as a
+    // screen reader hears the charts. Then, in German: F1 and Help help; Reset asks, No
+    // preselected; Esc closes without asking; a reset the file refuses is told and keeps every
+    // row and the window; a running game that was counted stays counted, with its history row.
+    void theStatisticsAsStoredAndTheirReset() {
         test::WindowFixture f("E");
         f.store.WriteOption("GamesWon", "lots");
         f.store.WriteOption("GamesPlayed", "%2");
@@ -420,7 +421,7 @@ private slots:
             GameHistory(f.db).Add(
                 {"2024-06-11T14:03:05", level, "garden", line, outcome, 0, score, 0, 0, false});
         }
-        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        StatisticsDialog window(f.store, f.boxes, f.help, true);
         window.HighLight(4);
         // A screen reader meets a table with headers: rank, word and score, "*" after the row
         // highlighted.
@@ -452,18 +453,8 @@ private slots:
         QCOMPARE(Child<QWidget>(window, "recentScoresChart")->accessibleDescription(),
                  QStringLiteral("Oldest first. Beginner: 280000; Advanced: 300500, 250000, 200; "
                                 "Expert: no games; Guru: 3400"));
-    }
 
-    // F1 and Help open the topic. Reset asks first: No is preselected and keeps everything, Esc
-    // closes without asking; Yes on a file that refuses it is told, keeps every row and the
-    // window open; Yes empties the table and the counters, where a running game that was
-    // counted stays counted as played, with its history row.
-    void theStatisticsHelpResetAndEscape() {
-        test::WindowFixture f("D");
-        f.store.WriteOption("HighScore1", "GARDEN900");
-        f.store.WriteOption("GamesPlayed", "8");
-        GameHistory(f.db).Add({.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 1});
-        StatisticsDialog window(f.store, f.boxes, f.help, true);
+        f.languageSwitch.Apply(InterfaceLanguage::German);
         Show(window);
         QTest::keyClick(&window, Qt::Key_F1);
         Click(window, "helpButton");
@@ -474,7 +465,7 @@ private slots:
         QCOMPARE(question.text, QStringLiteral("High Scores wirklich löschen?"));
         QVERIFY(question.buttons == MessageButtons::YesNo &&
                 question.defaultAnswer == MessageAnswer::No);
-        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("8GARDEN900"));
+        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("%2GARDEN900"));
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible() && f.boxes.shown.size() == 1);
         Show(window);
