@@ -227,19 +227,20 @@ private slots:
     }
 
     // A text that counts takes the form its number asks for, in either language; none is
-    // written for one only, so 21 reads as many.
+    // written for one only, so 21 reads as many. Of 21 games, 2 were won.
     void countedTextsInBothLanguages() {
         const std::tuple<const char*, int, const char*, const char*> counted[] = {
             {"E", 0, "You have won 0 out of 0 times.", "You scored 0 points."},
             {"E", 1, "You have won 0 out of 1 time (0%).", "You scored 1 point."},
-            {"E", 21, "You have won 0 out of 21 times (0%).", "You scored 21 points."},
+            {"E", 21, "You have won 2 out of 21 times (10%).", "You scored 21 points."},
             {"D", 0, "0 von 0 Spielen gewonnen.", "0 Punkte wurden erzielt."},
             {"D", 1, "0 von 1 Spiel gewonnen (0%).", "1 Punkt wurde erzielt."},
-            {"D", 21, "0 von 21 Spielen gewonnen (0%).", "21 Punkte wurden erzielt."},
+            {"D", 21, "2 von 21 Spielen gewonnen (10%).", "21 Punkte wurden erzielt."},
         };
         for (const auto& [language, n, gamesWon, score] : counted) {
             test::WindowFixture f(language);
             f.store.WriteOption("GamesPlayed", std::to_string(n));
+            f.store.WriteOption("GamesWon", std::to_string(n / 10));
             StatisticsDialog statistics(f.store, f.boxes, f.help, false);
             QCOMPARE(Read(statistics, QStringLiteral("gamesWonLine")) + u'|' +
                          GameMessages::ScoreLine(n),
