@@ -238,8 +238,7 @@ private slots:
 
     // The first start asks, the system's language preselected (German or else English); Enter
     // confirms the choice and stores it. Esc means English this time and asks again at the next
-    // start. A file that refuses the choice keeps its rows, and the player is told in the
-    // language just chosen, which serves this run.
+    // start. A choice the file refuses is told in the language chosen, which serves this run.
     void theFirstStartAsksForTheLanguage() {
         for (const char* locale : {"de", "de_DE.UTF-8", "de_AT", "de@euro"}) {
             QVERIFY(LanguageOfLocale(locale) == InterfaceLanguage::German);
@@ -250,7 +249,6 @@ private slots:
         for (const auto& [enter, refused] :
              {std::pair{true, false}, {false, false}, {true, true}}) {
             test::WindowFixture f("E");
-            const auto rows = f.OptionRows();
             if (refused) {
                 f.RefuseWrites();
             }
@@ -276,7 +274,6 @@ private slots:
             QCOMPARE(f.Stored("Language"), std::string(stored ? "D" : ""));
             QCOMPARE(f.boxes.shown.empty() ? QString() : f.boxes.shown[0].text,
                      refused ? RefusedInGerman : QString());
-            QVERIFY(!refused || f.OptionRows() == rows);
             test::ModalCloser modals; // the next start: closing the question means English
             QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch),
                      stored ? InterfaceLanguage::German : InterfaceLanguage::English);
