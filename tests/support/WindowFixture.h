@@ -31,6 +31,18 @@ struct WindowFixture {
 
     std::string Stored(const std::string& key) { return StoredOption(db, key); }
 
+    // Every Options row, to show that a refused write changed none.
+    std::string OptionRows() {
+        auto all = db.Prepare("SELECT group_concat(Name || '=' || Value) FROM Options");
+        return all.Step() ? all.Text(0) : std::string();
+    }
+
+    // From now on the file refuses every new Options row, as a failing disk would.
+    void RefuseWrites() {
+        db.Execute("CREATE TRIGGER refuse BEFORE INSERT ON Options "
+                   "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
+    }
+
     TempDir dir;
     sql::Database db = OpenSampleFile(dir / "Lexel.lxl");
     SettingsStore store{db};

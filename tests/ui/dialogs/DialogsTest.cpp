@@ -33,6 +33,11 @@ using test::Show;
 
 namespace {
 
+// What a write the file refuses tells the German player.
+const QString RefusedInGerman =
+    QString::fromUtf8("Lexel konnte nicht in seine Datenbank schreiben:\ndisk I/O error\nEs wurde "
+                      "nichts geändert; Sie können es noch einmal versuchen.");
+
 QString Text(QWidget& window, const QString& name) {
     return Child<QLabel>(window, name)->text();
 }
@@ -88,8 +93,8 @@ class DialogsTest : public QObject {
     Q_OBJECT
 
 private slots:
-    // After a win the review adds up the score's parts; the coach fills in later, and closing
-    // the review while it works stops it.
+    // After a win the review adds up the score's parts, and the coach fills in later; a game
+    // not won has no parts to add up.
     void theReviewAddsUpTheScoreAndFillsInTheCoach() {
         for (const std::string language : {"E", "D"}) {
             test::WindowFixture f(language);
@@ -98,25 +103,21 @@ private slots:
                                  .currentLine = 1,
                                  .aids = {.hints = 1},
                                  .elapsedSeconds = 90};
-            {
-                ReviewDialog window({}, win, MadeUpGame(2), nullptr);
-                QSignalSpy filled(Child<CoachView>(window, "reviewCoach"), &CoachView::finished);
-                Show(window);
-                QTRY_COMPARE_WITH_TIMEOUT(filled.count(), 1, 5000);
-                QCOMPARE(Text(window, "scoreTotal"), ReviewLocale().toString(ComputeScore(win)));
-                QCOMPARE(Text(window, "scoreEarlySolve"),
-                         QString::fromLatin1(language == "E" ? "90,000" : "90.000"));
-                QVERIFY(window.findChild<QLabel*>("scoreLimit") == nullptr);
-                const auto coach = Text(window, "reviewCoach");
-                QVERIFY2(coach.contains(QStringLiteral(" (ABC): ")) &&
-                             coach.contains(QStringLiteral(" PAN: ")),
-                         qPrintable(coach));
-            }
-            ReviewDialog window({}, std::nullopt, MadeUpGame(3000), nullptr);
+            ReviewDialog window({}, win, MadeUpGame(2), nullptr);
+            QSignalSpy filled(Child<CoachView>(window, "reviewCoach"), &CoachView::finished);
             Show(window);
-            QVERIFY(window.findChild<QWidget*>("scoreParts") == nullptr);
-            QVERIFY(!Child<CoachView>(window, "reviewCoach")->IsDone());
-        } // closed while the coach weighs 17576 guesses against 3000 words
+            QTRY_COMPARE_WITH_TIMEOUT(filled.count(), 1, 5000);
+            QCOMPARE(Text(window, "scoreTotal"), ReviewLocale().toString(ComputeScore(win)));
+            QCOMPARE(Text(window, "scoreEarlySolve"),
+                     QString::fromLatin1(language == "E" ? "90,000" : "90.000"));
+            QVERIFY(window.findChild<QLabel*>("scoreLimit") == nullptr);
+            const auto coach = Text(window, "reviewCoach");
+            QVERIFY2(coach.contains(QStringLiteral(" (ABC): ")) &&
+                         coach.contains(QStringLiteral(" PAN: ")),
+                     qPrintable(coach));
+        }
+        ReviewDialog lost({}, std::nullopt, MadeUpGame(2), nullptr);
+        QVERIFY(lost.findChild<QWidget*>("scoreParts") == nullptr);
     }
 
     // The code, typed as a player would on the button (it has the focus), shows the hidden word:
@@ -237,7 +238,7 @@ private slots:
 
     // The first start asks, the system's language preselected (German or else English); Enter
     // confirms the choice and stores it. Esc means English this time and asks again at the next
-    // start.
+    // start. A choice the file refuses is told in the language chosen, which serves this run.
     void theFirstStartAsksForTheLanguage() {
         for (const char* locale : {"de", "de_DE.UTF-8", "de_AT", "de@euro"}) {
             QVERIFY(LanguageOfLocale(locale) == InterfaceLanguage::German);
@@ -245,8 +246,12 @@ private slots:
         for (const char* locale : {"C", "C.UTF-8", "en_US.UTF-8", "dsb_DE", ""}) {
             QVERIFY(LanguageOfLocale(locale) == InterfaceLanguage::English);
         }
-        for (const bool enter : {true, false}) {
+        for (const auto& [enter, refused] :
+             {std::pair{true, false}, {false, false}, {true, true}}) {
             test::WindowFixture f("E");
+            if (refused) {
+                f.RefuseWrites();
+            }
             bool preselected = false;
             QTimer::singleShot(0, [&] {
                 auto& window = *QApplication::activeModalWidget();
@@ -265,10 +270,14 @@ private slots:
             const auto chosen = enter ? InterfaceLanguage::German : InterfaceLanguage::English;
             QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch), chosen);
             QVERIFY(preselected);
-            QCOMPARE(f.Stored("Language"), std::string(enter ? "D" : ""));
-            test::ModalCloser modals;
-            QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch), chosen);
-            QCOMPARE(modals.seen, enter ? QStringList() : QStringList{"LanguageDialog"});
+            const bool stored = enter && !refused;
+            QCOMPARE(f.Stored("Language"), std::string(stored ? "D" : ""));
+            QCOMPARE(f.boxes.shown.empty() ? QString() : f.boxes.shown[0].text,
+                     refused ? RefusedInGerman : QString());
+            test::ModalCloser modals; // the next start: closing the question means English
+            QCOMPARE(ChooseLanguage(f.store, f.boxes, f.languageSwitch),
+                     stored ? InterfaceLanguage::German : InterfaceLanguage::English);
+            QCOMPARE(modals.seen, stored ? QStringList() : QStringList{"LanguageDialog"});
         }
     }
 
@@ -301,19 +310,27 @@ private slots:
     }
 
     // OK takes the choice until the program ends, Save also stores it, Cancel and Esc keep
-    // everything; Defaults only sets the controls. Enter is no way out; F1 and Help help.
+    // everything; Defaults only sets the controls. Enter is no way out; F1 and Help help. A Save
+    // the file refuses is told and leaves the window open with what it held.
     void whatEachWayOutOfTheOptionsKeepsAndStores() {
         const Settings opened{InterfaceLanguage::English, Level::Beginner, true, true, true, false};
         const Settings chosen{InterfaceLanguage::German, Level::Expert, false, false, false, true};
-        // Whether Defaults is clicked, the way out (nullptr: Esc), what is kept, whether stored.
-        const std::tuple<bool, const char*, Settings, bool> cases[] = {
-            {false, "okButton", chosen, false},           {false, "saveButton", chosen, true},
-            {false, "cancelButton", opened, false},       {false, nullptr, opened, false},
-            {true, "okButton", DefaultSettings(), false},
+        // Whether Defaults is clicked, the way out (nullptr: Esc), what is kept, whether stored,
+        // whether the file refuses the write.
+        const std::tuple<bool, const char*, Settings, bool, bool> cases[] = {
+            {false, "okButton", chosen, false, false},
+            {false, "saveButton", chosen, true, false},
+            {false, "cancelButton", opened, false, false},
+            {false, nullptr, opened, false, false},
+            {true, "okButton", DefaultSettings(), false, false},
+            {false, "saveButton", opened, false, true},
         };
-        for (const auto& [defaults, button, kept, stored] : cases) {
+        for (const auto& [defaults, button, kept, stored, refused] : cases) {
             test::WindowFixture f("E");
             const Settings before = ReadSettings(f.store);
+            if (refused) {
+                f.RefuseWrites();
+            }
             Settings settings = opened;
             OptionsDialog dialog(settings, f.store, f.boxes, f.help);
             Show(dialog);
@@ -334,7 +351,8 @@ private slots:
             } else {
                 QTest::keyClick(&dialog, Qt::Key_Escape);
             }
-            QVERIFY(!dialog.isVisible());
+            QCOMPARE(dialog.isVisible(), refused);
+            QCOMPARE(f.boxes.shown.size(), std::size_t{refused});
             QCOMPARE(settings, kept);
             QCOMPARE(ReadSettings(f.store), stored ? kept : before);
         }
@@ -378,11 +396,12 @@ private slots:
         }
     }
 
-    // The games-won line reads the stored counts as they are; each rank shows its stored word and
-    // score as plain text; the new entry is marked by its rank, whatever stands at other ranks.
-    // The History page reads the stored rows: streaks, wins by line with the wins ahead of time
-    // apart, and the recent scores, as a screen reader hears the charts.
-    void theHighScoresAndTheHistoryAsStored() {
+    // The games-won line shows the stored counts as they are; each rank its stored word and score
+    // as plain text, the new entry marked by its rank. The History page shows the stored rows as a
+    // screen reader hears the charts. Then, in German: F1 and Help help; Reset asks, No
+    // preselected; Esc closes without asking; a reset the file refuses is told and keeps every
+    // row and the window; a running game that was counted stays counted, with its history row.
+    void theStatisticsAsStoredAndTheirReset() {
         test::WindowFixture f("E");
         f.store.WriteOption("GamesWon", "lots");
         f.store.WriteOption("GamesPlayed", "%2");
@@ -399,7 +418,7 @@ private slots:
             GameHistory(f.db).Add(
                 {"2024-06-11T14:03:05", level, "garden", line, outcome, 0, score, 0, 0, false});
         }
-        StatisticsDialog window(f.store, f.boxes, f.help, false);
+        StatisticsDialog window(f.store, f.boxes, f.help, true);
         window.HighLight(4);
         // A screen reader meets a table with headers: rank, word and score, "*" after the row
         // highlighted.
@@ -431,89 +450,31 @@ private slots:
         QCOMPARE(Child<QWidget>(window, "recentScoresChart")->accessibleDescription(),
                  QStringLiteral("Oldest first. Beginner: 280000; Advanced: 300500, 250000, 200; "
                                 "Expert: no games; Guru: 3400"));
-    }
 
-    // F1 and Help open the topic. Reset asks first: No is preselected and keeps everything, Esc
-    // closes without asking, and Yes empties the table and the counters, where a running game
-    // that was counted stays counted as played, with its history row.
-    void theStatisticsHelpResetAndEscape() {
-        test::WindowFixture f("D");
-        f.store.WriteOption("HighScore1", "GARDEN900");
-        f.store.WriteOption("GamesPlayed", "8");
-        GameHistory(f.db).Add({.finishedAt = "2024-06-11T14:03:05", .word = "garden", .line = 1});
-        StatisticsDialog window(f.store, f.boxes, f.help, true);
+        f.languageSwitch.Apply(InterfaceLanguage::German);
         Show(window);
         QTest::keyClick(&window, Qt::Key_F1);
         Click(window, "helpButton");
         QCOMPARE(f.help.topics, (std::vector{HelpTopic::Statistics, HelpTopic::Statistics}));
-        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes};
+        f.boxes.answers = {MessageAnswer::No, MessageAnswer::Yes, MessageAnswer::Yes};
         Click(window, "resetButton");
         const auto& question = f.boxes.shown.at(0);
         QCOMPARE(question.text, QStringLiteral("High Scores wirklich löschen?"));
         QVERIFY(question.buttons == MessageButtons::YesNo &&
                 question.defaultAnswer == MessageAnswer::No);
-        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("8GARDEN900"));
+        QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("%2GARDEN900"));
         QTest::keyClick(&window, Qt::Key_Escape);
         QVERIFY(!window.isVisible() && f.boxes.shown.size() == 1);
         Show(window);
+        const auto rows = f.OptionRows();
+        f.RefuseWrites();
+        Click(window, "resetButton");
+        QVERIFY(window.isVisible() && f.OptionRows() == rows);
+        QCOMPARE(f.boxes.shown.back().text, RefusedInGerman);
+        f.db.Execute("DROP TRIGGER refuse");
         Click(window, "resetButton");
         QVERIFY(!window.isVisible());
         QCOMPARE(f.Stored("GamesPlayed") + f.Stored("HighScore1"), std::string("1??????0"));
-    }
-
-    // A write the player asks for that the file refuses (a failing disk) is told, in the
-    // language just chosen at the first start, keeps every stored row, and lets the player go
-    // on: the chosen language serves this run; the options and the statistics stay open with
-    // what they held.
-    void aRefusedWriteIsToldAndKeepsEverything() {
-        using Write = std::function<bool(test::WindowFixture&)>;
-        const std::pair<const char*, Write> cases[] = {
-            {"E",
-             [](test::WindowFixture& f) {
-                 QTimer::singleShot(0, [] {
-                     auto& window = *QApplication::activeModalWidget();
-                     Click(window, "germanOption");
-                     Click(window, "okButton");
-                 });
-                 return ChooseLanguage(f.store, f.boxes, f.languageSwitch) ==
-                        InterfaceLanguage::German;
-             }},
-            {"D",
-             [](test::WindowFixture& f) {
-                 Settings settings = ReadSettings(f.store);
-                 OptionsDialog dialog(settings, f.store, f.boxes, f.help);
-                 Show(dialog);
-                 Click(dialog, "levelExpert");
-                 Click(dialog, "saveButton");
-                 return dialog.isVisible() && settings == ReadSettings(f.store);
-             }},
-            {"D",
-             [](test::WindowFixture& f) {
-                 f.boxes.answers = {MessageAnswer::Yes};
-                 StatisticsDialog window(f.store, f.boxes, f.help, false);
-                 Show(window);
-                 Click(window, "resetButton");
-                 return window.isVisible();
-             }},
-        };
-        const auto rows = [](sql::Database& db) {
-            auto all = db.Prepare("SELECT group_concat(Name || '=' || Value) FROM Options");
-            return all.Step() ? all.Text(0) : std::string();
-        };
-        for (const auto& [language, write] : cases) {
-            test::WindowFixture f(language);
-            f.store.WriteOption("Language", "");
-            f.store.WriteOption("GamesPlayed", "8");
-            f.db.Execute("CREATE TRIGGER refuse BEFORE INSERT ON Options "
-                         "BEGIN SELECT RAISE(ABORT, 'disk I/O error'); END");
-            const auto before = rows(f.db);
-            QVERIFY(write(f));
-            QCOMPARE(f.boxes.shown.back().text,
-                     QString::fromUtf8("Lexel konnte nicht in seine Datenbank schreiben:\n"
-                                       "disk I/O error\nEs wurde nichts geändert; Sie können "
-                                       "es noch einmal versuchen."));
-            QCOMPARE(rows(f.db), before);
-        }
     }
 
     // A coach left behind ends before its runner is gone: a thread running on would weigh

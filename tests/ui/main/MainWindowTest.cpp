@@ -281,7 +281,6 @@ private slots:
         QCOMPARE(PopupOf(Field(w, 3)), QStringLiteral("suggestPopup"));
         QCOMPARE(PopupOf(Solution(w, 4)), QStringLiteral("hintPopup"));
         QCOMPARE(w.Input().HintPosition(), 4);
-        QCOMPARE(PopupOf(w.Board().GuessLetter(0)), QStringLiteral("cellColorMenu"));
         QTest::keyClick(&w, Qt::Key_F1); // help at the window's topic
         w.findChild<QAction*>("contentsAction")->trigger();
         QVERIFY(f.help.topics == (std::vector{HelpTopic::Playing, HelpTopic::Playing}));
