@@ -21,20 +21,6 @@ public:
     constexpr FieldContent(Letter letter) noexcept : shown_(letter.Upper()) {}
     constexpr FieldContent(Mark mark) noexcept : shown_(static_cast<char>(mark)) {}
 
-    // What a field's character stands for: a letter in either case or one of the marks; none
-    // for anything else.
-    static constexpr std::optional<FieldContent> FromShown(char c) noexcept {
-        if (const auto letter = Letter::From(c)) {
-            return FieldContent(*letter);
-        }
-        for (const Mark mark : {Mark::NotReached, Mark::Open, Mark::Unknown, Mark::Blank}) {
-            if (c == static_cast<char>(mark)) {
-                return FieldContent(mark);
-            }
-        }
-        return std::nullopt;
-    }
-
     constexpr std::optional<Letter> AsLetter() const noexcept { return Letter::From(shown_); }
     // The character the field shows: a capital or the mark.
     constexpr char Shown() const noexcept { return shown_; }

@@ -20,7 +20,10 @@ namespace lexel::test {
 
 // What typing `c` puts into a field: a letter in either case, or "_", "?", " ", ".".
 inline FieldContent Typed(char c) {
-    return FieldContent::FromShown(c).value();
+    if (const auto letter = Letter::From(c)) {
+        return *letter;
+    }
+    return static_cast<Mark>(c);
 }
 
 // A game of the sample words: "garden" (level 2, that level only), English texts.
