@@ -1,13 +1,13 @@
 // lexel-crash-harness [seed]: kills a process that is writing a Lexel file at random moments and
-// checks after every kill that the game still opens the file and that it holds exactly what the
-// committed writes left there: no torn high-score move or save, no game's end without its
-// history row or the reverse, no game counted without its history row, no half-built word table, no
-// mixture of two versions of the source lists. The seed fixes the operations and the delays before
-// each kill.
+// checks after every kill that the game still opens the file and that it holds what the committed
+// writes left there, the write cut short all there or not at all: no torn high-score move or save,
+// no game's end without its history row or the reverse, no half-built word table, no mixture of
+// two versions of the source lists. What the writes commit is learnt by making them again in this
+// process on a copy of the file; that they commit the right rows is for the database tests. The
+// seed fixes the operations and the delays before each kill.
 
 #include "core/history/GameHistory.h"
 #include "core/history/RecordedGames.h"
-#include "core/settings/HighScores.h"
 #include "core/settings/Settings.h"
 #include "core/settings/SettingsStore.h"
 #include "core/startup/SourceLists.h"
@@ -43,11 +43,11 @@ constexpr int RequiredKills = 200;
 constexpr auto TimeBound = std::chrono::seconds(45);
 constexpr long long BuildEvery = 24; // every 24th operation loads source lists and builds tables
 
-// The last `length` digits of `n` in base 26 as letters from `a` on.
-std::string WordOf(long long n, std::size_t length, char a = 'a') {
-    std::string word(length, a);
+// The last `length` digits of `n` in base 26 as letters.
+std::string WordOf(long long n, std::size_t length) {
+    std::string word(length, 'a');
     for (auto& c : word) {
-        c = static_cast<char>(a + n % 26);
+        c = static_cast<char>('a' + n % 26);
         n /= 26;
     }
     return word;
@@ -76,10 +76,6 @@ SourceLists VariantLists(char variant) {
     return lists;
 }
 
-// The tables whose rows the model follows: the word tables, then the source lists.
-constexpr std::array<const char*, 11> Tables{"w3",   "w4",   "w5",   "w6",     "w6s",   "raw3",
-                                             "raw4", "raw5", "raw6", "Except", "Quotes"};
-
 std::string RowsOf(sql::Database& db, const std::string& query) {
     std::string text;
     for (auto rows = db.Prepare(query); rows.Step();) {
@@ -88,7 +84,7 @@ std::string RowsOf(sql::Database& db, const std::string& query) {
     return text;
 }
 
-// Every row of `table` with all its columns, in the order of their keys or of their storing.
+// Every row of `table` with all its columns, in the order of their storing.
 std::string TableText(sql::Database& db, const std::string& table) {
     std::string columns = "''";
     for (auto rows = db.Prepare("PRAGMA table_info(\"" + table + "\")"); rows.Step();) {
@@ -97,71 +93,61 @@ std::string TableText(sql::Database& db, const std::string& table) {
     return RowsOf(db, "SELECT " + columns + " FROM \"" + table + "\" ORDER BY rowid");
 }
 
-// What a file holds, as far as the checks go: every Options row by name (a null Value is
-// "<null>"), the history's words and, under names no row has, the variant whose build each word
-// table and each source list equals, '?' for neither.
+// What a file holds: the rows of each table by its name.
 using FileState = std::map<std::string, std::string>;
-const std::string WordsKey = "(w3 w4 w5 w6 w6s)";
-// The lists' fingerprint is committed with them, so it counts as one of them.
-const std::string SourcesKey = "(raw3 raw4 raw5 raw6 Except Quotes WordData)";
-const std::string HistoryKey = "(GameHistory)";
+
+FileState StateOf(sql::Database& db) {
+    FileState state;
+    for (auto tables = db.Prepare("SELECT name FROM sqlite_master WHERE type = 'table'");
+         tables.Step();) {
+        state[tables.Text(0)] = TableText(db, tables.Text(0));
+    }
+    return state;
+}
+
+// A table build commits the source lists, their fingerprint in Options with them, and then each
+// word table on its own.
+constexpr std::array<const char*, 7> SourceTables{"raw3",   "raw4",   "raw5",   "raw6",
+                                                  "Except", "Quotes", "Options"};
+
+// Whether a file cut short in an operation may hold `found`: what it held `before` the operation
+// or `after` it, or, in a table build, the tables of either as it commits them.
+bool Allowed(const FileState& found, const FileState& before, const FileState& after, bool build) {
+    if (found == before || found == after || !build) {
+        return found == before || found == after;
+    }
+    const auto fromEach = [&](const char* table, const FileState& side) {
+        return found.contains(table) && side.contains(table) && found.at(table) == side.at(table);
+    };
+    const auto sourcesOf = [&](const FileState& side) {
+        return std::ranges::all_of(SourceTables,
+                                   [&](auto* table) { return fromEach(table, side); });
+    };
+    return found.size() == before.size() && (sourcesOf(before) || sourcesOf(after)) &&
+           std::ranges::all_of(found, [&](const auto& table) {
+               return fromEach(table.first.c_str(), before) || fromEach(table.first.c_str(), after);
+           });
+}
 
 // ---------------------------------------------------------------------------------------------
-// The operations, each with what the child does and, written from the rules rather than from
-// the code, what the model expects of it.
+// The operations the child makes, one after the other until it is killed. This process makes
+// the same ones on a copy of the file to learn what each commits.
 
 struct Operation {
-    std::function<void(SettingsStore&)> perform; // the child's writes
-    std::function<void(FileState&)> apply;       // the model of an operation that commits once
-    char build = 0;                              // the variant a table build loads
+    std::function<void(SettingsStore&)> perform;
+    bool build = false; // loads source lists and builds the word tables from them
 };
 
-long long ScoreOf(const std::string& entry) {
-    return entry.size() > 6 ? std::atoll(entry.c_str() + 6) : 0;
-}
-
-// The entry goes in before the first one with a lower score, the ones below move down and the
-// last one falls out.
-void EnterInModel(FileState& state, std::string entry) {
-    bool moving = false;
-    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-        auto& held = state[HighScoreKey(rank)];
-        if ((moving = moving || ScoreOf(held) < ScoreOf(entry))) {
-            std::swap(held, entry);
-        }
-    }
-}
-
-void CountInModel(FileState& state, const std::string& key, bool counted) {
-    state[key] = std::to_string(std::atoll(state[key].c_str()) + (counted ? 1 : 0));
-}
-
-// The history as the model keeps it: a line per row, its word and outcome.
-std::string HistoryLine(const HistoryRow& row) {
-    return row.word + " " + std::string(OutcomeName(row.outcome)) + "\n";
-}
-
-// Where the newest row's line starts.
-std::size_t NewestLine(const std::string& history) {
-    const auto end =
-        history.size() < 2 ? std::string::npos : history.rfind('\n', history.size() - 2);
-    return end == std::string::npos ? 0 : end + 1;
-}
-
-// A game counted as played, all or nothing: the count and its history row, given up so far.
+// A game counted as played: the count and its history row.
 Operation CountedGameAt(long long index) {
     const HistoryRow row{.finishedAt = "2024-06-11T10:00:00", .word = WordOf(index, 6)};
-    return {[=](SettingsStore& store) { CountPlayedGame(store, {.row = row}); },
-            [=](FileState& state) {
-                CountInModel(state, "GamesPlayed", true);
-                state[HistoryKey] += HistoryLine(row);
-            }};
+    return {[=](SettingsStore& store) { CountPlayedGame(store, {.row = row}); }};
 }
 
-// A game's end, all or nothing: its score offered to the table (scores grow with the index and
-// scatter, so entries land at every rank, and now and then a 0 never enters), the win, and its
-// history row in place of the newest one, which its count wrote; with no row to replace, the
-// game is counted as played at its end, as a solve ahead of any line does.
+// A game's end: its score offered to the table (scores grow with the index and scatter, so
+// entries land at every rank, and now and then a 0 never enters), the win, and its history row
+// in place of the newest one, which its count wrote; with no row to replace, the game is counted
+// as played at its end, as a solve ahead of any line does.
 Operation FinishedGameAt(long long index, std::uint64_t more) {
     const bool won = more % 3 == 0;
     const Score score = more % 16 == 0 ? 0 : index + static_cast<Score>(more >> 4) % 200 + 1;
@@ -169,18 +155,10 @@ Operation FinishedGameAt(long long index, std::uint64_t more) {
                          .word = WordOf(index, 6),
                          .outcome = won ? Outcome::Won : Outcome::Lost,
                          .score = score};
-    return {
-        [=](SettingsStore& store) {
-            const auto newest = sql::QueryInt(store.database(), "SELECT MAX(Id) FROM GameHistory");
-            RecordFinishedGame(store, {.row = row, .countAsPlayed = !newest, .historyId = newest});
-        },
-        [=](FileState& state) {
-            EnterInModel(state, WordOf(index, 6, 'A') + std::to_string(score));
-            CountInModel(state, "GamesWon", won);
-            auto& history = state[HistoryKey];
-            CountInModel(state, "GamesPlayed", history.empty());
-            history = history.substr(0, NewestLine(history)) + HistoryLine(row);
-        }};
+    return {[=](SettingsStore& store) {
+        const auto newest = sql::QueryInt(store.database(), "SELECT MAX(Id) FROM GameHistory");
+        RecordFinishedGame(store, {.row = row, .countAsPlayed = !newest, .historyId = newest});
+    }};
 }
 
 // The options dialog's Save; it never leaves cheating on at Expert or Guru.
@@ -192,31 +170,19 @@ Operation SaveAt(std::uint64_t more) {
                             .cheating = (more & 8) && more % 4 < 2,
                             .autoColor = (more & 16) != 0,
                             .showTime = (more & 32) != 0};
-    return {[=](SettingsStore& store) { SaveSettings(store, settings); },
-            [=](FileState& state) {
-                state["Class"] = std::to_string(LevelNumber(settings.level));
-                state["Language"] = (more & 64) ? "D" : "E";
-                for (const auto& [key, on] : {std::pair("Only", settings.onlyThisLevel),
-                                              {"Cheating", settings.cheating},
-                                              {"Colors", settings.autoColor},
-                                              {"Timer", settings.showTime}}) {
-                    state[key] = on ? "Y" : "N";
-                }
-            }};
+    return {[=](SettingsStore& store) { SaveSettings(store, settings); }};
 }
 
-// Operation `index` of the sequence that the child and the model follow alike; table builds
-// alternate between the variants, `build` being the next one.
+// Operation `index` of the sequence; table builds alternate between the variants, `build` being
+// the next one.
 Operation OperationAt(long long index, char& build, const std::array<SourceLists, 2>& lists) {
     if (index % BuildEvery == BuildEvery - 1) {
-        const char variant = std::exchange(build, build == 'A' ? 'B' : 'A');
-        const auto& source = lists[variant - 'A'];
+        const auto& source = lists[std::exchange(build, build == 'A' ? 'B' : 'A') - 'A'];
         return {[&source](SettingsStore& store) {
                     LoadSourceLists(store.database(), source);
                     BuildWordTables(store.database());
                 },
-                {},
-                variant};
+                true};
     }
     const auto bits = std::mt19937_64(static_cast<std::uint64_t>(index))();
     const auto more = bits >> 8;
@@ -228,116 +194,61 @@ Operation OperationAt(long long index, char& build, const std::array<SourceLists
     }
     if (bits % 8 == 5 && more % 8 == 0) {     // rare, or the table would seldom fill up
         const bool running = (more & 8) != 0; // a counted game runs: its row, the newest, stays
-        return {[=](SettingsStore& store) { ResetStatistics(store, running); },
-                [=](FileState& state) {
-                    auto& history = state[HistoryKey];
-                    history = running ? history.substr(NewestLine(history)) : "";
-                    state["GamesPlayed"] = history.empty() ? "0" : "1";
-                    state["GamesWon"] = "0";
-                    for (int rank = 1; rank <= HighScoreRanks; ++rank) {
-                        state[HighScoreKey(rank)] = "??????0";
-                    }
-                }};
+        return {[=](SettingsStore& store) { ResetStatistics(store, running); }};
     }
     return SaveAt(more);
-}
-
-// The states the file passes through while `op` runs, one per commit: a build commits the source
-// lists and then each word table; any other operation, a save of six rows too, commits once.
-std::vector<FileState> CommitsOf(FileState state, const Operation& op) {
-    if (!op.build) {
-        op.apply(state);
-        return {state};
-    }
-    state[SourcesKey] = std::string(7, op.build);
-    std::vector<FileState> commits{state};
-    for (auto& table : state[WordsKey]) {
-        table = op.build;
-        commits.push_back(state);
-    }
-    return commits;
 }
 
 // ---------------------------------------------------------------------------------------------
 
 class Harness {
 public:
-    explicit Harness(std::uint32_t seed) : random_(seed) {
-        for (std::size_t i = 0; i < lists_.size(); ++i) { // what a file of each variant holds
-            const auto file = dir_ / ("variant" + std::to_string(i) + ".lxl");
-            CreateSampleFile(file, lists_[i]);
-            auto db = OpenLexelFile(file);
-            std::ranges::transform(Tables, dumps_[i].begin(),
-                                   std::bind_front(TableText, std::ref(db)));
-        }
-        CreateSampleFile(file_, lists_[0]);
-        state_ = Inspect();
-    }
+    explicit Harness(std::uint32_t seed) : random_(seed) { CreateSampleFile(file_, lists_[0]); }
 
     // One child, one kill, one inspection; throws what went wrong. The child opens the file as
     // the game does or, if not `asTheGame`, for maintenance.
     void Cycle(bool asTheGame) {
-        char build = state_[WordsKey].ends_with('A') ? 'B' : 'A';
+        std::filesystem::copy_file(file_, copy_, std::filesystem::copy_options::overwrite_existing);
+        char build = NextBuild();
         const auto [status, last] = RunAndKill(next_, build, asTheGame);
         if (!WIFSIGNALED(status) || WTERMSIG(status) != SIGKILL) {
             throw std::runtime_error("the child ended before it was killed, status " +
                                      std::to_string(status));
         }
-        // The reported operations ran on the state found last time; of the one in flight, any
-        // number of commits may have landed.
-        std::vector<FileState> allowed{state_};
+        // The operations the child reported ran on the file as found last time; the one in
+        // flight may have committed or not.
+        auto copy = OpenLexelFileForMaintenance(copy_);
+        SettingsStore store(copy);
         for (long long i = next_; i <= last; ++i) {
-            allowed = {CommitsOf(allowed[0], OperationAt(i, build, lists_)).back()};
+            OperationAt(i, build, lists_).perform(store);
         }
-        std::ranges::copy(CommitsOf(allowed[0], OperationAt(last + 1, build, lists_)),
-                          std::back_inserter(allowed));
-        state_ = Inspect();
-        // Every game counted as played has its history row, whatever was cut short.
-        if (std::ranges::count(state_[HistoryKey], '\n') !=
-            std::atoll(state_["GamesPlayed"].c_str())) {
-            throw std::runtime_error("GamesPlayed " + state_["GamesPlayed"] + " beside history:\n" +
-                                     state_[HistoryKey]);
-        }
-        if (std::ranges::find(allowed, state_) == allowed.end()) {
-            std::string found;
-            for (const auto& [key, value] : state_) {
-                found += "\n  " + key + " = " + value;
-            }
-            throw std::runtime_error("the file holds none of the " +
-                                     std::to_string(allowed.size()) + " states allowed after " +
-                                     "operation " + std::to_string(last) + ":" + found);
-        }
-        // Whether the operation in flight committed is known only from the state found, which
-        // is where the next child starts; it skips that operation.
-        next_ = last + 2;
-    }
-
-private:
-    // Opens the file as the game does and reads what the model compares.
-    FileState Inspect() {
+        const auto before = StateOf(copy);
+        const auto inFlight = OperationAt(last + 1, build, lists_);
+        inFlight.perform(store);
         auto db = OpenLexelFile(file_);
         if (const auto check = RowsOf(db, "PRAGMA integrity_check"); check != "ok\n") {
             throw std::runtime_error("integrity check: " + check);
         }
-        FileState state;
-        for (auto rows = db.Prepare("SELECT Name, Value FROM Options"); rows.Step();) {
-            state[rows.Text(0)] = rows.IsNull(1) ? "<null>" : rows.Text(1);
+        if (const auto found = StateOf(db);
+            !Allowed(found, before, StateOf(copy), inFlight.build)) {
+            std::string differing;
+            for (const auto& [table, rows] : found) {
+                differing += before.contains(table) && before.at(table) == rows ? "" : " " + table;
+            }
+            throw std::runtime_error("the file holds neither what it held before operation " +
+                                     std::to_string(last + 1) +
+                                     " nor after it; tables changed:" + differing);
         }
-        state[HistoryKey] =
-            RowsOf(db, "SELECT Word || ' ' || Outcome FROM GameHistory ORDER BY Id");
-        std::string labels;
-        for (std::size_t i = 0; i < Tables.size(); ++i) {
-            const auto rows = TableText(db, Tables[i]);
-            labels += rows == dumps_[0][i] ? 'A' : rows == dumps_[1][i] ? 'B' : '?';
-        }
-        const auto version = state[std::string(WordDataOption)];
-        state.erase(std::string(WordDataOption));
-        labels += version == WordDataVersion(lists_[0])   ? 'A'
-                  : version == WordDataVersion(lists_[1]) ? 'B'
-                                                          : '?';
-        state[WordsKey] = labels.substr(0, 5);
-        state[SourcesKey] = labels.substr(5);
-        return state;
+        // Whether the operation in flight committed is known only from the file, which is where
+        // the next child starts; it skips that operation.
+        next_ = last + 2;
+    }
+
+private:
+    // The variant the next table build loads: the other one than the file's source lists.
+    char NextBuild() {
+        auto db = OpenLexelFileForMaintenance(file_);
+        return StoredWordDataVersion(db) == WordDataVersion(lists_[0]) ? 'B' : 'A';
     }
 
     // Starts a child that writes from operation `index` on and kills it a random delay after it
@@ -385,9 +296,8 @@ private:
     std::mt19937 random_;
     TempDir dir_;
     std::filesystem::path file_ = dir_ / std::string(DatabaseFileName);
+    std::filesystem::path copy_ = dir_ / "copy.lxl"; // where this process repeats the writes
     std::array<SourceLists, 2> lists_{VariantLists('A'), VariantLists('B')};
-    std::array<std::array<std::string, Tables.size()>, 2> dumps_; // of each of `lists_` alone
-    FileState state_;
     long long next_ = 0;
 };
 
