@@ -260,8 +260,7 @@ private slots:
             {GameMessages::NotAWordQuestion("XYZ"),
              "'XYZ' ist kein gültiges englisches Wort.\nSoll es trotzdem akzeptiert werden?"},
             {GameMessages::WrongSolution(), "Diese Lösung ist leider falsch. Bitte weiterspielen!"},
-            {GameMessages::WonEarly() + u'\n' + GameMessages::ScoreLine(415000),
-             "Toll!  Das gesuchte Wort wurde vorzeitig gefunden.\n415000 Punkte wurden erzielt."},
+            {GameMessages::WonEarly(), "Toll!  Das gesuchte Wort wurde vorzeitig gefunden."},
             {GameMessages::Lost("GARDEN"), "Diese Lösung ist leider falsch. Das geheime Wort war "
                                            "'GARDEN'.  Viel Glück beim nächsten Spiel!"},
             {GameMessages::WonOnLastLine(),

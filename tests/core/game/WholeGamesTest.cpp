@@ -63,13 +63,9 @@ const WholeGame Games[] = {
      Outcome::Playing, "0 3 0 0 0 0 "},
     {"left after a wrong solution alone", "=danger L", Wrong, "", "1 0 ??????0", Outcome::GivenUp,
      "0 3 0 0 0 0 "},
-    {"given up after a wrong solution alone", "=danger y Q", Wrong + Abort + Reveal, "",
-     "1 0 ??????0", Outcome::GivenUp, "0 3 0 0 0 0 "},
     // 200 + 40000 + 150000 + 60000 + 70000 - 40000 - 20000 - 12500
     {"early after hints with the first letter", "ten! h0 h3 =garden", WonEarly, "0/2",
      "1 1 GARDEN247700", Outcome::Won, "2 1 0 247700 2 0 "},
-    {"early after hints without the first letter", "ten! h2 h4 =garden", WonEarly, "0/2",
-     "1 1 GARDEN267700", Outcome::Won, "2 1 0 267700 2 0 "},
     {"a non-word refused without cheating", "xyz! ten!",
      "|'XYZ' is not a valid English word. If you want to be allowed to use invalid 'words', you "
      "must enable the Cheating option.",

@@ -87,13 +87,14 @@ TEST_F(SettingsStoreTest, StoredSwitchesLevelsAndLanguagesReadAsTheirValues) {
     EXPECT_EQ(zooms, "150 100 300 100 ");
 }
 
-// A file from before the zoom gets its row at 100 %; a saved zoom reads back as saved.
-TEST_F(SettingsStoreTest, TheZoomIsAHundredUntilSavedAndThenReadsAsSaved) {
+// A file from before the zoom gets its row at 100 %. Saved settings read back as saved, each
+// one other than the file's own default, so that a setting left unwritten shows.
+TEST_F(SettingsStoreTest, TheZoomIsAHundredUntilSavedAndEverySettingReadsAsSaved) {
     db.Execute("DELETE FROM Options WHERE Name = 'Zoom'");
     EXPECT_EQ(ReadSettings(store).zoom, 100);
     EXPECT_EQ(test::StoredOption(db, "Zoom"), "100");
-    Settings saved = DefaultSettings();
-    saved.zoom = 175;
+    const Settings saved{
+        InterfaceLanguage::German, Level::Guru, true, true, false, false, true, true, 175};
     SaveSettings(store, saved);
     EXPECT_EQ(ReadSettings(store), saved);
 }
