@@ -93,8 +93,15 @@ TEST_F(SettingsStoreTest, TheZoomIsAHundredUntilSavedAndEverySettingReadsAsSaved
     db.Execute("DELETE FROM Options WHERE Name = 'Zoom'");
     EXPECT_EQ(ReadSettings(store).zoom, 100);
     EXPECT_EQ(test::StoredOption(db, "Zoom"), "100");
-    const Settings saved{
-        InterfaceLanguage::German, Level::Guru, true, true, false, false, true, true, 175};
+    const Settings saved{.language = InterfaceLanguage::German,
+                         .level = Level::Guru,
+                         .onlyThisLevel = true,
+                         .cheating = true,
+                         .autoColor = false,
+                         .showTime = false,
+                         .showPossibleWords = true,
+                         .markSymbols = true,
+                         .zoom = 175};
     SaveSettings(store, saved);
     EXPECT_EQ(ReadSettings(store), saved);
 }
